@@ -1,0 +1,38 @@
+#!/bin/sh
+# Runs palorin.exe on the current (virtual) display, saves a screenshot of each
+# window it shows under build/screenshots/, prints their paths and closes it.
+# From the quick result box it goes on to the converter, so both are captured.
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/windows"
+shots="$root/build/screenshots"
+wine_run="$build/wine-run"
+mkdir -p "$shots"
+
+"$wine_run" "$build/palorin.exe" "$@" &
+program=$!
+wintool() { "$wine_run" "$build/wintool.exe" "$@"; }
+
+# Captures the window with this caption into NAME.png and prints the path.
+capture() {
+    set -- "$1" "$2" $(wintool rect "$1" | tr -d '\r')
+    [ $# -eq 6 ] || return 1
+    sleep 0.3
+    import -window root -crop "${5}x${6}+${3}+${4}" +repage "$shots/$2.png"
+    echo "$shots/$2.png"
+}
+
+status=1
+first=$(wintool wait "Quick Convert Result|Palorin" 15000 | tr -d '\r')
+if [ "$first" = "Quick Convert Result" ]; then
+    capture "Quick Convert Result" quick-result
+    wintool click "Quick Convert Result" 1102
+fi
+if wintool wait "Palorin" 10000 >/dev/null; then
+    capture "Palorin" converter && status=0
+    wintool close "Palorin"
+fi
+wait "$program"
+# The server would otherwise outlive the virtual display and complain.
+WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null
+exit $status

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Builds everything and runs every test: the colour model natively, then
+# palorin.exe and the Windows tests under Wine on a virtual display (always a
+# virtual one: the end-to-end tests move the pointer and type keys).
+# Exits non-zero on any failure.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --workflow --preset host
+xvfb-run -a -s "-screen 0 1280x1024x24" cmake --workflow --preset windows
