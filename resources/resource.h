@@ -1,0 +1,62 @@
+/* Resource ids of Palorin, shared by the code and palorin.rc. */
+#ifndef PALORIN_RESOURCE_H
+#define PALORIN_RESOURCE_H
+
+/* Dialogs and icon */
+#define IDD_MAIN            101
+#define IDD_QUICK           102
+#define IDI_APP             103
+#define IDD_VERSION         104
+
+/* Converter dialog (IDD_MAIN): text fields */
+#define IDC_HEX6            1001
+#define IDC_HEX3            1002
+#define IDC_TRIPLE          1003
+#define IDC_PERCENT         1004
+#define IDC_DEC_R           1005
+#define IDC_DEC_G           1006
+#define IDC_DEC_B           1007
+#define IDC_HEX_R           1008
+#define IDC_HEX_G           1009
+#define IDC_HEX_B           1010
+#define IDC_NAME            1011
+
+/* Converter dialog: example labels, drawn in the highlight colour */
+#define IDC_EX_HEX6         1070
+#define IDC_EX_HEX3         1071
+#define IDC_EX_PERCENT      1072
+#define IDC_EX_DEC          1073
+#define IDC_EX_DEC_R        1074
+#define IDC_EX_DEC_G        1075
+#define IDC_EX_DEC_B        1076
+#define IDC_EX_HEX          1077
+#define IDC_EX_HEX_R        1078
+#define IDC_EX_HEX_G        1079
+#define IDC_EX_HEX_B        1080
+#define IDC_EX_TRIPLE       1081
+#define IDC_EX_NAME         1082
+#define IDC_EX_HLS          1083
+#define IDC_EX_HLS_H        1084
+#define IDC_EX_HLS_L        1085
+#define IDC_EX_HLS_S        1086
+#define IDC_EX_FIRST        1070
+#define IDC_EX_LAST         1089
+
+/* Converter dialog: button, swatch, HLS fields, picker and luminance bar */
+#define IDC_NEGAPOSI        1103
+#define IDC_SWATCH          1107
+#define IDC_HLS_H           1108
+#define IDC_HLS_L           1109
+#define IDC_HLS_S           1110
+#define IDC_PICKER          1111
+#define IDC_LUMBAR          1112
+
+/* Quick result box (IDD_QUICK) */
+#define IDC_QUICK_TEXT      1101
+#define IDC_TO_MAIN         1102
+
+/* Version box (IDD_VERSION) and the system-menu item that opens it */
+#define IDC_VERSION_TEXT    1104
+#define IDM_VERSION         1104
+
+#endif
