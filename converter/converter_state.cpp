@@ -1,0 +1,10 @@
+// The converter dialog's window state (see converter_state.h).
+#include "converter_state.h"
+
+ColorRecord* g_color = nullptr;
+HlsTriple g_hls = {};
+int32_t g_fieldsIdle = 1;
+uint16_t g_arrowSize = 0;
+HINSTANCE g_instance = nullptr;
+DragMode g_dragMode = DRAG_NONE;
+HBITMAP g_pickerBitmap = nullptr;

@@ -1,0 +1,136 @@
+// The converter dialog: opening, buttons, keyboard navigation, system menu and
+// label colours. Typed input, painting and the mouse have files of their own.
+#include "main_dialog.h"
+
+#include "converter_state.h"
+#include "dialog_icons.h"
+#include "field_input.h"
+#include "field_refresh.h"
+#include "picture_mouse.h"
+#include "picture_paint.h"
+#include "resource.h"
+#include "version_box.h"
+
+namespace {
+
+void SetTextLimits(HWND dialog) {
+    static const struct {
+        int id;
+        int limit;
+    } kLimits[] = {
+        {IDC_HEX6, 7},  {IDC_HEX3, 4},  {IDC_PERCENT, 16}, {IDC_DEC_R, 3},  {IDC_DEC_G, 3},
+        {IDC_DEC_B, 3}, {IDC_HEX_R, 2}, {IDC_HEX_G, 2},    {IDC_HEX_B, 2},  {IDC_TRIPLE, 13},
+        {IDC_NAME, 21}, {IDC_HLS_H, 3}, {IDC_HLS_L, 3},    {IDC_HLS_S, 3},
+    };
+    for (const auto& field : kLimits)
+        SendDlgItemMessageA(dialog, field.id, EM_LIMITTEXT, field.limit, 0);
+}
+
+void OnInitDialog(HWND dialog, LPARAM lParam) {
+    g_fieldsIdle = 1;
+    g_instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+    SetDialogIcons(dialog, g_instance);
+    g_color = reinterpret_cast<ColorRecord*>(lParam);
+    // Three quarters of the average character width: the arrow scales with the font.
+    g_arrowSize = static_cast<uint16_t>(LOWORD(GetDialogBaseUnits()) * 3 / 4);
+    g_dragMode = DRAG_NONE;
+    SetTextLimits(dialog);
+    RefreshConverter(dialog, MASK_ALL);
+    EnableWindow(GetDlgItem(dialog, IDC_NEGAPOSI), TRUE);
+    AppendVersionMenuItem(dialog);
+}
+
+// Enter moves on to the next control in creation order: into the next edit of a
+// three-field group with its text selected, or presses a following button.
+void OnEnterKey(HWND dialog) {
+    HWND focus = GetFocus();
+    HWND next = focus ? GetWindow(focus, GW_HWNDNEXT) : nullptr;
+    char className[24];
+    if (!next || !GetClassNameA(next, className, sizeof className)) return;
+    if (lstrcmpiA(className, "BUTTON") == 0) {
+        PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID(next)), 0);
+    } else if (lstrcmpiA(className, "EDIT") == 0) {
+        SetFocus(next);
+        PostMessageA(next, EM_SETSEL, 0, -1);
+    }
+}
+
+void OnInvert(HWND dialog) {
+    g_color->red = static_cast<uint8_t>(255 - g_color->red);
+    g_color->green = static_cast<uint8_t>(255 - g_color->green);
+    g_color->blue = static_cast<uint8_t>(255 - g_color->blue);
+    RefreshConverter(dialog, MASK_ALL);
+}
+
+void OnCommand(HWND dialog, int id, int code) {
+    switch (id) {
+    case IDOK:
+        OnEnterKey(dialog);
+        break;
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        break;
+    case IDC_NEGAPOSI:
+        OnInvert(dialog);
+        break;
+    case IDC_HEX6: case IDC_HEX3: case IDC_TRIPLE: case IDC_PERCENT:
+    case IDC_DEC_R: case IDC_DEC_G: case IDC_DEC_B:
+    case IDC_HEX_R: case IDC_HEX_G: case IDC_HEX_B:
+    case IDC_NAME: case IDC_HLS_H: case IDC_HLS_L: case IDC_HLS_S:
+        // The dialog's own field writes come back here too; only the user's count.
+        if (g_fieldsIdle && code == EN_CHANGE) OnFieldChange(dialog, id);
+        break;
+    }
+}
+
+void OnSysCommand(HWND dialog, WPARAM command) {
+    if (command == IDM_VERSION) ShowVersionBox(g_instance, dialog);
+}
+
+// The example labels stand out in the highlight colour; the three picture
+// statics paint no background, so the dialog's own painting shows through.
+INT_PTR OnCtlColorStatic(HDC dc, HWND control) {
+    int id = static_cast<int>(GetWindowLongPtrA(control, GWLP_ID));
+    if (id >= IDC_EX_FIRST && id <= IDC_EX_LAST) {
+        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    if (id == IDC_SWATCH || id == IDC_PICKER || id == IDC_LUMBAR)
+        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+    return 0;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        // 0: the dialog manager places no initial focus.
+        OnInitDialog(dialog, lParam);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_SYSCOMMAND:
+        OnSysCommand(dialog, wParam);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_PAINT:
+        return OnPaint(dialog);
+    case WM_LBUTTONDOWN:
+        OnMouseDown(dialog, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(dialog, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        OnMouseUp(dialog);
+        return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureLost(dialog, reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
+    return 0;
+}

@@ -1,0 +1,26 @@
+// The flag word that tells the field refresh what to rewrite and repaint, and in
+// which direction to convert.
+#pragma once
+#include <cstdint>
+
+typedef uint32_t UpdateMask;
+
+constexpr UpdateMask UPD_HEX6 = 0x0001;      // #RRGGBB field
+constexpr UpdateMask UPD_HEX3 = 0x0002;      // #RGB field
+constexpr UpdateMask UPD_PERCENT = 0x0004;   // (R%,G%,B%) field
+constexpr UpdateMask UPD_DEC = 0x0008;       // decimal R, G, B fields
+constexpr UpdateMask UPD_HEXCH = 0x0010;     // hexadecimal R, G, B fields
+constexpr UpdateMask UPD_TRIPLE = 0x0020;    // (R,G,B) field
+constexpr UpdateMask UPD_NAME = 0x0040;      // colour-name field
+constexpr UpdateMask UPD_HLS = 0x0080;       // H, L, S fields
+constexpr UpdateMask UPD_PICKER = 0x0100;    // hue/saturation picker
+constexpr UpdateMask UPD_LUMBAR = 0x0200;    // luminance bar
+constexpr UpdateMask UPD_ARROW = 0x0400;     // arrow column beside the bar
+constexpr UpdateMask UPD_FROM_RGB = 0x8000;  // set: HLS from the colour; clear: colour from HLS
+
+// The masks the dialog uses. Typed input leaves out the group being typed in,
+// so the user's own text is never rewritten under the caret.
+constexpr UpdateMask MASK_ALL = 0xFFFFFFFF;
+constexpr UpdateMask MASK_PICKER_DRAG = 0xFFFF7AFF;   // fields and bar, from HLS
+constexpr UpdateMask MASK_LUMBAR_DRAG = 0xFFFF7CFF;   // fields and arrow, from HLS
+constexpr UpdateMask MASK_PICKER_ONLY = UPD_PICKER;  // colour from HLS, picker repainted

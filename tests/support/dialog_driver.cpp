@@ -1,0 +1,53 @@
+// Driving real dialogs from tests.
+#include "dialog_driver.h"
+
+#include "main_dialog.h"
+#include "resource.h"
+
+HWND OpenConverter(ColorRecord* color) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN),
+                                     nullptr, MainDlgProc, reinterpret_cast<LPARAM>(color));
+    if (dialog) {
+        ShowWindow(dialog, SW_SHOW);
+        UpdateWindow(dialog);
+    }
+    return dialog;
+}
+
+std::string ControlText(HWND control) {
+    char text[256] = "";
+    GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
+std::string FieldText(HWND dialog, int id) {
+    return ControlText(GetDlgItem(dialog, id));
+}
+
+void SetFieldText(HWND dialog, int id, const char* text) {
+    SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void TypeText(HWND control, const char* text) {
+    SendMessageA(control, EM_SETSEL, 0x7fffffff, 0x7fffffff);
+    for (const char* c = text; *c; ++c)
+        SendMessageA(control, WM_CHAR, static_cast<unsigned char>(*c), 1);
+}
+
+void PressEnter(HWND dialog) {
+    MSG message = {};
+    message.hwnd = GetFocus();
+    message.message = WM_KEYDOWN;
+    message.wParam = VK_RETURN;
+    message.lParam = 1;
+    IsDialogMessageA(dialog, &message);
+    PumpMessages();
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}

@@ -1,0 +1,9 @@
+// The version box and the system-menu item that opens it, for any dialog.
+#pragma once
+#include <windows.h>
+
+// Adds a separator and "Version...(&V)" (IDM_VERSION) to the dialog's system menu.
+void AppendVersionMenuItem(HWND dialog);
+
+// Runs the version box modally, owned by `owner`.
+void ShowVersionBox(HINSTANCE instance, HWND owner);
