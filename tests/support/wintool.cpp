@@ -6,6 +6,7 @@
 //                                     one found is printed
 //   wintool gone CAPTION [MS]         wait until no window has CAPTION
 //   wintool rect CAPTION              print its screen rectangle: x y width height
+//   wintool ctlrect CAPTION ID        print control ID's screen rectangle: x y width height
 //   wintool text CAPTION ID           print the text of control ID
 //   wintool settext CAPTION ID TEXT   set the text of control ID (sends EN_CHANGE)
 //   wintool click CAPTION ID          press button ID
@@ -74,6 +75,12 @@ int Run(int argc, char** argv) {
     if (argc < 4) return 2;
     HWND control = Control(window, argv[3]);
     if (!control) return 1;
+    if (!std::strcmp(command, "ctlrect")) {
+        RECT r;
+        if (!GetWindowRect(control, &r)) return 1;
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
     if (!std::strcmp(command, "text")) {
         char text[1024] = "";
         GetWindowTextA(control, text, sizeof text);
