@@ -1,0 +1,111 @@
+// Display forms of a colour. The digits are produced by hand rather than by a
+// printf: every keystroke rewrites all the fields, and the exe stays small.
+#include "notation_format.h"
+
+namespace {
+
+const char kHexDigits[] = "0123456789abcdef";
+
+// Writes `value` in decimal at `out` without a NUL; returns the end.
+char* PutDecimal(unsigned value, char* out)
+{
+    char reversed[10];  // 4294967295 has ten digits
+    int count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (count > 0) *out++ = reversed[--count];
+    return out;
+}
+
+// Writes `value` in hex without leading zeros or a NUL; returns the end.
+char* PutHex(unsigned value, char* out)
+{
+    char reversed[8];
+    int count = 0;
+    do {
+        reversed[count++] = kHexDigits[value & 15];
+        value >>= 4;
+    } while (value != 0);
+    while (count > 0) *out++ = reversed[--count];
+    return out;
+}
+
+char* PutHexPair(unsigned value, char* out)
+{
+    *out++ = kHexDigits[(value >> 4) & 15];
+    *out++ = kHexDigits[value & 15];
+    return out;
+}
+
+int Finish(char* start, char* end)
+{
+    *end = '\0';
+    return static_cast<int>(end - start);
+}
+
+}  // namespace
+
+int NearestNibble(int value)
+{
+    // Multiples of 17 are the #RGB values; 9 is where the nearest one becomes 17.
+    return value < 9 ? 0 : (value - 9) / 17 + 1;
+}
+
+int FormatHex6(const ColorRecord& color, char* out)
+{
+    char* p = out;
+    *p++ = '#';
+    p = PutHexPair(color.red, p);
+    p = PutHexPair(color.green, p);
+    p = PutHexPair(color.blue, p);
+    return Finish(out, p);
+}
+
+int FormatHex3(const ColorRecord& color, char* out)
+{
+    char* p = out;
+    *p++ = '#';
+    *p++ = kHexDigits[NearestNibble(color.red)];
+    *p++ = kHexDigits[NearestNibble(color.green)];
+    *p++ = kHexDigits[NearestNibble(color.blue)];
+    return Finish(out, p);
+}
+
+int FormatPercentTriple(const ColorRecord& color, char* out)
+{
+    const uint8_t channels[3] = {color.red, color.green, color.blue};
+    char* p = out;
+    *p++ = '(';
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) *p++ = ',';
+        p = PutDecimal(channels[i] * 100u / 255u, p);
+        *p++ = '%';
+    }
+    *p++ = ')';
+    return Finish(out, p);
+}
+
+int FormatDecimalTriple(const ColorRecord& color, char* out)
+{
+    const uint8_t channels[3] = {color.red, color.green, color.blue};
+    char* p = out;
+    *p++ = '(';
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) *p++ = ',';
+        p = PutDecimal(channels[i], p);
+    }
+    *p++ = ')';
+    return Finish(out, p);
+}
+
+int FormatDecimalChannel(unsigned value, char* out)
+{
+    return Finish(out, PutDecimal(value, out));
+}
+
+int FormatHexChannel(unsigned value, char* out)
+{
+    return Finish(out, PutHex(value, out));
+}
