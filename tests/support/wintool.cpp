@@ -83,7 +83,8 @@ int Run(int argc, char** argv) {
     }
     if (!std::strcmp(command, "text")) {
         char text[1024] = "";
-        GetWindowTextA(control, text, sizeof text);
+        // GetWindowText doesn't ask another process's control for its text.
+        SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         std::printf("%s\n", text);
         return 0;
     }
