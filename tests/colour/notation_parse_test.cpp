@@ -118,3 +118,21 @@ TEST(ParsePercentTriple, AcceptsThreePercentagesInBrackets)
 }
 
 }  // namespace
+
+TEST(ParseHexChannel, AcceptsHexDigitsUpTo255)
+{
+    const struct {
+        const char* text;
+        int result, value;
+    } cases[] = {
+        {"0", 1, 0},   {"a", 1, 10},  {"FF", 1, 255}, {"0ff", 1, 255}, {"000000ff", 1, 255},
+        {"100", 0, 0}, {"fff", 0, 0}, {"", 0, 0},     {"g0", 0, 0},    {" f", 0, 0},
+        {"f ", 0, 0},  {"-1", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        uint8_t value = 77;
+        EXPECT_EQ(ParseHexChannel(c.text, &value), c.result);
+        EXPECT_EQ(value, c.result ? c.value : 77);
+    }
+}

@@ -1,0 +1,25 @@
+// The converter's text fields, for tests that check them all at once.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+#include "color_record.h"
+
+// Every text field of the converter, in the order the dialog writes them.
+extern const int kAllFields[14];
+
+struct FieldValue {
+    int id;
+    std::string text;
+};
+
+// What each field shows for `color`, as the dialog itself formats it.
+std::vector<FieldValue> ExpectedFields(const ColorRecord& color);
+
+// Checks the fields against `expected`, skipping the ids in `skip`.
+void ExpectFieldsShow(HWND dialog, const std::vector<FieldValue>& expected,
+                      const std::vector<int>& skip = {});
+
+// Checks that every field but those in `skip` is empty.
+void ExpectFieldsEmpty(HWND dialog, const std::vector<int>& skip);
