@@ -11,17 +11,29 @@
 namespace {
 
 typedef int (*ColorFormatter)(const ColorRecord&, char*);
+typedef int (*ChannelFormatter)(unsigned, char*);
+
+// Rewriting and repainting an edit control is what a colour change costs, so a
+// field that already shows the text is left alone. Nothing is lost: the change
+// notification of our own write would be ignored anyway.
+void WriteField(HWND dialog, int id, const char* text) {
+    char shown[kColorTextCapacity + 1];
+    HWND field = GetDlgItem(dialog, id);
+    // Our texts are shorter than the buffer, so a longer text never compares equal.
+    GetWindowTextA(field, shown, sizeof shown);
+    if (lstrcmpA(shown, text) != 0) SetWindowTextA(field, text);
+}
 
 void WriteColorText(HWND dialog, int id, ColorFormatter format, const ColorRecord& color) {
     char text[kColorTextCapacity];
     format(color, text);
-    SetDlgItemTextA(dialog, id, text);
+    WriteField(dialog, id, text);
 }
 
-void WriteHexChannel(HWND dialog, int id, unsigned value) {
+void WriteChannel(HWND dialog, int id, ChannelFormatter format, unsigned value) {
     char text[kColorTextCapacity];
-    FormatHexChannel(value, text);
-    SetDlgItemTextA(dialog, id, text);
+    format(value, text);
+    WriteField(dialog, id, text);
 }
 
 // Field writes in the order the user reads them, top left to bottom right.
@@ -30,21 +42,21 @@ void WriteFields(HWND dialog, const ColorRecord& color, UpdateMask mask, const H
     if (mask & UPD_HEX3) WriteColorText(dialog, IDC_HEX3, FormatHex3, color);
     if (mask & UPD_PERCENT) WriteColorText(dialog, IDC_PERCENT, FormatPercentTriple, color);
     if (mask & UPD_DEC) {
-        SetDlgItemInt(dialog, IDC_DEC_R, color.red, FALSE);
-        SetDlgItemInt(dialog, IDC_DEC_G, color.green, FALSE);
-        SetDlgItemInt(dialog, IDC_DEC_B, color.blue, FALSE);
+        WriteChannel(dialog, IDC_DEC_R, FormatDecimalChannel, color.red);
+        WriteChannel(dialog, IDC_DEC_G, FormatDecimalChannel, color.green);
+        WriteChannel(dialog, IDC_DEC_B, FormatDecimalChannel, color.blue);
     }
     if (mask & UPD_HEXCH) {
-        WriteHexChannel(dialog, IDC_HEX_R, color.red);
-        WriteHexChannel(dialog, IDC_HEX_G, color.green);
-        WriteHexChannel(dialog, IDC_HEX_B, color.blue);
+        WriteChannel(dialog, IDC_HEX_R, FormatHexChannel, color.red);
+        WriteChannel(dialog, IDC_HEX_G, FormatHexChannel, color.green);
+        WriteChannel(dialog, IDC_HEX_B, FormatHexChannel, color.blue);
     }
     if (mask & UPD_TRIPLE) WriteColorText(dialog, IDC_TRIPLE, FormatDecimalTriple, color);
-    if (mask & UPD_NAME) SetDlgItemTextA(dialog, IDC_NAME, FindColorName(color));
+    if (mask & UPD_NAME) WriteField(dialog, IDC_NAME, FindColorName(color));
     if (mask & UPD_HLS) {
-        SetDlgItemInt(dialog, IDC_HLS_H, hls.hue, FALSE);
-        SetDlgItemInt(dialog, IDC_HLS_L, hls.lightness, FALSE);
-        SetDlgItemInt(dialog, IDC_HLS_S, hls.saturation, FALSE);
+        WriteChannel(dialog, IDC_HLS_H, FormatDecimalChannel, hls.hue);
+        WriteChannel(dialog, IDC_HLS_L, FormatDecimalChannel, hls.lightness);
+        WriteChannel(dialog, IDC_HLS_S, FormatDecimalChannel, hls.saturation);
     }
 }
 
@@ -102,7 +114,7 @@ void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
     for (const auto& field : kFields) {
         if (!(mask & field.bit)) continue;
         for (int id : field.ids)
-            if (id) SetDlgItemTextA(dialog, id, "");
+            if (id) WriteField(dialog, id, "");
     }
     idle = 1;
 }
