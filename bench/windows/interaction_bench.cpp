@@ -1,0 +1,168 @@
+// Times what a user feels while working in the converter: one accepted keystroke
+// (the field change, every field it rewrites and the repaint of what it
+// invalidated) and one mouse move while dragging on the picker or the bar. The
+// keystroke is compared with one change of the red field of the platform's own
+// colour dialog, in the same process, alternating the two in rounds.
+// Usage: interaction_bench [rounds] [keystrokes per round] [moves per round]
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "bench_stats.h"
+#include "color_record.h"
+#include "main_dialog.h"
+#include "resource.h"
+
+namespace {
+
+// Colour dialog field ids (red edit) and the pseudo-random colour sequence.
+constexpr int kPeerRedField = 706;
+
+unsigned g_seed = 12345;
+unsigned NextColour() {
+    g_seed = g_seed * 1103515245 + 12345;
+    return (g_seed >> 8) & 0xFFFFFF;
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+// One accepted change of field `id` per colour: the decimal red field is the
+// counterpart of the peer's red field; the #RRGGBB field changes every channel.
+std::vector<double> TimePalorinKeystrokes(HWND dialog, int id, int count) {
+    std::vector<double> times;
+    char text[16];
+    for (int i = 0; i < count; ++i) {
+        unsigned rgb = NextColour();
+        if (id == IDC_HEX6)
+            wsprintfA(text, "#%06x", rgb);
+        else
+            wsprintfA(text, "%u", rgb >> 16);
+        double start = NowMs();
+        SetDlgItemTextA(dialog, id, text);
+        FlushPaint(dialog);
+        times.push_back(NowMs() - start);
+    }
+    return times;
+}
+
+struct PeerRun {
+    int count;
+    std::vector<double> times;
+};
+PeerRun* g_peerRun;
+
+// Runs inside the colour dialog's modal loop. (A hook would be simpler, but with
+// a hook installed Wine's dialog ignores its own red field.)
+void CALLBACK TimeInsidePeer(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowA(nullptr, "Color");
+    if (!dialog || !IsWindowVisible(dialog)) return;
+    KillTimer(nullptr, timer);
+    FlushPaint(dialog);
+    char text[16];
+    for (int i = 0; i < g_peerRun->count; ++i) {
+        wsprintfA(text, "%u", NextColour() >> 16);
+        double start = NowMs();
+        SetDlgItemTextA(dialog, kPeerRedField, text);
+        FlushPaint(dialog);
+        g_peerRun->times.push_back(NowMs() - start);
+    }
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+std::vector<double> TimePeerKeystrokes(int count) {
+    static COLORREF custom[16];
+    PeerRun run = {count, {}};
+    g_peerRun = &run;
+    CHOOSECOLORA choose = {};
+    choose.lStructSize = sizeof choose;
+    choose.rgbResult = RGB(0, 128, 255);
+    choose.lpCustColors = custom;
+    choose.Flags = CC_FULLOPEN | CC_RGBINIT;
+    SetTimer(nullptr, 0, 10, TimeInsidePeer);
+    ChooseColorA(&choose);
+    return run.times;
+}
+
+// Presses at `from` inside the dialog, moves `count` times across `area` and
+// releases; returns the time of each move.
+std::vector<double> TimeDrag(HWND dialog, RECT area, int count) {
+    std::vector<double> times;
+    int width = area.right - area.left, height = area.bottom - area.top;
+    SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(area.left + width / 2, area.top + height / 2));
+    FlushPaint(dialog);
+    for (int i = 0; i < count; ++i) {
+        unsigned r = NextColour();
+        int x = area.left + static_cast<int>(r % width), y = area.top + static_cast<int>((r >> 12) % height);
+        double start = NowMs();
+        SendMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+        FlushPaint(dialog);
+        times.push_back(NowMs() - start);
+    }
+    SendMessageA(dialog, WM_LBUTTONUP, 0, 0);
+    PumpMessages();
+    return times;
+}
+
+RECT ControlArea(HWND dialog, int id) {
+    RECT rect;
+    HWND control = GetDlgItem(dialog, id);
+    GetClientRect(control, &rect);
+    MapWindowPoints(control, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void Report(const char* what, const std::vector<double>& times, const char* goal) {
+    double median = Median(times);
+    std::printf("%-34s median %7.3f ms  (%zu samples, %.0f per second)%s\n", what, median,
+                times.size(), median > 0 ? 1000.0 / median : 0.0, goal);
+}
+
+void Append(std::vector<double>& all, const std::vector<double>& more) {
+    all.insert(all.end(), more.begin(), more.end());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int rounds = argc > 1 ? std::atoi(argv[1]) : 10;
+    int keystrokes = argc > 2 ? std::atoi(argv[2]) : 100;
+    int moves = argc > 3 ? std::atoi(argv[3]) : 100;
+
+    ColorRecord color = {};
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                     MainDlgProc, reinterpret_cast<LPARAM>(&color));
+    if (!dialog) {
+        std::printf("the converter did not open: %lu\n", GetLastError());
+        return 1;
+    }
+    ShowWindow(dialog, SW_SHOW);
+    FlushPaint(dialog);
+    PumpMessages();
+
+    std::vector<double> palorin, palorinAll, peer, picker, bar;
+    for (int round = 0; round < rounds; ++round) {
+        Append(palorin, TimePalorinKeystrokes(dialog, IDC_DEC_R, keystrokes));
+        Append(palorinAll, TimePalorinKeystrokes(dialog, IDC_HEX6, keystrokes));
+        Append(peer, TimePeerKeystrokes(keystrokes));
+        Append(picker, TimeDrag(dialog, ControlArea(dialog, IDC_PICKER), moves));
+        Append(bar, TimeDrag(dialog, ControlArea(dialog, IDC_LUMBAR), moves));
+    }
+    DestroyWindow(dialog);
+
+    Report("keystroke, Palorin red field", palorin, "  goal < 8 ms");
+    Report("keystroke, platform colour dialog", peer, "");
+    Report("keystroke, Palorin #RRGGBB field", palorinAll, "  (every channel changes)");
+    std::printf("%-34s %7.2f  goal <= 1.0\n", "keystroke ratio Palorin / peer",
+                Median(palorin) / Median(peer));
+    Report("picker drag move", picker, "  goal < 8 ms");
+    Report("luminance bar drag move", bar, "  goal < 8 ms");
+    return 0;
+}
