@@ -1,12 +1,33 @@
-// Palorin's entry point: runs the converter on the process's one colour.
+// Palorin's entry point: the quick conversion of the command line or else the
+// clipboard, then the converter. The process's one colour lives in this frame.
 #include <windows.h>
 
+#include "clipboard_text.h"
 #include "color_record.h"
+#include "command_line.h"
 #include "main_dialog.h"
+#include "quick_convert.h"
 #include "resource.h"
+
+namespace {
+
+// 1 when the user ended the quick result box of the clipboard's colour with "Exit".
+int QuickConvertClipboard(HINSTANCE instance, ColorRecord* color) {
+    char* text = CopyClipboardText();
+    if (!text) return 0;
+    int end = QuickConvert(instance, text, color);
+    FreeClipboardText(text);
+    return end;
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ColorRecord color = {};
+    const char* text = CommandLineText(GetCommandLineA());
+    if (*text && QuickConvert(instance, text, &color)) return 0;
+    // A colour on the command line leaves the clipboard alone, whatever the user chose.
+    if (color.notation == 0 && QuickConvertClipboard(instance, &color)) return 0;
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc,
                     reinterpret_cast<LPARAM>(&color));
     return 0;
