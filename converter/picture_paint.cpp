@@ -1,6 +1,95 @@
-// Painting the converter's pictures.
+// Painting the converter's pictures: the luminance bar with its arrow, the
+// hue/saturation picker with its marker, and the swatch. The dialog paints them
+// itself, over transparent statics that only give their places and borders.
 #include "picture_paint.h"
 
-INT_PTR OnPaint(HWND) {
-    return 0;
+#include "converter_state.h"
+#include "coordinates.h"
+#include "picture_images.h"
+#include "resource.h"
+
+namespace {
+
+// The arrow points at the bar's row for the current lightness: top for 240,
+// bottom for 0. A refresh invalidates its column without erasing it, so the
+// old arrow is wiped here first.
+void PaintArrow(HDC dc, const RECT& bar) {
+    const int a = g_arrowSize;
+    const int x0 = bar.right + 2;
+    const int y0 = bar.top + (bar.bottom - bar.top - 1) * (kHlsScale - g_hls.lightness) / kHlsScale;
+    RECT column = {x0, bar.top - a, x0 + a, bar.bottom + a};
+    FillRect(dc, &column, GetSysColorBrush(COLOR_BTNFACE));
+
+    // Outside a path the lines would be drawn with the pen instead.
+    if (!BeginPath(dc)) return;
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x0 + a, y0 - a);
+    LineTo(dc, x0 + a, y0 + a);
+    LineTo(dc, x0, y0);
+    EndPath(dc);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    FillPath(dc);
+    if (previous) SelectObject(dc, previous);
+}
+
+// The bar follows the current hue and saturation, so its image is made afresh.
+void PaintBar(HDC dc, const RECT& bar) {
+    HBITMAP image = CreateBarBitmap(dc, g_hls.hue, g_hls.saturation);
+    if (!image) return;
+    StretchBitmap(dc, image, 1, kBarImageHeight, bar);
+    DeleteObject(image);
+}
+
+// A crosshair with a gap in the middle, so the picked colour stays visible.
+void PaintMarker(HDC dc, const RECT& picker) {
+    const int x = picker.left + (picker.right - picker.left - 1) * g_hls.hue / (kHlsScale - 1);
+    const int y = picker.top +
+                  (picker.bottom - picker.top - 1) * (kHlsScale - g_hls.saturation) / kHlsScale;
+    const RECT arms[] = {
+        {x - 1, y - 10, x + 2, y - 4},   // above
+        {x - 1, y + 5, x + 2, y + 11},   // below
+        {x - 10, y - 1, x - 4, y + 2},   // left
+        {x + 5, y - 1, x + 11, y + 2},   // right
+    };
+    HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    for (const RECT& arm : arms) FillRect(dc, &arm, black);
+}
+
+// The picker image never changes: it is built at the first paint and kept.
+// The marker is hidden while the picker is dragged, so it doesn't trail the cursor.
+void PaintPicker(HDC dc, const RECT& picker) {
+    HRGN clip = CreateRectRgnIndirect(&picker);
+    bool clipped = clip && SelectClipRgn(dc, clip) != ERROR;
+    if (clip) DeleteObject(clip);  // the DC keeps its own copy
+
+    if (!g_pickerBitmap) g_pickerBitmap = CreatePickerBitmap(dc);
+    if (g_pickerBitmap) StretchBitmap(dc, g_pickerBitmap, kPickerImageWidth, kPickerImageHeight, picker);
+    // Without the clip the arms could spill over the picker's border.
+    if (clipped && g_dragMode != DRAG_PICKER) PaintMarker(dc, picker);
+    SelectClipRgn(dc, nullptr);
+}
+
+void PaintSwatch(HDC dc, const RECT& swatch) {
+    HBRUSH brush = CreateSolidBrush(RGB(g_color->red, g_color->green, g_color->blue));
+    if (!brush) return;
+    FillRect(dc, &swatch, brush);
+    DeleteObject(brush);
+}
+
+}  // namespace
+
+INT_PTR OnPaint(HWND dialog) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(dialog, &paint);
+    if (!dc) return 0;
+    RECT rect;
+    if (GetControlRectInDialog(dialog, IDC_LUMBAR, &rect)) {
+        PaintArrow(dc, rect);
+        PaintBar(dc, rect);
+    }
+    if (GetControlRectInDialog(dialog, IDC_PICKER, &rect)) PaintPicker(dc, rect);
+    if (GetControlRectInDialog(dialog, IDC_SWATCH, &rect)) PaintSwatch(dc, rect);
+    EndPaint(dialog, &paint);
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
+    return 1;
 }
