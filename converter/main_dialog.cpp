@@ -131,6 +131,9 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     case WM_CAPTURECHANGED:
         OnCaptureLost(dialog, reinterpret_cast<HWND>(lParam));
         return 0;
+    case WM_DESTROY:
+        CancelDrag(dialog);
+        return 0;
     }
     return 0;
 }

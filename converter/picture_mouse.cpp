@@ -1,7 +1,123 @@
-// Mouse picking on the converter's pictures.
+// Mouse picking on the converter's pictures: a drag on the picker sets hue and
+// saturation, a drag on the luminance bar or its arrow column sets lightness.
+// The dialog holds the capture and confines the cursor for the whole drag.
 #include "picture_mouse.h"
 
-void OnMouseDown(HWND, LPARAM) {}
-void OnMouseMove(HWND, LPARAM) {}
-void OnMouseUp(HWND) {}
-void OnCaptureLost(HWND, HWND) {}
+#include <windowsx.h>
+
+#include "converter_state.h"
+#include "coordinates.h"
+#include "field_refresh.h"
+#include "resource.h"
+
+namespace {
+
+// Room right of the bar that a press may hit to grab the arrow.
+int ArrowColumnWidth() {
+    return g_arrowSize + 4;
+}
+
+POINT PointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+void MoveCursorTo(HWND dialog, POINT point) {
+    if (ClientToScreen(dialog, &point)) SetCursorPos(point.x, point.y);
+}
+
+void ConfineCursor(HWND dialog, RECT area) {
+    if (MapRectToScreen(dialog, &area)) ClipCursor(&area);
+}
+
+// `offset` pixels along a control `extent` pixels long, on a 0..`scale` scale.
+// Points past either end count as that end: they arise only when the cursor
+// escaped its confinement, and an 8-bit hue or lightness must not wrap. A
+// control one pixel long has a single value, 0.
+int ScaleOffset(int offset, int extent, int scale) {
+    if (extent <= 1 || offset <= 0) return 0;
+    if (offset >= extent - 1) return scale;
+    return offset * scale / (extent - 1);
+}
+
+void StartPickerDrag(HWND dialog, const RECT& picker, POINT point) {
+    SetCapture(dialog);
+    g_dragMode = DRAG_PICKER;
+    ConfineCursor(dialog, picker);
+    // Hides the marker; the colour becomes exactly HlsToRgb of the current HLS.
+    RefreshConverter(dialog, MASK_PICKER_ONLY);
+    MoveCursorTo(dialog, point);
+}
+
+// Nothing changes until the first move: a press alone keeps the colour.
+void StartLuminanceDrag(HWND dialog, const RECT& bar, POINT point) {
+    SetCapture(dialog);
+    g_dragMode = DRAG_LUMINANCE;
+    MoveCursorTo(dialog, point);
+    RECT column = {bar.right, bar.top, bar.right + ArrowColumnWidth(), bar.bottom};
+    ConfineCursor(dialog, column);
+}
+
+// Ends a drag however it ended. The mode is cleared first: releasing the
+// capture sends WM_CAPTURECHANGED back here, which then finds no drag to end.
+void EndDrag(HWND dialog, bool releaseCapture) {
+    DragMode mode = g_dragMode;
+    if (mode == DRAG_NONE) return;
+    g_dragMode = DRAG_NONE;
+    ClipCursor(nullptr);
+    if (releaseCapture) ReleaseCapture();
+    if (mode == DRAG_PICKER) RefreshConverter(dialog, MASK_PICKER_ONLY);  // marker back
+}
+
+}  // namespace
+
+void OnMouseDown(HWND dialog, LPARAM lParam) {
+    POINT point = PointOf(lParam);
+    RECT picker, bar;
+    if (GetControlRectInDialog(dialog, IDC_PICKER, &picker) && PtInRect(&picker, point)) {
+        StartPickerDrag(dialog, picker, point);
+        return;
+    }
+    if (!GetControlRectInDialog(dialog, IDC_LUMBAR, &bar)) return;
+    RECT barAndArrow = bar;
+    barAndArrow.right += ArrowColumnWidth();
+    if (PtInRect(&barAndArrow, point)) StartLuminanceDrag(dialog, bar, point);
+}
+
+void OnMouseMove(HWND dialog, LPARAM lParam) {
+    if (g_dragMode == DRAG_NONE) return;
+    HWND control = GetDlgItem(dialog, g_dragMode == DRAG_PICKER ? IDC_PICKER : IDC_LUMBAR);
+    POINT point = PointOf(lParam);
+    RECT client;
+    if (!control || !MapPointToChild(dialog, control, &point) || !GetClientRect(control, &client))
+        return;
+    const int width = client.right, height = client.bottom;
+    // Rows count from the bottom: the top row is full saturation or white.
+    const int rise = height - point.y - 1;
+    if (g_dragMode == DRAG_PICKER) {
+        g_hls.hue = static_cast<uint8_t>(ScaleOffset(point.x, width, kHlsScale - 1));
+        g_hls.saturation = static_cast<uint8_t>(ScaleOffset(rise, height, kHlsScale));
+        RefreshConverter(dialog, MASK_PICKER_DRAG);
+    } else {
+        g_hls.lightness = static_cast<uint8_t>(ScaleOffset(rise, height, kHlsScale));
+        RefreshConverter(dialog, MASK_LUMBAR_DRAG);
+    }
+}
+
+void OnMouseUp(HWND dialog) {
+    EndDrag(dialog, true);
+}
+
+// Another window took the capture: the drag ends as a release would, so the
+// cursor is not left confined. Our own ReleaseCapture ends here too, with no drag left.
+void OnCaptureLost(HWND dialog, HWND newOwner) {
+    if (newOwner != dialog) EndDrag(dialog, false);
+}
+
+// The platform takes the capture from a destroyed window without telling it,
+// and would leave the cursor confined to where the picker was.
+void CancelDrag(HWND dialog) {
+    if (g_dragMode == DRAG_NONE) return;
+    g_dragMode = DRAG_NONE;
+    ClipCursor(nullptr);
+    if (GetCapture() == dialog) ReleaseCapture();
+}
