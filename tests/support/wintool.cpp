@@ -7,6 +7,7 @@
 //   wintool gone CAPTION [MS]         wait until no window has CAPTION
 //   wintool rect CAPTION              print its screen rectangle: x y width height
 //   wintool ctlrect CAPTION ID        print control ID's screen rectangle: x y width height
+//   wintool ctlclient CAPTION ID      print control ID's client area on the screen: x y width height
 //   wintool text CAPTION ID           print the text of control ID
 //   wintool settext CAPTION ID TEXT   set the text of control ID (sends EN_CHANGE)
 //   wintool click CAPTION ID          press button ID
@@ -79,6 +80,14 @@ int Run(int argc, char** argv) {
         RECT r;
         if (!GetWindowRect(control, &r)) return 1;
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (!std::strcmp(command, "ctlclient")) {
+        RECT r;
+        if (!GetClientRect(control, &r)) return 1;
+        POINT origin = {0, 0};
+        if (!ClientToScreen(control, &origin)) return 1;
+        std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
         return 0;
     }
     if (!std::strcmp(command, "text")) {
