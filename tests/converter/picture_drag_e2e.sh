@@ -1,0 +1,71 @@
+#!/bin/sh
+# End to end: real mouse drags (xdotool) on the real palorin.exe's luminance bar
+# and picker set lightness, hue and saturation; the fields, read from outside
+# the process, show the point dragged to; the cursor is free after the release.
+# Usage: picture_drag_e2e.sh WINE_RUN BUILD_DIR   (on an X display, with xdotool)
+set -u
+wine_run=$1
+build=$2
+fail() { echo "FAIL: $*"; kill "$program" 2>/dev/null; exit 1; }
+wintool() { "$wine_run" "$build/wintool.exe" "$@" | tr -d '\r'; }
+
+"$wine_run" "$build/palorin.exe" &
+program=$!
+# A colour left on the clipboard by an earlier test opens the quick result box first.
+first=$(wintool wait "Quick Convert Result|Palorin" 15000) || fail "no window opened"
+if [ "$first" = "Quick Convert Result" ]; then
+    wintool click "Quick Convert Result" 1102
+    wintool wait Palorin 10000 >/dev/null || fail "the converter did not open"
+fi
+
+# Presses at x0 y0, moves in four steps to x1 y1, releases there.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    sleep 0.2
+    for step in 1 2 3 4; do
+        xdotool mousemove $(($1 + ($3 - $1) * step / 4)) $(($2 + ($4 - $2) * step / 4))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 0.3
+}
+
+field() { wintool text Palorin "$1"; }
+check() {
+    actual=$(field "$1")
+    [ "$actual" = "$2" ] || fail "field $1 shows '$actual', expected '$2'"
+}
+
+# The bar: from its bottom row to a quarter of the way down from its top.
+set -- $(wintool ctlclient Palorin 1112)
+[ $# -eq 4 ] || fail "no luminance bar"
+bar_x=$1 bar_y=$2 bar_h=$4
+row=$((bar_h / 4))
+drag $((bar_x + 2)) $((bar_y + bar_h - 1)) $((bar_x + 2)) $((bar_y + row))
+lightness=$(((bar_h - row - 1) * 240 / (bar_h - 1)))
+check 1109 "$lightness"
+
+# The picker: from its centre to three quarters across and a third of the way down.
+set -- $(wintool ctlclient Palorin 1111)
+[ $# -eq 4 ] || fail "no picker"
+x=$(($3 * 3 / 4)) y=$(($4 / 3))
+drag $(($1 + $3 / 2)) $(($2 + $4 / 2)) $(($1 + x)) $(($2 + y))
+check 1108 $((x * 239 / ($3 - 1)))
+check 1110 $((($4 - y - 1) * 240 / ($4 - 1)))
+check 1109 "$lightness"
+
+# Every field follows: #RRGGBB spells the decimal channels.
+hex=$(printf '#%02x%02x%02x' "$(field 1005)" "$(field 1006)" "$(field 1007)")
+check 1001 "$hex"
+[ "$hex" != "#000000" ] || fail "the colour is still black"
+
+# Released, the cursor goes anywhere again.
+xdotool mousemove 5 5
+sleep 0.1
+eval "$(xdotool getmouselocation --shell)"
+[ "$X" -eq 5 ] && [ "$Y" -eq 5 ] || fail "the cursor is still confined ($X,$Y)"
+
+summary="dragged to H $(field 1108), L $lightness, S $(field 1110): $hex; cursor free"
+wintool close Palorin
+wait "$program"
+echo "$summary"
