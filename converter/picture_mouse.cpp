@@ -101,6 +101,9 @@ void OnMouseMove(HWND dialog, LPARAM lParam) {
         g_hls.lightness = static_cast<uint8_t>(ScaleOffset(rise, height, kHlsScale));
         RefreshConverter(dialog, MASK_LUMBAR_DRAG);
     }
+    // Every field now shows the picked colour, even after a rejected text had
+    // emptied them: it can be inverted again.
+    EnableWindow(GetDlgItem(dialog, IDC_NEGAPOSI), TRUE);
 }
 
 void OnMouseUp(HWND dialog) {
