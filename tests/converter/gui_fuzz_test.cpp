@@ -1,0 +1,270 @@
+// Random user input on the real converter: typing, deleting, pasting, Enter,
+// "Nega / Posi", and presses and drags on the picker and the luminance bar.
+// After every action the dialog must be in one of its two consistent states,
+// and the swatch must show the colour. Seeded and reproducible: a failure
+// prints the seed and the actions that led to it.
+//   gui_fuzz_test [--seed=N] [--actions=N]   (plus the usual GoogleTest flags)
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "converter_fields.h"
+#include "converter_state.h"
+#include "dialog_driver.h"
+#include "hls.h"
+#include "main_dialog.h"
+#include "resource.h"
+
+namespace {
+
+unsigned g_seed = 20261208;
+int g_actionCount = 20000;
+
+const char kTypedCharacters[] = "0123456789abcdefABCDEF#(),%gxyz ";
+
+const std::vector<int> kDecGroup = {IDC_DEC_R, IDC_DEC_G, IDC_DEC_B};
+const std::vector<int> kHexGroup = {IDC_HEX_R, IDC_HEX_G, IDC_HEX_B};
+const std::vector<int> kHlsGroup = {IDC_HLS_H, IDC_HLS_L, IDC_HLS_S};
+
+std::vector<int> GroupOf(int id) {
+    for (const auto* group : {&kDecGroup, &kHexGroup, &kHlsGroup})
+        for (int member : *group)
+            if (member == id) return *group;
+    return {id};
+}
+
+// The field whose change the converter last read as user input.
+int g_fieldRead;
+
+INT_PTR CALLBACK WatchingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && g_fieldsIdle) g_fieldRead = LOWORD(wParam);
+    return MainDlgProc(dialog, message, wParam, lParam);
+}
+
+// Delivers what the actions posted (Enter's moves, the cursor moves of a press)
+// but leaves the edit controls' repainting out: only the text matters here,
+// and painting thirteen edits per action would make the run ten times longer.
+void DeliverPostedMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE))
+        DispatchMessageA(&message);
+}
+
+class Fuzzer {
+public:
+    Fuzzer(HWND dialog, ColorRecord* color, unsigned seed)
+        : dialog_(dialog), color_(color), random_(seed) {}
+
+    // Runs one random action.
+    void Act();
+    // Empty when the dialog is consistent; otherwise what is wrong.
+    std::string Check();
+    const std::vector<std::string>& Log() const { return log_; }
+
+private:
+    int Pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+    int RandomField() { return kAllFields[Pick(14)]; }
+    std::string RandomText();
+    void Paste(HWND field, const std::string& text);
+    void Drag(int id);
+    void Note(const std::string& action) { log_.push_back(action); }
+    // A typing action that made the dialog read its field makes that group the
+    // edited one (a paste into a full field still notifies; a refused digit doesn't).
+    void Typed(int id) {
+        if (g_fieldRead == id) edited_ = GroupOf(id);
+    }
+
+    // The fields last typed into keep the user's text until something rewrites
+    // every field, so they are left out of the comparison.
+    std::vector<int> edited_;
+
+    HWND dialog_;
+    ColorRecord* color_;
+    std::mt19937 random_;
+    std::vector<std::string> log_;
+};
+
+std::string Fuzzer::RandomText() {
+    static const char* const kSamples[] = {"#00ffff", "#0ff", "(0,255,255)", "(0%,100%,100%)",
+                                           "aqua", "CornflowerBlue", "255", "ff", "239", "240"};
+    if (Pick(2)) return kSamples[Pick(10)];
+    std::string text;
+    for (int n = Pick(8); n > 0; --n) text += kTypedCharacters[Pick(sizeof kTypedCharacters - 1)];
+    return text;
+}
+
+void Fuzzer::Paste(HWND field, const std::string& text) {
+    if (!OpenClipboard(dialog_)) return;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (block) {
+        std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+        GlobalUnlock(block);
+        if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    }
+    CloseClipboard();
+    SendMessageA(field, EM_SETSEL, Pick(2) ? 0 : 0x7fffffff, 0x7fffffff);
+    SendMessageA(field, WM_PASTE, 0, 0);
+}
+
+// A press somewhere around the control (inside it, or just beside it), moves
+// that may leave it, and a release.
+void Fuzzer::Drag(int id) {
+    RECT r;
+    HWND control = GetDlgItem(dialog_, id);
+    GetClientRect(control, &r);
+    MapWindowPoints(control, dialog_, reinterpret_cast<POINT*>(&r), 2);
+    auto point = [&] {
+        int x = r.left - 12 + Pick(r.right - r.left + 24), y = r.top - 4 + Pick(r.bottom - r.top + 8);
+        return MAKELPARAM(x, y);
+    };
+    LPARAM at = point();
+    Note("press " + std::to_string(id) + " at " + std::to_string(LOWORD(at)) + "," + std::to_string(HIWORD(at)));
+    SendMessageA(dialog_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    bool dragging = g_dragMode != DRAG_NONE;
+    // The press moves the cursor to the pressed point; that move comes first.
+    DeliverPostedMessages();
+    for (int n = Pick(4); n > 0; --n) {
+        at = point();
+        Note("  move " + std::to_string(LOWORD(at)) + "," + std::to_string(HIWORD(at)));
+        SendMessageA(dialog_, WM_MOUSEMOVE, MK_LBUTTON, at);
+        if (dragging) edited_.clear();
+    }
+    SendMessageA(dialog_, WM_LBUTTONUP, 0, at);
+}
+
+void Fuzzer::Act() {
+    int field = RandomField();
+    HWND edit = GetDlgItem(dialog_, field);
+    g_fieldRead = 0;
+    switch (Pick(10)) {
+    case 0: case 1: case 2: case 3: {
+        char c = kTypedCharacters[Pick(sizeof kTypedCharacters - 1)];
+        Note("type '" + std::string(1, c) + "' into " + std::to_string(field));
+        SendMessageA(edit, EM_SETSEL, 0x7fffffff, 0x7fffffff);
+        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+        Typed(field);
+        break;
+    }
+    case 4:
+        Note("backspace in " + std::to_string(field));
+        SendMessageA(edit, EM_SETSEL, 0x7fffffff, 0x7fffffff);
+        SendMessageA(edit, WM_CHAR, VK_BACK, 1);
+        Typed(field);
+        break;
+    case 5: {
+        std::string text = RandomText();
+        Note("paste '" + text + "' into " + std::to_string(field));
+        Paste(edit, text);
+        Typed(field);
+        break;
+    }
+    case 6:
+        Note("Enter in " + std::to_string(field));
+        SetFocus(edit);
+        PressEnter(dialog_);
+        break;
+    case 7:
+        // A user can't press a disabled button (Wine's BM_CLICK would).
+        if (!IsWindowEnabled(GetDlgItem(dialog_, IDC_NEGAPOSI))) break;
+        Note("Nega / Posi");
+        edited_.clear();
+        SendDlgItemMessageA(dialog_, IDC_NEGAPOSI, BM_CLICK, 0, 0);
+        break;
+    default:
+        Drag(Pick(2) ? IDC_PICKER : IDC_LUMBAR);
+        break;
+    }
+}
+
+std::string Fuzzer::Check() {
+    DeliverPostedMessages();
+    bool enabled = IsWindowEnabled(GetDlgItem(dialog_, IDC_NEGAPOSI)) != FALSE;
+    std::vector<FieldValue> expected = ExpectedFields(*color_);
+    for (const FieldValue& field : expected) {
+        bool skip = false;
+        for (int id : edited_) skip |= id == field.id;
+        if (skip) continue;
+        std::string shown = FieldText(dialog_, field.id);
+        std::string want = enabled ? field.text : "";
+        bool hlsField = field.id == IDC_HLS_H || field.id == IDC_HLS_L || field.id == IDC_HLS_S;
+        if (enabled && hlsField) {
+            // The HLS fields show the triple the colour came from, which a
+            // picker or bar drag sets directly.
+            int value = field.id == IDC_HLS_H ? g_hls.hue : field.id == IDC_HLS_L ? g_hls.lightness : g_hls.saturation;
+            want = std::to_string(value);
+        }
+        if (shown != want)
+            return "field " + std::to_string(field.id) + " shows '" + shown + "', expected '" + want +
+                   "' (Nega / Posi " + (enabled ? "enabled" : "disabled") + ")";
+    }
+    if (enabled) {
+        uint8_t r, g, b;
+        HlsToRgb(g_hls.hue, g_hls.lightness, g_hls.saturation, &r, &g, &b);
+        HlsTriple fromColor;
+        RgbToHls(color_->red, color_->green, color_->blue, &fromColor.hue, &fromColor.lightness,
+                 &fromColor.saturation);
+        bool fromHls = r == color_->red && g == color_->green && b == color_->blue;
+        bool fromRgb = fromColor.hue == g_hls.hue && fromColor.lightness == g_hls.lightness &&
+                       fromColor.saturation == g_hls.saturation;
+        if (!fromHls && !fromRgb) return "the colour and the HLS triple disagree";
+    }
+    RECT swatch;
+    HWND control = GetDlgItem(dialog_, IDC_SWATCH);
+    GetClientRect(control, &swatch);
+    MapWindowPoints(control, dialog_, reinterpret_cast<POINT*>(&swatch), 2);
+    RedrawWindow(dialog_, &swatch, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    HDC dc = GetDC(dialog_);
+    COLORREF pixel = GetPixel(dc, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    ReleaseDC(dialog_, dc);
+    if (pixel != RGB(color_->red, color_->green, color_->blue)) return "the swatch doesn't show the colour";
+    return "";
+}
+
+TEST(GuiFuzz, EveryActionLeavesTheConverterConsistent) {
+    ColorRecord color = {};
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                     WatchingProc, reinterpret_cast<LPARAM>(&color));
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    SetForegroundWindow(dialog);
+    Fuzzer fuzzer(dialog, &color, g_seed);
+    for (int action = 0; action < g_actionCount; ++action) {
+        fuzzer.Act();
+        std::string problem = fuzzer.Check();
+        if (problem.empty()) continue;
+        std::string actions, fields;
+        for (const std::string& line : fuzzer.Log()) actions += "  " + line + "\n";
+        for (int id : kAllFields) fields += " " + std::to_string(id) + "='" + FieldText(dialog, id) + "'";
+        FAIL() << "seed " << g_seed << ", after action " << action + 1 << ": " << problem
+               << "\nfields:" << fields << "\nactions:\n"
+               << actions;
+    }
+    DestroyWindow(dialog);
+    std::printf("seed %u: %d actions, all consistent\n", g_seed, g_actionCount);
+}
+
+// Leaves no pasted text behind for the tests that start palorin.exe.
+void EmptyTheClipboard() {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strncmp(argv[i], "--seed=", 7)) g_seed = std::strtoul(argv[i] + 7, nullptr, 10);
+        if (!std::strncmp(argv[i], "--actions=", 10)) g_actionCount = std::atoi(argv[i] + 10);
+    }
+    int result = RUN_ALL_TESTS();
+    EmptyTheClipboard();
+    return result;
+}
