@@ -247,3 +247,16 @@ TEST_F(MouseTest, OnePixelPicturesGiveZero) {
 }
 
 }  // namespace
+
+TEST_F(MouseTest, APickAfterARejectedTextEnablesNegaPosiAgain) {
+    Open(0, 255, 255);
+    SetFieldText(dialog, IDC_TRIPLE, "(1,2");
+    ASSERT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)));
+    const RECT bar = Bar();
+    PressAt(Centre(bar));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI))) << "a press alone picks nothing";
+    Move(bar.right + 2, bar.top);
+    Release(bar.right + 2, bar.top);
+    EXPECT_EQ(Field(IDC_TRIPLE), "(255,255,255)");
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)));
+}
