@@ -2,6 +2,8 @@
 // point conversions through the screen.
 #include "coordinates.h"
 
+#include "dialog_control.h"
+
 namespace {
 
 // Both corners through `from`'s client → screen → `to`'s client; `to` may be
@@ -34,7 +36,7 @@ int MapPointToChild(HWND dialog, HWND control, POINT* point) {
 }
 
 int GetControlRectInDialog(HWND dialog, int id, RECT* rect) {
-    HWND control = GetDlgItem(dialog, id);
+    HWND control = DialogControl(dialog, id);
     RECT r;
     if (!control || !GetClientRect(control, &r) || !MapRectToParent(control, dialog, &r))
         return 0;

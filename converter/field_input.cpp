@@ -4,6 +4,7 @@
 #include "field_input.h"
 
 #include "converter_state.h"
+#include "dialog_control.h"
 #include "field_refresh.h"
 #include "named_colors.h"
 #include "notation_parse.h"
@@ -26,7 +27,7 @@ int ReadHex3(const char* text, ColorRecord* color) {
 
 int ReadTextField(HWND dialog, int id, TextReader read, ColorRecord* color) {
     char text[kFieldTextSize];
-    GetDlgItemTextA(dialog, id, text, sizeof text);
+    GetWindowTextA(DialogControl(dialog, id), text, sizeof text);
     return read(text, color);
 }
 
@@ -41,7 +42,7 @@ int ReadDecimalChannel(HWND dialog, int id, int limit, uint8_t* value) {
 
 int ReadHexChannelField(HWND dialog, int id, uint8_t* value) {
     char text[kFieldTextSize];
-    GetDlgItemTextA(dialog, id, text, sizeof text);
+    GetWindowTextA(DialogControl(dialog, id), text, sizeof text);
     return ParseHexChannel(text, value);
 }
 
@@ -113,5 +114,5 @@ void OnFieldChange(HWND dialog, int id) {
     } else {
         ClearFields(dialog, mask, g_fieldsIdle);
     }
-    EnableWindow(GetDlgItem(dialog, IDC_NEGAPOSI), accepted);
+    EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), accepted);
 }

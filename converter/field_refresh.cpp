@@ -4,6 +4,7 @@
 
 #include "converter_state.h"
 #include "coordinates.h"
+#include "dialog_control.h"
 #include "named_colors.h"
 #include "notation_format.h"
 #include "resource.h"
@@ -18,7 +19,7 @@ typedef int (*ChannelFormatter)(unsigned, char*);
 // notification of our own write would be ignored anyway.
 void WriteField(HWND dialog, int id, const char* text) {
     char shown[kColorTextCapacity + 1];
-    HWND field = GetDlgItem(dialog, id);
+    HWND field = DialogControl(dialog, id);
     // Our texts are shorter than the buffer, so a longer text never compares equal.
     GetWindowTextA(field, shown, sizeof shown);
     if (lstrcmpA(shown, text) != 0) SetWindowTextA(field, text);

@@ -7,6 +7,7 @@
 
 #include "converter_state.h"
 #include "coordinates.h"
+#include "dialog_control.h"
 #include "field_refresh.h"
 #include "resource.h"
 
@@ -85,7 +86,7 @@ void OnMouseDown(HWND dialog, LPARAM lParam) {
 
 void OnMouseMove(HWND dialog, LPARAM lParam) {
     if (g_dragMode == DRAG_NONE) return;
-    HWND control = GetDlgItem(dialog, g_dragMode == DRAG_PICKER ? IDC_PICKER : IDC_LUMBAR);
+    HWND control = DialogControl(dialog, g_dragMode == DRAG_PICKER ? IDC_PICKER : IDC_LUMBAR);
     POINT point = PointOf(lParam);
     RECT client;
     if (!control || !MapPointToChild(dialog, control, &point) || !GetClientRect(control, &client))
@@ -103,7 +104,7 @@ void OnMouseMove(HWND dialog, LPARAM lParam) {
     }
     // Every field now shows the picked colour, even after a rejected text had
     // emptied them: it can be inverted again.
-    EnableWindow(GetDlgItem(dialog, IDC_NEGAPOSI), TRUE);
+    EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
 }
 
 void OnMouseUp(HWND dialog) {

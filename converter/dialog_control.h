@@ -1,0 +1,7 @@
+// Finding the converter's controls by id, quickly.
+#pragma once
+#include <windows.h>
+
+// The dialog's control `id` (between IDC_HEX6 and IDC_LUMBAR), as GetDlgItem
+// gives it, or null.
+HWND DialogControl(HWND dialog, int id);
