@@ -38,6 +38,8 @@ void PumpMessages() {
 std::vector<double> TimePalorinKeystrokes(HWND dialog, int id, int count) {
     std::vector<double> times;
     char text[16];
+    // The user types where the caret is.
+    SetFocus(GetDlgItem(dialog, id));
     for (int i = 0; i < count; ++i) {
         unsigned rgb = NextColour();
         if (id == IDC_HEX6)
@@ -64,6 +66,7 @@ void CALLBACK TimeInsidePeer(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = FindWindowA(nullptr, "Color");
     if (!dialog || !IsWindowVisible(dialog)) return;
     KillTimer(nullptr, timer);
+    SetFocus(GetDlgItem(dialog, kPeerRedField));
     FlushPaint(dialog);
     char text[16];
     for (int i = 0; i < g_peerRun->count; ++i) {
