@@ -22,4 +22,4 @@ cmake --build --preset windows --target palorin wintool wine_prefix
 if [ -n "${DISPLAY:-}" ]; then
     exec build/windows/wine-run build/windows/palorin.exe "$@"
 fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshot-run.sh "$@"
+exec scripts/virtual-display.sh scripts/screenshot-run.sh "$@"

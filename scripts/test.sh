@@ -7,4 +7,4 @@ set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --workflow --preset host
-xvfb-run -a -s "-screen 0 1280x1024x24" cmake --workflow --preset windows
+scripts/virtual-display.sh cmake --workflow --preset windows
