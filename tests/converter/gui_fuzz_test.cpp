@@ -26,17 +26,6 @@ int g_actionCount = 20000;
 
 const char kTypedCharacters[] = "0123456789abcdefABCDEF#(),%gxyz ";
 
-const std::vector<int> kDecGroup = {IDC_DEC_R, IDC_DEC_G, IDC_DEC_B};
-const std::vector<int> kHexGroup = {IDC_HEX_R, IDC_HEX_G, IDC_HEX_B};
-const std::vector<int> kHlsGroup = {IDC_HLS_H, IDC_HLS_L, IDC_HLS_S};
-
-std::vector<int> GroupOf(int id) {
-    for (const auto* group : {&kDecGroup, &kHexGroup, &kHlsGroup})
-        for (int member : *group)
-            if (member == id) return *group;
-    return {id};
-}
-
 // The field whose change the converter last read as user input.
 int g_fieldRead;
 
@@ -75,7 +64,7 @@ private:
     // A typing action that made the dialog read its field makes that group the
     // edited one (a paste into a full field still notifies; a refused digit doesn't).
     void Typed(int id) {
-        if (g_fieldRead == id) edited_ = GroupOf(id);
+        if (g_fieldRead == id) edited_ = FieldGroupOf(id);
     }
 
     // The fields last typed into keep the user's text until something rewrites

@@ -14,18 +14,6 @@
 
 namespace {
 
-const std::vector<int> kDecGroup = {IDC_DEC_R, IDC_DEC_G, IDC_DEC_B};
-const std::vector<int> kHexGroup = {IDC_HEX_R, IDC_HEX_G, IDC_HEX_B};
-const std::vector<int> kHlsGroup = {IDC_HLS_H, IDC_HLS_L, IDC_HLS_S};
-
-// The field or group of fields that a typed field belongs to.
-std::vector<int> GroupOf(int id) {
-    for (const auto* group : {&kDecGroup, &kHexGroup, &kHlsGroup})
-        for (int member : *group)
-            if (member == id) return *group;
-    return {id};
-}
-
 using TypedInput = ConverterTest;
 
 TEST_F(TypedInput, TypingHex6CharByCharConvertsOnlyTheWholeForm) {
@@ -110,13 +98,13 @@ TEST_F(TypedInput, EachFieldAcceptsItsNotationAndRejectsTheRest) {
         SetFieldText(dialog, IDC_TRIPLE, "(10,20,30)");
         ASSERT_EQ(Rgb(), "10,20,30");
         std::vector<std::string> groupBefore;
-        for (int id : GroupOf(c.id)) groupBefore.push_back(FieldText(dialog, id));
+        for (int id : FieldGroupOf(c.id)) groupBefore.push_back(FieldText(dialog, id));
 
         SetFieldText(dialog, c.id, c.text);
 
         EXPECT_EQ(FieldText(dialog, c.id), c.text) << "the typed text must stay as typed";
         EXPECT_EQ(InvertEnabled(), c.accepted);
-        std::vector<int> group = GroupOf(c.id);
+        std::vector<int> group = FieldGroupOf(c.id);
         if (!c.accepted) {
             ExpectFieldsEmpty(dialog, group);
             EXPECT_EQ(Rgb(), "10,20,30");
@@ -126,7 +114,7 @@ TEST_F(TypedInput, EachFieldAcceptsItsNotationAndRejectsTheRest) {
                 }
             continue;
         }
-        if (group == kHlsGroup) {
+        if (group == FieldGroupOf(IDC_HLS_H)) {
             // One of the three was replaced; the others still show the opening colour's.
             int h = std::stoi(FieldText(dialog, IDC_HLS_H)), l = std::stoi(FieldText(dialog, IDC_HLS_L)),
                 s = std::stoi(FieldText(dialog, IDC_HLS_S));

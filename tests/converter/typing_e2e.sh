@@ -6,17 +6,8 @@
 set -u
 wine_run=$1
 build=$2
-fail() { echo "FAIL: $*"; kill "$program" 2>/dev/null; exit 1; }
-wintool() { "$wine_run" "$build/wintool.exe" "$@" | tr -d '\r'; }
-
-"$wine_run" "$build/palorin.exe" &
-program=$!
-# A colour left on the clipboard by an earlier test opens the quick result box first.
-first=$(wintool wait "Quick Convert Result|Palorin" 15000) || fail "no window opened"
-if [ "$first" = "Quick Convert Result" ]; then
-    wintool click "Quick Convert Result" 1102
-    wintool wait Palorin 10000 >/dev/null || fail "the converter did not open"
-fi
+. "$(dirname "$0")/../support/converter_e2e.sh"
+start_converter
 
 set -- $(wintool ctlrect Palorin 1001)
 [ $# -eq 4 ] || fail "no #RRGGBB field"

@@ -42,6 +42,15 @@ bool Skipped(const std::vector<int>& skip, int id) {
 
 }  // namespace
 
+std::vector<int> FieldGroupOf(int id) {
+    static const std::vector<int> kGroups[] = {{IDC_DEC_R, IDC_DEC_G, IDC_DEC_B},
+                                               {IDC_HEX_R, IDC_HEX_G, IDC_HEX_B},
+                                               {IDC_HLS_H, IDC_HLS_L, IDC_HLS_S}};
+    for (const auto& group : kGroups)
+        if (std::find(group.begin(), group.end(), id) != group.end()) return group;
+    return {id};
+}
+
 std::vector<FieldValue> ExpectedFields(const ColorRecord& color) {
     HlsTriple hls;
     RgbToHls(color.red, color.green, color.blue, &hls.hue, &hls.lightness, &hls.saturation);

@@ -14,6 +14,10 @@ struct FieldValue {
     std::string text;
 };
 
+// The fields that are read together with field `id`: its group of three, or
+// just itself.
+std::vector<int> FieldGroupOf(int id);
+
 // What each field shows for `color`, as the dialog itself formats it.
 std::vector<FieldValue> ExpectedFields(const ColorRecord& color);
 

@@ -57,6 +57,14 @@ HWND Control(HWND window, const char* id) {
     return GetDlgItem(window, std::atoi(id));
 }
 
+// Prints the window's screen rectangle as x y width height.
+int PrintWindowRect(HWND window) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
 int Run(int argc, char** argv) {
     const char* command = argv[1];
     const char* caption = argv[2];
@@ -66,22 +74,12 @@ int Run(int argc, char** argv) {
 
     HWND window = FindVisible(caption);
     if (!window) return 1;
-    if (!std::strcmp(command, "rect")) {
-        RECT r;
-        if (!GetWindowRect(window, &r)) return 1;
-        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        return 0;
-    }
+    if (!std::strcmp(command, "rect")) return PrintWindowRect(window);
     if (!std::strcmp(command, "close")) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     if (argc < 4) return 2;
     HWND control = Control(window, argv[3]);
     if (!control) return 1;
-    if (!std::strcmp(command, "ctlrect")) {
-        RECT r;
-        if (!GetWindowRect(control, &r)) return 1;
-        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        return 0;
-    }
+    if (!std::strcmp(command, "ctlrect")) return PrintWindowRect(control);
     if (!std::strcmp(command, "ctlclient")) {
         RECT r;
         if (!GetClientRect(control, &r)) return 1;
