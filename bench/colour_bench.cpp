@@ -11,8 +11,7 @@ namespace {
 
 constexpr int kColorCount = 1 << 24;
 
-ColorRecord FromRgb(int rgb)
-{
+ColorRecord FromRgb(int rgb) {
     return {static_cast<uint8_t>(rgb), static_cast<uint8_t>(rgb >> 8),
             static_cast<uint8_t>(rgb >> 16), 0};
 }
@@ -21,16 +20,14 @@ ColorRecord FromRgb(int rgb)
 uint64_t g_checksum = 0;
 
 template <typename Work>
-void Time(const char* label, Work work)
-{
+void Time(const char* label, Work work) {
     const auto start = std::chrono::steady_clock::now();
     for (int rgb = 0; rgb < kColorCount; ++rgb) g_checksum = g_checksum * 31 + work(rgb);
     const std::chrono::duration<double, std::nano> elapsed = std::chrono::steady_clock::now() - start;
     std::printf("%-24s %6.2f ns per colour\n", label, elapsed.count() / kColorCount);
 }
 
-uint64_t HlsRoundTrip(int rgb)
-{
+uint64_t HlsRoundTrip(int rgb) {
     uint8_t hue, lightness, saturation, red, green, blue;
     RgbToHls(rgb >> 16, (rgb >> 8) & 255, rgb & 255, &hue, &lightness, &saturation);
     HlsToRgb(hue, lightness, saturation, &red, &green, &blue);
@@ -38,29 +35,25 @@ uint64_t HlsRoundTrip(int rgb)
 }
 
 // The length and a digit stand for the text: cheap, yet they depend on all the work.
-uint64_t Digest(const char* text, int length)
-{
+uint64_t Digest(const char* text, int length) {
     return static_cast<uint64_t>(length) * 257 + static_cast<uint8_t>(text[1]);
 }
 
 template <int (*Format)(const ColorRecord&, char*)>
-uint64_t FormatColor(int rgb)
-{
+uint64_t FormatColor(int rgb) {
     char text[kColorTextCapacity];
     return Digest(text, Format(FromRgb(rgb), text));
 }
 
 template <int (*Format)(unsigned, char*)>
-uint64_t FormatChannels(int rgb)
-{
+uint64_t FormatChannels(int rgb) {
     char text[kColorTextCapacity];
     const ColorRecord color = FromRgb(rgb);
     return Digest(text, Format(color.red, text)) + Digest(text, Format(color.green, text)) +
            Digest(text, Format(color.blue, text));
 }
 
-uint64_t AllForms(int rgb)
-{
+uint64_t AllForms(int rgb) {
     return FormatColor<FormatHex6>(rgb) + FormatColor<FormatHex3>(rgb) +
            FormatColor<FormatPercentTriple>(rgb) + FormatColor<FormatDecimalTriple>(rgb) +
            FormatChannels<FormatDecimalChannel>(rgb) + FormatChannels<FormatHexChannel>(rgb);
@@ -68,8 +61,7 @@ uint64_t AllForms(int rgb)
 
 }  // namespace
 
-int main()
-{
+int main() {
     std::printf("goal: HLS round trip < 50 ns per colour\n");
     Time("HLS round trip", HlsRoundTrip);
     Time("#RRGGBB", FormatColor<FormatHex6>);

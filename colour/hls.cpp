@@ -10,16 +10,14 @@ int Min3(int a, int b, int c) { return a < b ? (a < c ? a : c) : (b < c ? b : c)
 int ClampToScale(int value) { return value < 0 ? 0 : (value > kHlsScale ? kHlsScale : value); }
 
 // 0-240 back to 0-255, rounded to nearest.
-uint8_t ScaleToChannel(int value)
-{
+uint8_t ScaleToChannel(int value) {
     return static_cast<uint8_t>((value * kRgbScale + kHlsScale / 2) / kHlsScale);
 }
 
 }  // namespace
 
 void RgbToHls(int red, int green, int blue, uint8_t* hue, uint8_t* lightness,
-              uint8_t* saturation)
-{
+              uint8_t* saturation) {
     const int max = Max3(red, green, blue);
     const int min = Min3(red, green, blue);
     // (max + min) / 2 rescaled from 255 to 240, rounded: 510 = 2 * 255.
@@ -51,8 +49,7 @@ void RgbToHls(int red, int green, int blue, uint8_t* hue, uint8_t* lightness,
     *hue = static_cast<uint8_t>(h);
 }
 
-int HueToChannel(int m1, int m2, int h)
-{
+int HueToChannel(int m1, int m2, int h) {
     if (h < 0) h += kHlsScale;
     if (h > kHlsScale) h -= kHlsScale;
     if (h < 40) return m1 + ((m2 - m1) * h + 20) / 40;
@@ -62,8 +59,7 @@ int HueToChannel(int m1, int m2, int h)
 }
 
 int HlsToRgb(int hue, int lightness, int saturation, uint8_t* red, uint8_t* green,
-             uint8_t* blue)
-{
+             uint8_t* blue) {
     // Lightness or saturation above 240 would push m1 past 240 and a channel past
     // 255, which wraps in 8 bits (hue 0, l = s = 255 would give 254, 32, 32 rather
     // than white). A drag that leaves its control can produce such values.

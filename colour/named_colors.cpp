@@ -5,16 +5,14 @@ namespace {
 
 // The table is written as 0xRRGGBB, the way web authors read colours, and
 // stored blue first like the record.
-constexpr NamedColor Entry(uint32_t rrggbb, const char* name)
-{
+constexpr NamedColor Entry(uint32_t rrggbb, const char* name) {
     return {static_cast<uint8_t>(rrggbb), static_cast<uint8_t>(rrggbb >> 8),
             static_cast<uint8_t>(rrggbb >> 16), name};
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-int EqualIgnoringAsciiCase(const char* a, const char* b)
-{
+int EqualIgnoringAsciiCase(const char* a, const char* b) {
     while (*a != '\0' && AsciiLower(*a) == AsciiLower(*b)) {
         ++a;
         ++b;
@@ -168,8 +166,7 @@ const NamedColor kNamedColors[kNamedColorCount] = {
     Entry(0xffffff, "white"),
 };
 
-int LookupColorName(const char* text, ColorRecord* record)
-{
+int LookupColorName(const char* text, ColorRecord* record) {
     for (const NamedColor& entry : kNamedColors) {
         if (EqualIgnoringAsciiCase(text, entry.name)) {
             record->red = entry.red;
@@ -181,8 +178,7 @@ int LookupColorName(const char* text, ColorRecord* record)
     return 0;
 }
 
-const char* FindColorName(const ColorRecord& color)
-{
+const char* FindColorName(const ColorRecord& color) {
     for (const NamedColor& entry : kNamedColors) {
         if (entry.red == color.red && entry.green == color.green && entry.blue == color.blue)
             return entry.name;

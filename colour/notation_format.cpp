@@ -7,8 +7,7 @@ namespace {
 const char kHexDigits[] = "0123456789abcdef";
 
 // Writes `value` in decimal at `out` without a NUL; returns the end.
-char* PutDecimal(unsigned value, char* out)
-{
+char* PutDecimal(unsigned value, char* out) {
     char reversed[10];  // 4294967295 has ten digits
     int count = 0;
     do {
@@ -20,8 +19,7 @@ char* PutDecimal(unsigned value, char* out)
 }
 
 // Writes `value` in hex without leading zeros or a NUL; returns the end.
-char* PutHex(unsigned value, char* out)
-{
+char* PutHex(unsigned value, char* out) {
     char reversed[8];
     int count = 0;
     do {
@@ -32,29 +30,25 @@ char* PutHex(unsigned value, char* out)
     return out;
 }
 
-char* PutHexPair(unsigned value, char* out)
-{
+char* PutHexPair(unsigned value, char* out) {
     *out++ = kHexDigits[(value >> 4) & 15];
     *out++ = kHexDigits[value & 15];
     return out;
 }
 
-int Finish(char* start, char* end)
-{
+int Finish(char* start, char* end) {
     *end = '\0';
     return static_cast<int>(end - start);
 }
 
 }  // namespace
 
-int NearestNibble(int value)
-{
+int NearestNibble(int value) {
     // Multiples of 17 are the #RGB values; 9 is where the nearest one becomes 17.
     return value < 9 ? 0 : (value - 9) / 17 + 1;
 }
 
-int FormatHex6(const ColorRecord& color, char* out)
-{
+int FormatHex6(const ColorRecord& color, char* out) {
     char* p = out;
     *p++ = '#';
     p = PutHexPair(color.red, p);
@@ -63,8 +57,7 @@ int FormatHex6(const ColorRecord& color, char* out)
     return Finish(out, p);
 }
 
-int FormatHex3(const ColorRecord& color, char* out)
-{
+int FormatHex3(const ColorRecord& color, char* out) {
     char* p = out;
     *p++ = '#';
     *p++ = kHexDigits[NearestNibble(color.red)];
@@ -73,8 +66,7 @@ int FormatHex3(const ColorRecord& color, char* out)
     return Finish(out, p);
 }
 
-int FormatPercentTriple(const ColorRecord& color, char* out)
-{
+int FormatPercentTriple(const ColorRecord& color, char* out) {
     const uint8_t channels[3] = {color.red, color.green, color.blue};
     char* p = out;
     *p++ = '(';
@@ -87,8 +79,7 @@ int FormatPercentTriple(const ColorRecord& color, char* out)
     return Finish(out, p);
 }
 
-int FormatDecimalTriple(const ColorRecord& color, char* out)
-{
+int FormatDecimalTriple(const ColorRecord& color, char* out) {
     const uint8_t channels[3] = {color.red, color.green, color.blue};
     char* p = out;
     *p++ = '(';
@@ -100,12 +91,10 @@ int FormatDecimalTriple(const ColorRecord& color, char* out)
     return Finish(out, p);
 }
 
-int FormatDecimalChannel(unsigned value, char* out)
-{
+int FormatDecimalChannel(unsigned value, char* out) {
     return Finish(out, PutDecimal(value, out));
 }
 
-int FormatHexChannel(unsigned value, char* out)
-{
+int FormatHexChannel(unsigned value, char* out) {
     return Finish(out, PutHex(value, out));
 }

@@ -6,8 +6,7 @@ namespace {
 
 int IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
-void StoreChannels(ColorRecord* record, int red, int green, int blue)
-{
+void StoreChannels(ColorRecord* record, int red, int green, int blue) {
     record->red = static_cast<uint8_t>(red);
     record->green = static_cast<uint8_t>(green);
     record->blue = static_cast<uint8_t>(blue);
@@ -15,22 +14,19 @@ void StoreChannels(ColorRecord* record, int red, int green, int blue)
 
 }  // namespace
 
-int IsHexDigit(char c)
-{
+int IsHexDigit(char c) {
     // Plain comparisons rather than <cctype>: a char above 127 is negative here.
     return IsDecimalDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
-int HexDigitValue(char c)
-{
+int HexDigitValue(char c) {
     if (IsDecimalDigit(c)) return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return 0;
 }
 
-int ParseHexNotation(const char* text, ColorRecord* record)
-{
+int ParseHexNotation(const char* text, ColorRecord* record) {
     // Each test stops at the first failing character, so nothing past the NUL is read.
     if (text[0] != '#' || !IsHexDigit(text[1]) || !IsHexDigit(text[2]) || !IsHexDigit(text[3]))
         return 0;
@@ -48,8 +44,7 @@ int ParseHexNotation(const char* text, ColorRecord* record)
     return 2;
 }
 
-int ParseDecimalTriple(const char* text, ColorRecord* record)
-{
+int ParseDecimalTriple(const char* text, ColorRecord* record) {
     if (text[0] != '(') return 0;
     // An int cannot overflow: a component is rejected as soon as it passes 255.
     int values[3] = {0, 0, 0};
@@ -73,8 +68,7 @@ int ParseDecimalTriple(const char* text, ColorRecord* record)
     return 0;
 }
 
-int ParsePercentTriple(const char* text, ColorRecord* record)
-{
+int ParsePercentTriple(const char* text, ColorRecord* record) {
     if (text[0] != '(' || text[1] == '\0') return 0;
     // An int cannot overflow: a component is rejected as soon as it passes 100.
     int values[3] = {0, 0, 0};

@@ -13,19 +13,16 @@ namespace {
 
 const ColorRecord kSentinel = {0x5a, 0xa5, 0x3c, 0xc3};
 
-void Check(bool condition)
-{
+void Check(bool condition) {
     if (!condition) __builtin_trap();
 }
 
-bool SameChannels(const ColorRecord& a, const ColorRecord& b)
-{
+bool SameChannels(const ColorRecord& a, const ColorRecord& b) {
     return a.red == b.red && a.green == b.green && a.blue == b.blue;
 }
 
 // The #RRGGBB and decimal-triple forms of an accepted colour read back unchanged.
-void CheckDisplayForms(const ColorRecord& color)
-{
+void CheckDisplayForms(const ColorRecord& color) {
     char text[kColorTextCapacity];
     ColorRecord back = {};
     FormatHex6(color, text);
@@ -36,8 +33,7 @@ void CheckDisplayForms(const ColorRecord& color)
 }
 
 // Runs one reader; returns whether it accepted the text, after the common checks.
-bool Read(int (*read)(const char*, ColorRecord*), const char* text, ColorRecord* record)
-{
+bool Read(int (*read)(const char*, ColorRecord*), const char* text, ColorRecord* record) {
     *record = kSentinel;
     const int result = read(text, record);
     Check(record->notation == kSentinel.notation);
@@ -51,8 +47,7 @@ bool Read(int (*read)(const char*, ColorRecord*), const char* text, ColorRecord*
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The readers take NUL-terminated texts, as the edit fields and clipboard give
     // them. The copy is exactly one byte longer, so a read past the NUL is caught.
     std::unique_ptr<char[]> owned(new char[size + 1]);

@@ -12,30 +12,26 @@ struct Hls {
     int hue, lightness, saturation;
 };
 
-Hls ToHls(Rgb c)
-{
+Hls ToHls(Rgb c) {
     uint8_t h, l, s;
     RgbToHls(c.red, c.green, c.blue, &h, &l, &s);
     return {h, l, s};
 }
 
-Rgb ToRgb(Hls c, int* result = nullptr)
-{
+Rgb ToRgb(Hls c, int* result = nullptr) {
     uint8_t r, g, b;
     const int returned = HlsToRgb(c.hue, c.lightness, c.saturation, &r, &g, &b);
     if (result != nullptr) *result = returned;
     return {r, g, b};
 }
 
-void ExpectRgb(Rgb actual, Rgb expected)
-{
+void ExpectRgb(Rgb actual, Rgb expected) {
     EXPECT_EQ(actual.red, expected.red);
     EXPECT_EQ(actual.green, expected.green);
     EXPECT_EQ(actual.blue, expected.blue);
 }
 
-TEST(RgbToHls, GivesTheConverterValues)
-{
+TEST(RgbToHls, GivesTheConverterValues) {
     const struct {
         Rgb rgb;
         Hls hls;
@@ -64,8 +60,7 @@ TEST(RgbToHls, GivesTheConverterValues)
     }
 }
 
-TEST(HlsToRgb, GivesTheConverterValues)
-{
+TEST(HlsToRgb, GivesTheConverterValues) {
     const struct {
         Hls hls;
         Rgb rgb;
@@ -98,15 +93,13 @@ TEST(HlsToRgb, GivesTheConverterValues)
     }
 }
 
-TEST(HlsToRgb, RoundTripIsNotExact)
-{
+TEST(HlsToRgb, RoundTripIsNotExact) {
     const Hls hls = ToHls({246, 5, 249});
     ExpectRgb(ToRgb(hls), {251, 4, 251});
 }
 
 // Values the callers do not produce but a drag outside a control could.
-TEST(HlsToRgb, TreatsLightnessAndSaturationAbove240As240)
-{
+TEST(HlsToRgb, TreatsLightnessAndSaturationAbove240As240) {
     ExpectRgb(ToRgb({0, 255, 255}), {255, 255, 255});
     ExpectRgb(ToRgb({90, 241, 0}), {255, 255, 255});
     for (int hue = 0; hue < 240; hue += 7) {
@@ -118,8 +111,7 @@ TEST(HlsToRgb, TreatsLightnessAndSaturationAbove240As240)
     }
 }
 
-TEST(HlsToRgb, HuesFrom240WrapAround)
-{
+TEST(HlsToRgb, HuesFrom240WrapAround) {
     for (int hue = 240; hue < 256; ++hue) {
         SCOPED_TRACE(hue);
         ExpectRgb(ToRgb({hue, 100, 200}), ToRgb({hue - 240, 100, 200}));
@@ -127,8 +119,7 @@ TEST(HlsToRgb, HuesFrom240WrapAround)
     }
 }
 
-TEST(HueToChannel, InterpolatesAndWraps)
-{
+TEST(HueToChannel, InterpolatesAndWraps) {
     const int cases[][2] = {// h, channel between m1 = 0 and m2 = 240
                             {0, 0},     {20, 120},  {39, 234}, {40, 240},  {119, 240},
                             {120, 240}, {140, 120}, {159, 6},  {160, 0},   {239, 0},

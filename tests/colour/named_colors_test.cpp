@@ -8,16 +8,14 @@
 
 namespace {
 
-ColorRecord Rgb(int red, int green, int blue)
-{
+ColorRecord Rgb(int red, int green, int blue) {
     return {static_cast<uint8_t>(blue), static_cast<uint8_t>(green), static_cast<uint8_t>(red), 0};
 }
 
 // A recognisable record, so a write to any byte shows.
 constexpr ColorRecord kSentinel = {0x11, 0x22, 0x33, 0x44};
 
-TEST(LookupColorName, MatchesWholeNamesIgnoringCase)
-{
+TEST(LookupColorName, MatchesWholeNamesIgnoringCase) {
     const struct {
         const char* text;
         int red, green, blue;
@@ -50,8 +48,7 @@ TEST(LookupColorName, MatchesWholeNamesIgnoringCase)
     }
 }
 
-TEST(FindColorName, ShowsTheFirstNameOfAColour)
-{
+TEST(FindColorName, ShowsTheFirstNameOfAColour) {
     const struct {
         int red, green, blue;
         const char* name;
@@ -64,8 +61,7 @@ TEST(FindColorName, ShowsTheFirstNameOfAColour)
         EXPECT_STREQ(FindColorName(Rgb(c.red, c.green, c.blue)), c.name);
 }
 
-TEST(NamedColors, EveryNameIsLowerCaseUniqueAndFindsItself)
-{
+TEST(NamedColors, EveryNameIsLowerCaseUniqueAndFindsItself) {
     int greySpellings = 0;
     for (const NamedColor& entry : kNamedColors) {
         SCOPED_TRACE(entry.name);

@@ -12,24 +12,21 @@
 
 namespace {
 
-ColorRecord Rgb(int red, int green, int blue)
-{
+ColorRecord Rgb(int red, int green, int blue) {
     return {static_cast<uint8_t>(blue), static_cast<uint8_t>(green), static_cast<uint8_t>(red), 0};
 }
 
 using Formatter = int (*)(const ColorRecord&, char*);
 
 // The text, after checking that the returned length matches it.
-std::string Show(Formatter format, const ColorRecord& color)
-{
+std::string Show(Formatter format, const ColorRecord& color) {
     char text[kColorTextCapacity];
     const int length = format(color, text);
     EXPECT_EQ(length, static_cast<int>(std::strlen(text)));
     return text;
 }
 
-TEST(FormatColor, WritesEachForm)
-{
+TEST(FormatColor, WritesEachForm) {
     const struct {
         int red, green, blue;
         const char *hex6, *hex3, *percent, *triple;
@@ -51,23 +48,20 @@ TEST(FormatColor, WritesEachForm)
     }
 }
 
-TEST(FormatColor, PercentLosesPrecisionOnTheWayBack)
-{
+TEST(FormatColor, PercentLosesPrecisionOnTheWayBack) {
     ColorRecord color = {};
     ASSERT_EQ(ParsePercentTriple("(50%,50%,50%)", &color), 1);
     EXPECT_EQ(Show(FormatPercentTriple, color), "(49%,49%,49%)");
 }
 
-TEST(NearestNibble, RoundsToTheNearestMultipleOf17)
-{
+TEST(NearestNibble, RoundsToTheNearestMultipleOf17) {
     const int cases[][2] = {{0, 0},  {8, 0},   {9, 1},    {17, 1},   {25, 1},   {26, 2},
                             {42, 2}, {43, 3},  {127, 7},  {128, 8},  {238, 14}, {246, 14},
                             {247, 15}, {255, 15}};
     for (const auto& c : cases) EXPECT_EQ(NearestNibble(c[0]), c[1]) << "value " << c[0];
 }
 
-TEST(FormatChannel, WritesDecimalAndHex)
-{
+TEST(FormatChannel, WritesDecimalAndHex) {
     const struct {
         unsigned value;
         const char *decimal, *hex;
@@ -86,8 +80,7 @@ TEST(FormatChannel, WritesDecimalAndHex)
 }
 
 // Every channel value in each position, against the printf format of each form.
-TEST(FormatColor, MatchesThePrintfFormats)
-{
+TEST(FormatColor, MatchesThePrintfFormats) {
     for (int v = 0; v < 256; ++v) {
         const int red = v, green = 255 - v, blue = (v * 7) & 255;
         const ColorRecord color = Rgb(red, green, blue);

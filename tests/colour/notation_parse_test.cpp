@@ -19,8 +19,7 @@ using Parser = int (*)(const char*, ColorRecord*);
 // A recognisable record, so a write to any byte shows.
 constexpr ColorRecord kSentinel = {0x11, 0x22, 0x33, 0x44};
 
-void ExpectAccepted(Parser parse, const ParseCase& c)
-{
+void ExpectAccepted(Parser parse, const ParseCase& c) {
     SCOPED_TRACE(c.text);
     ColorRecord record = kSentinel;
     EXPECT_EQ(parse(c.text, &record), c.result);
@@ -30,16 +29,14 @@ void ExpectAccepted(Parser parse, const ParseCase& c)
     EXPECT_EQ(record.notation, kSentinel.notation);
 }
 
-void ExpectRejected(Parser parse, const char* text)
-{
+void ExpectRejected(Parser parse, const char* text) {
     SCOPED_TRACE(text);
     ColorRecord record = kSentinel;
     EXPECT_EQ(parse(text, &record), 0);
     EXPECT_EQ(std::memcmp(&record, &kSentinel, sizeof record), 0);
 }
 
-TEST(HexDigit, ClassifiesAndValuesTheBoundaries)
-{
+TEST(HexDigit, ClassifiesAndValuesTheBoundaries) {
     const struct {
         char c;
         int isHex, value;
@@ -55,8 +52,7 @@ TEST(HexDigit, ClassifiesAndValuesTheBoundaries)
     }
 }
 
-TEST(ParseHexNotation, AcceptsOnlyTheShortAndLongForms)
-{
+TEST(ParseHexNotation, AcceptsOnlyTheShortAndLongForms) {
     const ParseCase accepted[] = {
         {"#0FF", 1, 0, 255, 255},
         {"#0ff", 1, 0, 255, 255},
@@ -75,8 +71,7 @@ TEST(ParseHexNotation, AcceptsOnlyTheShortAndLongForms)
     for (const char* text : rejected) ExpectRejected(ParseHexNotation, text);
 }
 
-TEST(ParseDecimalTriple, AcceptsThreeBytesInBrackets)
-{
+TEST(ParseDecimalTriple, AcceptsThreeBytesInBrackets) {
     const ParseCase accepted[] = {
         {"(0,255,255)", 1, 0, 255, 255},
         {"(255,136,0)", 1, 255, 136, 0},
@@ -97,8 +92,7 @@ TEST(ParseDecimalTriple, AcceptsThreeBytesInBrackets)
     for (const char* text : rejected) ExpectRejected(ParseDecimalTriple, text);
 }
 
-TEST(ParsePercentTriple, AcceptsThreePercentagesInBrackets)
-{
+TEST(ParsePercentTriple, AcceptsThreePercentagesInBrackets) {
     const ParseCase accepted[] = {
         {"(0%,100%,100%)", 1, 0, 255, 255},
         {"(50%,50%,50%)", 1, 127, 127, 127},  // 127.5 truncates
@@ -119,8 +113,7 @@ TEST(ParsePercentTriple, AcceptsThreePercentagesInBrackets)
 
 }  // namespace
 
-TEST(ParseHexChannel, AcceptsHexDigitsUpTo255)
-{
+TEST(ParseHexChannel, AcceptsHexDigitsUpTo255) {
     const struct {
         const char* text;
         int result, value;

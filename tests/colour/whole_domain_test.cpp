@@ -17,8 +17,7 @@ namespace {
 // Runs a check on every colour; a fault gives one message naming the count and
 // the first failing colour instead of millions.
 template <typename Check>
-::testing::AssertionResult HoldsForEveryColour(Check check)
-{
+::testing::AssertionResult HoldsForEveryColour(Check check) {
     long failures = 0;
     int first = -1;
     for (int rgb = 0; rgb < 1 << 24; ++rgb) {
@@ -31,13 +30,11 @@ template <typename Check>
                                          << first;
 }
 
-bool SameChannels(const ColorRecord& a, const ColorRecord& b)
-{
+bool SameChannels(const ColorRecord& a, const ColorRecord& b) {
     return a.red == b.red && a.green == b.green && a.blue == b.blue;
 }
 
-TEST(WholeDomain, Hex6ReadsBackAsTheSameColour)
-{
+TEST(WholeDomain, Hex6ReadsBackAsTheSameColour) {
     EXPECT_TRUE(HoldsForEveryColour([](const ColorRecord& color) {
         char text[kColorTextCapacity];
         ColorRecord back = {};
@@ -46,8 +43,7 @@ TEST(WholeDomain, Hex6ReadsBackAsTheSameColour)
     }));
 }
 
-TEST(WholeDomain, DecimalTripleReadsBackAsTheSameColour)
-{
+TEST(WholeDomain, DecimalTripleReadsBackAsTheSameColour) {
     EXPECT_TRUE(HoldsForEveryColour([](const ColorRecord& color) {
         char text[kColorTextCapacity];
         ColorRecord back = {};
@@ -57,13 +53,11 @@ TEST(WholeDomain, DecimalTripleReadsBackAsTheSameColour)
 }
 
 // Multiples of 17 are 17 apart, so the nearest is the one at most 8 away.
-bool IsNearestMultipleOf17(int rounded, int channel)
-{
+bool IsNearestMultipleOf17(int rounded, int channel) {
     return rounded % 17 == 0 && std::abs(rounded - channel) <= 8;
 }
 
-TEST(WholeDomain, Hex3ReadsBackAsTheNearestMultiplesOf17)
-{
+TEST(WholeDomain, Hex3ReadsBackAsTheNearestMultiplesOf17) {
     EXPECT_TRUE(HoldsForEveryColour([](const ColorRecord& color) {
         char text[kColorTextCapacity];
         ColorRecord back = {};
@@ -76,8 +70,7 @@ TEST(WholeDomain, Hex3ReadsBackAsTheNearestMultiplesOf17)
 
 // The channels are formatted independently, so every channel value in every
 // position is enough: the percent form reads back no brighter and at most 3 darker.
-TEST(WholeDomain, PercentTripleReadsBackSlightlyDarker)
-{
+TEST(WholeDomain, PercentTripleReadsBackSlightlyDarker) {
     char text[kColorTextCapacity];
     for (int v = 0; v < 256; ++v) {
         const ColorRecord color = {static_cast<uint8_t>(v * 7), static_cast<uint8_t>(255 - v),
@@ -94,8 +87,7 @@ TEST(WholeDomain, PercentTripleReadsBackSlightlyDarker)
     }
 }
 
-TEST(WholeDomain, RgbToHlsStaysInRange)
-{
+TEST(WholeDomain, RgbToHlsStaysInRange) {
     EXPECT_TRUE(HoldsForEveryColour([](const ColorRecord& color) {
         uint8_t hue, lightness, saturation;
         RgbToHls(color.red, color.green, color.blue, &hue, &lightness, &saturation);
@@ -105,8 +97,7 @@ TEST(WholeDomain, RgbToHlsStaysInRange)
 
 // A channel pushed past 255 would wrap in 8 bits and land far from the lightness
 // it was made for; without that the round trip keeps the lightness within 1.
-TEST(WholeDomain, HlsToRgbKeepsTheLightness)
-{
+TEST(WholeDomain, HlsToRgbKeepsTheLightness) {
     long failures = 0;
     int first[3] = {-1, -1, -1};
     for (int hue = 0; hue < 240; ++hue) {
@@ -123,8 +114,7 @@ TEST(WholeDomain, HlsToRgbKeepsTheLightness)
     EXPECT_EQ(failures, 0) << "first at " << first[0] << "," << first[1] << "," << first[2];
 }
 
-TEST(WholeDomain, NameTableIsOrderedWithTwoSharedValues)
-{
+TEST(WholeDomain, NameTableIsOrderedWithTwoSharedValues) {
     auto value = [](const NamedColor& c) { return c.red << 16 | c.green << 8 | c.blue; };
     std::string shared;
     for (int i = 1; i < kNamedColorCount; ++i) {
@@ -137,8 +127,7 @@ TEST(WholeDomain, NameTableIsOrderedWithTwoSharedValues)
 
 // Random texts over the characters the readers care about, and a failed read must
 // leave all four bytes as they were. Seeded, so a failure repeats.
-TEST(WholeDomain, RejectedTextsLeaveTheRecordAlone)
-{
+TEST(WholeDomain, RejectedTextsLeaveTheRecordAlone) {
     static const char kAlphabet[] = "0123456789abcdefABCDEF#(),% \tqyzAQUAcnm";
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> length(0, 16);
