@@ -23,7 +23,8 @@ template <typename Work>
 void Time(const char* label, Work work) {
     const auto start = std::chrono::steady_clock::now();
     for (int rgb = 0; rgb < kColorCount; ++rgb) g_checksum = g_checksum * 31 + work(rgb);
-    const std::chrono::duration<double, std::nano> elapsed = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::nano> elapsed =
+        std::chrono::steady_clock::now() - start;
     std::printf("%-24s %6.2f ns per colour\n", label, elapsed.count() / kColorCount);
 }
 

@@ -16,8 +16,7 @@ uint8_t ScaleToChannel(int value) {
 
 }  // namespace
 
-void RgbToHls(int red, int green, int blue, uint8_t* hue, uint8_t* lightness,
-              uint8_t* saturation) {
+void RgbToHls(int red, int green, int blue, uint8_t* hue, uint8_t* lightness, uint8_t* saturation) {
     const int max = Max3(red, green, blue);
     const int min = Min3(red, green, blue);
     // (max + min) / 2 rescaled from 255 to 240, rounded: 510 = 2 * 255.
@@ -58,8 +57,7 @@ int HueToChannel(int m1, int m2, int h) {
     return m1;
 }
 
-int HlsToRgb(int hue, int lightness, int saturation, uint8_t* red, uint8_t* green,
-             uint8_t* blue) {
+int HlsToRgb(int hue, int lightness, int saturation, uint8_t* red, uint8_t* green, uint8_t* blue) {
     // Lightness or saturation above 240 would push m1 past 240 and a channel past
     // 255, which wraps in 8 bits (hue 0, l = s = 255 would give 254, 32, 32 rather
     // than white). A drag that leaves its control can produce such values.

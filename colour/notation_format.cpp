@@ -91,10 +91,6 @@ int FormatDecimalTriple(const ColorRecord& color, char* out) {
     return Finish(out, p);
 }
 
-int FormatDecimalChannel(unsigned value, char* out) {
-    return Finish(out, PutDecimal(value, out));
-}
+int FormatDecimalChannel(unsigned value, char* out) { return Finish(out, PutDecimal(value, out)); }
 
-int FormatHexChannel(unsigned value, char* out) {
-    return Finish(out, PutHex(value, out));
-}
+int FormatHexChannel(unsigned value, char* out) { return Finish(out, PutHex(value, out)); }

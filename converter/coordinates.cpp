@@ -24,9 +24,7 @@ int MapRectToParent(HWND control, HWND dialog, RECT* rect) {
     return MapCorners(control, dialog, rect);
 }
 
-int MapRectToScreen(HWND dialog, RECT* rect) {
-    return MapCorners(dialog, nullptr, rect);
-}
+int MapRectToScreen(HWND dialog, RECT* rect) { return MapCorners(dialog, nullptr, rect); }
 
 int MapPointToChild(HWND dialog, HWND control, POINT* point) {
     POINT p = *point;
@@ -38,8 +36,7 @@ int MapPointToChild(HWND dialog, HWND control, POINT* point) {
 int GetControlRectInDialog(HWND dialog, int id, RECT* rect) {
     HWND control = DialogControl(dialog, id);
     RECT r;
-    if (!control || !GetClientRect(control, &r) || !MapRectToParent(control, dialog, &r))
-        return 0;
+    if (!control || !GetClientRect(control, &r) || !MapRectToParent(control, dialog, &r)) return 0;
     *rect = r;
     return 1;
 }

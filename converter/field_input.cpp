@@ -16,14 +16,10 @@ constexpr int kFieldTextSize = 24;
 
 typedef int (*TextReader)(const char* text, ColorRecord* color);
 
-int ReadHex6(const char* text, ColorRecord* color) {
-    return ParseHexNotation(text, color) == 2;
-}
+int ReadHex6(const char* text, ColorRecord* color) { return ParseHexNotation(text, color) == 2; }
 
 // Each # field takes only its own form: '#00f' in the #RRGGBB field is not yet a colour.
-int ReadHex3(const char* text, ColorRecord* color) {
-    return ParseHexNotation(text, color) == 1;
-}
+int ReadHex3(const char* text, ColorRecord* color) { return ParseHexNotation(text, color) == 1; }
 
 int ReadTextField(HWND dialog, int id, TextReader read, ColorRecord* color) {
     char text[kFieldTextSize];
@@ -90,10 +86,14 @@ int ReadFieldGroup(HWND dialog, int id, ColorRecord* color, UpdateMask* mask) {
     case IDC_NAME:
         *mask = ~UPD_NAME;
         return ReadTextField(dialog, id, LookupColorName, color);
-    case IDC_DEC_R: case IDC_DEC_G: case IDC_DEC_B:
+    case IDC_DEC_R:
+    case IDC_DEC_G:
+    case IDC_DEC_B:
         *mask = ~UPD_DEC;
         return ReadDecimalGroup(dialog, color);
-    case IDC_HEX_R: case IDC_HEX_G: case IDC_HEX_B:
+    case IDC_HEX_R:
+    case IDC_HEX_G:
+    case IDC_HEX_B:
         *mask = ~UPD_HEXCH;
         return ReadHexGroup(dialog, color);
     default:

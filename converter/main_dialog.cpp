@@ -18,8 +18,8 @@ void SetTextLimits(HWND dialog) {
         int id;
         int limit;
     } kLimits[] = {
-        {IDC_HEX6, 7},  {IDC_HEX3, 4},  {IDC_PERCENT, 16}, {IDC_DEC_R, 3},  {IDC_DEC_G, 3},
-        {IDC_DEC_B, 3}, {IDC_HEX_R, 2}, {IDC_HEX_G, 2},    {IDC_HEX_B, 2},  {IDC_TRIPLE, 13},
+        {IDC_HEX6, 7},  {IDC_HEX3, 4},  {IDC_PERCENT, 16}, {IDC_DEC_R, 3}, {IDC_DEC_G, 3},
+        {IDC_DEC_B, 3}, {IDC_HEX_R, 2}, {IDC_HEX_G, 2},    {IDC_HEX_B, 2}, {IDC_TRIPLE, 13},
         {IDC_NAME, 21}, {IDC_HLS_H, 3}, {IDC_HLS_L, 3},    {IDC_HLS_S, 3},
     };
     for (const auto& field : kLimits)
@@ -73,10 +73,20 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_NEGAPOSI:
         OnInvert(dialog);
         break;
-    case IDC_HEX6: case IDC_HEX3: case IDC_TRIPLE: case IDC_PERCENT:
-    case IDC_DEC_R: case IDC_DEC_G: case IDC_DEC_B:
-    case IDC_HEX_R: case IDC_HEX_G: case IDC_HEX_B:
-    case IDC_NAME: case IDC_HLS_H: case IDC_HLS_L: case IDC_HLS_S:
+    case IDC_HEX6:
+    case IDC_HEX3:
+    case IDC_TRIPLE:
+    case IDC_PERCENT:
+    case IDC_DEC_R:
+    case IDC_DEC_G:
+    case IDC_DEC_B:
+    case IDC_HEX_R:
+    case IDC_HEX_G:
+    case IDC_HEX_B:
+    case IDC_NAME:
+    case IDC_HLS_H:
+    case IDC_HLS_L:
+    case IDC_HLS_S:
         // The dialog's own field writes come back here too; only the user's count.
         if (g_fieldsIdle && code == EN_CHANGE) OnFieldChange(dialog, id);
         break;

@@ -57,10 +57,9 @@ bool StretchBitmap(HDC dc, HBITMAP bitmap, int width, int height, const RECT& ta
     HDC source = CreateCompatibleDC(dc);
     if (!source) return false;
     HGDIOBJ previous = SelectObject(source, bitmap);
-    bool stretched = previous && StretchBlt(dc, target.left, target.top,
-                                            target.right - target.left,
-                                            target.bottom - target.top, source, 0, 0, width,
-                                            height, SRCCOPY);
+    bool stretched =
+        previous && StretchBlt(dc, target.left, target.top, target.right - target.left,
+                               target.bottom - target.top, source, 0, 0, width, height, SRCCOPY);
     if (previous) SelectObject(source, previous);
     DeleteDC(source);
     return stretched;

@@ -14,13 +14,9 @@
 namespace {
 
 // Room right of the bar that a press may hit to grab the arrow.
-int ArrowColumnWidth() {
-    return g_arrowSize + 4;
-}
+int ArrowColumnWidth() { return g_arrowSize + 4; }
 
-POINT PointOf(LPARAM lParam) {
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
+POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 void MoveCursorTo(HWND dialog, POINT point) {
     if (ClientToScreen(dialog, &point)) SetCursorPos(point.x, point.y);
@@ -107,9 +103,7 @@ void OnMouseMove(HWND dialog, LPARAM lParam) {
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
 }
 
-void OnMouseUp(HWND dialog) {
-    EndDrag(dialog, true);
-}
+void OnMouseUp(HWND dialog) { EndDrag(dialog, true); }
 
 // Another window took the capture: the drag ends as a release would, so the
 // cursor is not left confined. Our own ReleaseCapture ends here too, with no drag left.

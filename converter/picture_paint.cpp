@@ -43,13 +43,13 @@ void PaintBar(HDC dc, const RECT& bar) {
 // A crosshair with a gap in the middle, so the picked colour stays visible.
 void PaintMarker(HDC dc, const RECT& picker) {
     const int x = picker.left + (picker.right - picker.left - 1) * g_hls.hue / (kHlsScale - 1);
-    const int y = picker.top +
-                  (picker.bottom - picker.top - 1) * (kHlsScale - g_hls.saturation) / kHlsScale;
+    const int y =
+        picker.top + (picker.bottom - picker.top - 1) * (kHlsScale - g_hls.saturation) / kHlsScale;
     const RECT arms[] = {
-        {x - 1, y - 10, x + 2, y - 4},   // above
-        {x - 1, y + 5, x + 2, y + 11},   // below
-        {x - 10, y - 1, x - 4, y + 2},   // left
-        {x + 5, y - 1, x + 11, y + 2},   // right
+        {x - 1, y - 10, x + 2, y - 4},  // above
+        {x - 1, y + 5, x + 2, y + 11},  // below
+        {x - 10, y - 1, x - 4, y + 2},  // left
+        {x + 5, y - 1, x + 11, y + 2},  // right
     };
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (const RECT& arm : arms) FillRect(dc, &arm, black);
@@ -63,7 +63,8 @@ void PaintPicker(HDC dc, const RECT& picker) {
     if (clip) DeleteObject(clip);  // the DC keeps its own copy
 
     if (!g_pickerBitmap) g_pickerBitmap = CreatePickerBitmap(dc);
-    if (g_pickerBitmap) StretchBitmap(dc, g_pickerBitmap, kPickerImageWidth, kPickerImageHeight, picker);
+    if (g_pickerBitmap)
+        StretchBitmap(dc, g_pickerBitmap, kPickerImageWidth, kPickerImageHeight, picker);
     // Without the clip the arms could spill over the picker's border.
     if (clipped && g_dragMode != DRAG_PICKER) PaintMarker(dc, picker);
     SelectClipRgn(dc, nullptr);

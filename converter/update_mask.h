@@ -21,6 +21,6 @@ constexpr UpdateMask UPD_FROM_RGB = 0x8000;  // set: HLS from the colour; clear:
 // The masks the dialog uses. Typed input leaves out the group being typed in,
 // so the user's own text is never rewritten under the caret.
 constexpr UpdateMask MASK_ALL = 0xFFFFFFFF;
-constexpr UpdateMask MASK_PICKER_DRAG = 0xFFFF7AFF;   // fields and bar, from HLS
-constexpr UpdateMask MASK_LUMBAR_DRAG = 0xFFFF7CFF;   // fields and arrow, from HLS
+constexpr UpdateMask MASK_PICKER_DRAG = 0xFFFF7AFF;  // fields and bar, from HLS
+constexpr UpdateMask MASK_LUMBAR_DRAG = 0xFFFF7CFF;  // fields and arrow, from HLS
 constexpr UpdateMask MASK_PICKER_ONLY = UPD_PICKER;  // colour from HLS, picker repainted

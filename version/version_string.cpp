@@ -22,7 +22,8 @@ int FormatProductVersion(const char* file, DWORD size, char* text) {
         int length = wsprintfA(text, "%d.%02d", HIWORD(info->dwProductVersionMS),
                                LOWORD(info->dwProductVersionMS));
         unsigned revision = HIWORD(info->dwProductVersionLS);
-        if (revision > 1) wsprintfA(text + length, " Rev. %lx", static_cast<unsigned long>(revision));
+        if (revision > 1)
+            wsprintfA(text + length, " Rev. %lx", static_cast<unsigned long>(revision));
     }
     GlobalFree(data);
     return ok;

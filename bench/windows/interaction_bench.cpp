@@ -103,7 +103,8 @@ std::vector<double> TimeDrag(HWND dialog, RECT area, int count) {
     FlushPaint(dialog);
     for (int i = 0; i < count; ++i) {
         unsigned r = NextColour();
-        int x = area.left + static_cast<int>(r % width), y = area.top + static_cast<int>((r >> 12) % height);
+        int x = area.left + static_cast<int>(r % width),
+            y = area.top + static_cast<int>((r >> 12) % height);
         double start = NowMs();
         SendMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
         FlushPaint(dialog);

@@ -57,7 +57,8 @@ bool TimeStart(const char* exe, const char* caption, Start* start) {
     start->peakPrivateKb = memory.PeakPagefileUsage / 1024.0;
     start->workingSetKb = memory.PeakWorkingSetSize / 1024.0;
     if (window) PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return shown;
@@ -100,7 +101,9 @@ int main(int argc, char** argv) {
     std::printf("%d starts each, alternating\n", rounds);
     Report("Palorin", palorin);
     Report("platform colour dialog", peer);
-    std::printf("%-28s %7.2f  goal <= 0.8\n", "start ratio Palorin / peer", Median(palorin.ms) / Median(peer.ms));
-    std::printf("%-28s %7.2f\n", "peak private ratio", Median(palorin.peakPrivateKb) / Median(peer.peakPrivateKb));
+    std::printf("%-28s %7.2f  goal <= 0.8\n", "start ratio Palorin / peer",
+                Median(palorin.ms) / Median(peer.ms));
+    std::printf("%-28s %7.2f\n", "peak private ratio",
+                Median(palorin.peakPrivateKb) / Median(peer.peakPrivateKb));
     return 0;
 }

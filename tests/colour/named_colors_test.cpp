@@ -20,10 +20,16 @@ TEST(LookupColorName, MatchesWholeNamesIgnoringCase) {
         const char* text;
         int red, green, blue;
     } accepted[] = {
-        {"CornflowerBlue", 100, 149, 237}, {"aqua", 0, 255, 255},    {"AQUA", 0, 255, 255},
-        {"cyan", 0, 255, 255},             {"magenta", 255, 0, 255}, {"black", 0, 0, 0},
-        {"WHITE", 255, 255, 255},          {"lightgrey", 211, 211, 211},
-        {"gray", 128, 128, 128},           {"darkgray", 169, 169, 169},
+        {"CornflowerBlue", 100, 149, 237},
+        {"aqua", 0, 255, 255},
+        {"AQUA", 0, 255, 255},
+        {"cyan", 0, 255, 255},
+        {"magenta", 255, 0, 255},
+        {"black", 0, 0, 0},
+        {"WHITE", 255, 255, 255},
+        {"lightgrey", 211, 211, 211},
+        {"gray", 128, 128, 128},
+        {"darkgray", 169, 169, 169},
     };
     for (const auto& c : accepted) {
         SCOPED_TRACE(c.text);
@@ -36,8 +42,8 @@ TEST(LookupColorName, MatchesWholeNamesIgnoringCase) {
     }
 
     const char* const rejected[] = {
-        "lightgray", "grey", "darkgrey", "", "aqua ", " aqua", "aqu", "aquaa", "light grey",
-        "#00ffff",
+        "lightgray", "grey", "darkgrey", "",           "aqua ",
+        " aqua",     "aqu",  "aquaa",    "light grey", "#00ffff",
         "\xc1qua",  // only ASCII letters fold
     };
     for (const char* text : rejected) {
@@ -53,12 +59,17 @@ TEST(FindColorName, ShowsTheFirstNameOfAColour) {
         int red, green, blue;
         const char* name;
     } cases[] = {
-        {0, 0, 0, "black"},       {255, 255, 255, "white"},  {0, 255, 255, "aqua"},
-        {255, 0, 255, "fuchsia"}, {211, 211, 211, "lightgrey"}, {100, 149, 237, "cornflowerblue"},
-        {1, 2, 3, ""},            {0, 0, 1, ""},             {254, 255, 255, ""},
+        {0, 0, 0, "black"},
+        {255, 255, 255, "white"},
+        {0, 255, 255, "aqua"},
+        {255, 0, 255, "fuchsia"},
+        {211, 211, 211, "lightgrey"},
+        {100, 149, 237, "cornflowerblue"},
+        {1, 2, 3, ""},
+        {0, 0, 1, ""},
+        {254, 255, 255, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_STREQ(FindColorName(Rgb(c.red, c.green, c.blue)), c.name);
+    for (const auto& c : cases) EXPECT_STREQ(FindColorName(Rgb(c.red, c.green, c.blue)), c.name);
 }
 
 TEST(NamedColors, EveryNameIsLowerCaseUniqueAndFindsItself) {

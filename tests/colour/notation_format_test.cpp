@@ -55,9 +55,9 @@ TEST(FormatColor, PercentLosesPrecisionOnTheWayBack) {
 }
 
 TEST(NearestNibble, RoundsToTheNearestMultipleOf17) {
-    const int cases[][2] = {{0, 0},  {8, 0},   {9, 1},    {17, 1},   {25, 1},   {26, 2},
-                            {42, 2}, {43, 3},  {127, 7},  {128, 8},  {238, 14}, {246, 14},
-                            {247, 15}, {255, 15}};
+    const int cases[][2] = {{0, 0},    {8, 0},    {9, 1},    {17, 1},  {25, 1},
+                            {26, 2},   {42, 2},   {43, 3},   {127, 7}, {128, 8},
+                            {238, 14}, {246, 14}, {247, 15}, {255, 15}};
     for (const auto& c : cases) EXPECT_EQ(NearestNibble(c[0]), c[1]) << "value " << c[0];
 }
 
@@ -66,9 +66,9 @@ TEST(FormatChannel, WritesDecimalAndHex) {
         unsigned value;
         const char *decimal, *hex;
     } cases[] = {
-        {0, "0", "0"},       {9, "9", "9"},       {10, "10", "a"},
-        {15, "15", "f"},     {16, "16", "10"},    {136, "136", "88"},
-        {255, "255", "ff"},  {256, "256", "100"}, {UINT_MAX, "4294967295", "ffffffff"},
+        {0, "0", "0"},      {9, "9", "9"},       {10, "10", "a"},
+        {15, "15", "f"},    {16, "16", "10"},    {136, "136", "88"},
+        {255, "255", "ff"}, {256, "256", "100"}, {UINT_MAX, "4294967295", "ffffffff"},
     };
     for (const auto& c : cases) {
         char text[kColorTextCapacity];

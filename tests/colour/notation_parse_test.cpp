@@ -41,9 +41,9 @@ TEST(HexDigit, ClassifiesAndValuesTheBoundaries) {
         char c;
         int isHex, value;
     } cases[] = {
-        {'0', 1, 0},  {'9', 1, 9},   {'A', 1, 10}, {'F', 1, 15}, {'a', 1, 10},
-        {'f', 1, 15}, {'/', 0, 0},   {':', 0, 0},  {'@', 0, 0},  {'G', 0, 0},
-        {'`', 0, 0},  {'g', 0, 0},   {'\0', 0, 0}, {' ', 0, 0},  {'\xe9', 0, 0},
+        {'0', 1, 0},  {'9', 1, 9}, {'A', 1, 10}, {'F', 1, 15}, {'a', 1, 10},
+        {'f', 1, 15}, {'/', 0, 0}, {':', 0, 0},  {'@', 0, 0},  {'G', 0, 0},
+        {'`', 0, 0},  {'g', 0, 0}, {'\0', 0, 0}, {' ', 0, 0},  {'\xe9', 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.c));
@@ -54,19 +54,15 @@ TEST(HexDigit, ClassifiesAndValuesTheBoundaries) {
 
 TEST(ParseHexNotation, AcceptsOnlyTheShortAndLongForms) {
     const ParseCase accepted[] = {
-        {"#0FF", 1, 0, 255, 255},
-        {"#0ff", 1, 0, 255, 255},
-        {"#a5F", 1, 170, 85, 255},
-        {"#00ffff", 2, 0, 255, 255},
-        {"#FF8800", 2, 255, 136, 0},
-        {"#123456", 2, 0x12, 0x34, 0x56},
+        {"#0FF", 1, 0, 255, 255},    {"#0ff", 1, 0, 255, 255},    {"#a5F", 1, 170, 85, 255},
+        {"#00ffff", 2, 0, 255, 255}, {"#FF8800", 2, 255, 136, 0}, {"#123456", 2, 0x12, 0x34, 0x56},
         {"#000000", 2, 0, 0, 0},
     };
     for (const ParseCase& c : accepted) ExpectAccepted(ParseHexNotation, c);
 
     const char* const rejected[] = {
-        "", "#", "#0f", "#00ff", "#00fff", "#00ffff0", "0ff", "00ffff", "#0fg", "#00fffg",
-        "##0ff", " #0ff", "#0ff ", "#0 ff",
+        "",       "#",    "#0f",     "#00ff", "#00fff", "#00ffff0", "0ff",
+        "00ffff", "#0fg", "#00fffg", "##0ff", " #0ff",  "#0ff ",    "#0 ff",
     };
     for (const char* text : rejected) ExpectRejected(ParseHexNotation, text);
 }
@@ -85,8 +81,18 @@ TEST(ParseDecimalTriple, AcceptsThreeBytesInBrackets) {
     for (const ParseCase& c : accepted) ExpectAccepted(ParseDecimalTriple, c);
 
     const char* const rejected[] = {
-        "(0,256,0)", "(2550,0,0)", "(99999999999999999999,0,0)", "(0, 255, 255)",
-        " (0,255,255)", "(1,2)", "(1,2,3,4)", "(1,2,3", "(1,2,3%)", "(-1,2,3)", "1,2,3)", "(",
+        "(0,256,0)",
+        "(2550,0,0)",
+        "(99999999999999999999,0,0)",
+        "(0, 255, 255)",
+        " (0,255,255)",
+        "(1,2)",
+        "(1,2,3,4)",
+        "(1,2,3",
+        "(1,2,3%)",
+        "(-1,2,3)",
+        "1,2,3)",
+        "(",
         "",
     };
     for (const char* text : rejected) ExpectRejected(ParseDecimalTriple, text);
@@ -94,19 +100,29 @@ TEST(ParseDecimalTriple, AcceptsThreeBytesInBrackets) {
 
 TEST(ParsePercentTriple, AcceptsThreePercentagesInBrackets) {
     const ParseCase accepted[] = {
-        {"(0%,100%,100%)", 1, 0, 255, 255},
-        {"(50%,50%,50%)", 1, 127, 127, 127},  // 127.5 truncates
-        {"(1%,2%,99%)", 1, 2, 5, 252},
-        {"(%,%,%)", 1, 0, 0, 0},
+        {"(0%,100%,100%)", 1, 0, 255, 255}, {"(50%,50%,50%)", 1, 127, 127, 127},  // 127.5 truncates
+        {"(1%,2%,99%)", 1, 2, 5, 252},      {"(%,%,%)", 1, 0, 0, 0},
         {"(0100%,007%,0%)", 1, 255, 17, 0},
     };
     for (const ParseCase& c : accepted) ExpectAccepted(ParsePercentTriple, c);
 
     const char* const rejected[] = {
         "(0%,100%,100%) ",  // unlike the decimal triple, nothing may follow
-        "(0%,100%,100%)x", "(101%,0%,0%)", "(1000%,0%,0%)", "(0,100%,100%)", "(0%,100%,100)",
-        "(0%,100%,100%", "(0%,100%)", "(0%,1%,2%,3%)", "(0% ,1%,2%)", "(0%%,1%,2%)",
-        "(0%,1%,2%%)", "(,,)", "()", "(", "",
+        "(0%,100%,100%)x",
+        "(101%,0%,0%)",
+        "(1000%,0%,0%)",
+        "(0,100%,100%)",
+        "(0%,100%,100)",
+        "(0%,100%,100%",
+        "(0%,100%)",
+        "(0%,1%,2%,3%)",
+        "(0% ,1%,2%)",
+        "(0%%,1%,2%)",
+        "(0%,1%,2%%)",
+        "(,,)",
+        "()",
+        "(",
+        "",
     };
     for (const char* text : rejected) ExpectRejected(ParsePercentTriple, text);
 }
@@ -118,9 +134,9 @@ TEST(ParseHexChannel, AcceptsHexDigitsUpTo255) {
         const char* text;
         int result, value;
     } cases[] = {
-        {"0", 1, 0},   {"a", 1, 10},  {"FF", 1, 255}, {"0ff", 1, 255}, {"000000ff", 1, 255},
-        {"100", 0, 0}, {"fff", 0, 0}, {"", 0, 0},     {"g0", 0, 0},    {" f", 0, 0},
-        {"f ", 0, 0},  {"-1", 0, 0},
+        {"0", 1, 0},          {"a", 1, 10},  {"FF", 1, 255}, {"0ff", 1, 255},
+        {"000000ff", 1, 255}, {"100", 0, 0}, {"fff", 0, 0},  {"", 0, 0},
+        {"g0", 0, 0},         {" f", 0, 0},  {"f ", 0, 0},   {"-1", 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -26,8 +26,8 @@ template <typename Check>
         if (!check(color) && failures++ == 0) first = rgb;
     }
     if (failures == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << failures << " colours fail, first 0x" << std::hex
-                                         << first;
+    return ::testing::AssertionFailure()
+           << failures << " colours fail, first 0x" << std::hex << first;
 }
 
 bool SameChannels(const ColorRecord& a, const ColorRecord& b) {
@@ -134,7 +134,7 @@ TEST(WholeDomain, RejectedTextsLeaveTheRecordAlone) {
     std::uniform_int_distribution<int> pick(0, sizeof kAlphabet - 2);
     const ColorRecord sentinel = {0x5a, 0xa5, 0x3c, 0xc3};
     int (*const readers[])(const char*, ColorRecord*) = {ParseHexNotation, ParseDecimalTriple,
-                                                        ParsePercentTriple, LookupColorName};
+                                                         ParsePercentTriple, LookupColorName};
     int accepted = 0;
     for (int n = 0; n < 5000; ++n) {
         std::string text;

@@ -16,9 +16,7 @@ namespace {
 
 using Commands = ConverterTest;
 
-void ClickInvert(HWND dialog) {
-    SendDlgItemMessageA(dialog, IDC_NEGAPOSI, BM_CLICK, 0, 0);
-}
+void ClickInvert(HWND dialog) { SendDlgItemMessageA(dialog, IDC_NEGAPOSI, BM_CLICK, 0, 0); }
 
 TEST_F(Commands, InvertTwiceRestoresAndWhiteBecomesBlack) {
     Open({30, 20, 10, 0});
@@ -96,7 +94,8 @@ INT_PTR CALLBACK EndingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_INITDIALOG) {
         HWND exit = GetDlgItem(dialog, IDCANCEL);
         if (g_endBy == END_EXIT_BUTTON) PostMessageA(exit, BM_CLICK, 0, 0);
-        if (g_endBy == END_ESCAPE) PostMessageA(GetDlgItem(dialog, IDC_HEX6), WM_KEYDOWN, VK_ESCAPE, 1);
+        if (g_endBy == END_ESCAPE)
+            PostMessageA(GetDlgItem(dialog, IDC_HEX6), WM_KEYDOWN, VK_ESCAPE, 1);
         if (g_endBy == END_CLOSE_BOX) PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
     return MainDlgProc(dialog, message, wParam, lParam);
@@ -116,7 +115,8 @@ TEST(ConverterExit, ExitEscapeAndCloseBoxEndTheDialogWithZero) {
 int g_userChanges, g_ownWrites;
 
 INT_PTR CALLBACK CountingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) ++(g_fieldsIdle ? g_userChanges : g_ownWrites);
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE)
+        ++(g_fieldsIdle ? g_userChanges : g_ownWrites);
     return MainDlgProc(dialog, message, wParam, lParam);
 }
 
@@ -129,7 +129,8 @@ TEST(ConverterOwnWrites, OnlyTheUsersChangeConverts) {
         const char* what;
         int id;
         const char* text;
-    } changes[] = {{"accepted", IDC_HEX6, "#00ffff"}, {"rejected", IDC_TRIPLE, "(1,"},
+    } changes[] = {{"accepted", IDC_HEX6, "#00ffff"},
+                   {"rejected", IDC_TRIPLE, "(1,"},
                    {"accepted group", IDC_DEC_G, "9"}};
     for (const auto& change : changes) {
         g_userChanges = g_ownWrites = 0;
@@ -152,7 +153,8 @@ TEST_F(Commands, ExampleLabelsAreHighlightedAndPicturesTransparent) {
                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
     };
     for (int id : {IDC_EX_HEX6, IDC_EX_DEC_R, IDC_EX_TRIPLE, IDC_EX_NAME, IDC_EX_HLS_S}) {
-        EXPECT_EQ(colorMessage(id), reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE))) << id;
+        EXPECT_EQ(colorMessage(id), reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)))
+            << id;
         EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_HIGHLIGHT)) << id;
         EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_BTNFACE)) << id;
     }

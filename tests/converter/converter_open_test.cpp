@@ -21,11 +21,11 @@ TEST(ConverterOpen, BlackFillsEveryField) {
     HWND dialog = OpenConverter(&color);
     ASSERT_NE(dialog, nullptr) << GetLastError();
     const Expected fields[] = {
-        {IDC_HEX6, "#000000"}, {IDC_HEX3, "#000"},   {IDC_PERCENT, "(0%,0%,0%)"},
-        {IDC_DEC_R, "0"},      {IDC_DEC_G, "0"},     {IDC_DEC_B, "0"},
-        {IDC_HEX_R, "0"},      {IDC_HEX_G, "0"},     {IDC_HEX_B, "0"},
+        {IDC_HEX6, "#000000"},   {IDC_HEX3, "#000"},  {IDC_PERCENT, "(0%,0%,0%)"},
+        {IDC_DEC_R, "0"},        {IDC_DEC_G, "0"},    {IDC_DEC_B, "0"},
+        {IDC_HEX_R, "0"},        {IDC_HEX_G, "0"},    {IDC_HEX_B, "0"},
         {IDC_TRIPLE, "(0,0,0)"}, {IDC_NAME, "black"}, {IDC_HLS_H, "160"},
-        {IDC_HLS_L, "0"},      {IDC_HLS_S, "0"},
+        {IDC_HLS_L, "0"},        {IDC_HLS_S, "0"},
     };
     ExpectFields(dialog, fields, sizeof fields / sizeof fields[0]);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)));
@@ -37,11 +37,11 @@ TEST(ConverterOpen, AnotherColourFillsEveryFieldAndLeavesTheRecordItsOwn) {
     HWND dialog = OpenConverter(&color);
     ASSERT_NE(dialog, nullptr) << GetLastError();
     const Expected fields[] = {
-        {IDC_HEX6, "#ff8800"},   {IDC_HEX3, "#f80"},  {IDC_PERCENT, "(100%,53%,0%)"},
-        {IDC_DEC_R, "255"},      {IDC_DEC_G, "136"},  {IDC_DEC_B, "0"},
-        {IDC_HEX_R, "ff"},       {IDC_HEX_G, "88"},   {IDC_HEX_B, "0"},
-        {IDC_TRIPLE, "(255,136,0)"}, {IDC_NAME, ""},  {IDC_HLS_H, "21"},
-        {IDC_HLS_L, "120"},      {IDC_HLS_S, "240"},
+        {IDC_HEX6, "#ff8800"},       {IDC_HEX3, "#f80"}, {IDC_PERCENT, "(100%,53%,0%)"},
+        {IDC_DEC_R, "255"},          {IDC_DEC_G, "136"}, {IDC_DEC_B, "0"},
+        {IDC_HEX_R, "ff"},           {IDC_HEX_G, "88"},  {IDC_HEX_B, "0"},
+        {IDC_TRIPLE, "(255,136,0)"}, {IDC_NAME, ""},     {IDC_HLS_H, "21"},
+        {IDC_HLS_L, "120"},          {IDC_HLS_S, "240"},
     };
     ExpectFields(dialog, fields, sizeof fields / sizeof fields[0]);
     EXPECT_EQ(color.notation, 2) << "the converter never touches how the colour was read";

@@ -30,7 +30,8 @@ const char kTypedCharacters[] = "0123456789abcdefABCDEF#(),%gxyz ";
 int g_fieldRead;
 
 INT_PTR CALLBACK WatchingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && g_fieldsIdle) g_fieldRead = LOWORD(wParam);
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && g_fieldsIdle)
+        g_fieldRead = LOWORD(wParam);
     return MainDlgProc(dialog, message, wParam, lParam);
 }
 
@@ -39,7 +40,8 @@ INT_PTR CALLBACK WatchingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 // and painting thirteen edits per action would make the run ten times longer.
 void DeliverPostedMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE))
+    while (PeekMessageA(&message, nullptr, 0, 0,
+                        PM_REMOVE | PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE))
         DispatchMessageA(&message);
 }
 
@@ -78,8 +80,9 @@ private:
 };
 
 std::string Fuzzer::RandomText() {
-    static const char* const kSamples[] = {"#00ffff", "#0ff", "(0,255,255)", "(0%,100%,100%)",
-                                           "aqua", "CornflowerBlue", "255", "ff", "239", "240"};
+    static const char* const kSamples[] = {
+        "#00ffff", "#0ff", "(0,255,255)", "(0%,100%,100%)", "aqua", "CornflowerBlue", "255",
+        "ff",      "239",  "240"};
     if (Pick(2)) return kSamples[Pick(10)];
     std::string text;
     for (int n = Pick(8); n > 0; --n) text += kTypedCharacters[Pick(sizeof kTypedCharacters - 1)];
@@ -108,11 +111,13 @@ void Fuzzer::Drag(int id) {
     GetClientRect(control, &r);
     MapWindowPoints(control, dialog_, reinterpret_cast<POINT*>(&r), 2);
     auto point = [&] {
-        int x = r.left - 12 + Pick(r.right - r.left + 24), y = r.top - 4 + Pick(r.bottom - r.top + 8);
+        int x = r.left - 12 + Pick(r.right - r.left + 24),
+            y = r.top - 4 + Pick(r.bottom - r.top + 8);
         return MAKELPARAM(x, y);
     };
     LPARAM at = point();
-    Note("press " + std::to_string(id) + " at " + std::to_string(LOWORD(at)) + "," + std::to_string(HIWORD(at)));
+    Note("press " + std::to_string(id) + " at " + std::to_string(LOWORD(at)) + "," +
+         std::to_string(HIWORD(at)));
     SendMessageA(dialog_, WM_LBUTTONDOWN, MK_LBUTTON, at);
     bool dragging = g_dragMode != DRAG_NONE;
     // The press moves the cursor to the pressed point; that move comes first.
@@ -131,7 +136,10 @@ void Fuzzer::Act() {
     HWND edit = GetDlgItem(dialog_, field);
     g_fieldRead = 0;
     switch (Pick(10)) {
-    case 0: case 1: case 2: case 3: {
+    case 0:
+    case 1:
+    case 2:
+    case 3: {
         char c = kTypedCharacters[Pick(sizeof kTypedCharacters - 1)];
         Note("type '" + std::string(1, c) + "' into " + std::to_string(field));
         SendMessageA(edit, EM_SETSEL, 0x7fffffff, 0x7fffffff);
@@ -184,12 +192,14 @@ std::string Fuzzer::Check() {
         if (enabled && hlsField) {
             // The HLS fields show the triple the colour came from, which a
             // picker or bar drag sets directly.
-            int value = field.id == IDC_HLS_H ? g_hls.hue : field.id == IDC_HLS_L ? g_hls.lightness : g_hls.saturation;
+            int value = field.id == IDC_HLS_H   ? g_hls.hue
+                        : field.id == IDC_HLS_L ? g_hls.lightness
+                                                : g_hls.saturation;
             want = std::to_string(value);
         }
         if (shown != want)
-            return "field " + std::to_string(field.id) + " shows '" + shown + "', expected '" + want +
-                   "' (Nega / Posi " + (enabled ? "enabled" : "disabled") + ")";
+            return "field " + std::to_string(field.id) + " shows '" + shown + "', expected '" +
+                   want + "' (Nega / Posi " + (enabled ? "enabled" : "disabled") + ")";
     }
     if (enabled) {
         uint8_t r, g, b;
@@ -208,9 +218,11 @@ std::string Fuzzer::Check() {
     MapWindowPoints(control, dialog_, reinterpret_cast<POINT*>(&swatch), 2);
     RedrawWindow(dialog_, &swatch, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
     HDC dc = GetDC(dialog_);
-    COLORREF pixel = GetPixel(dc, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    COLORREF pixel =
+        GetPixel(dc, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
     ReleaseDC(dialog_, dc);
-    if (pixel != RGB(color_->red, color_->green, color_->blue)) return "the swatch doesn't show the colour";
+    if (pixel != RGB(color_->red, color_->green, color_->blue))
+        return "the swatch doesn't show the colour";
     return "";
 }
 
@@ -228,7 +240,8 @@ TEST(GuiFuzz, EveryActionLeavesTheConverterConsistent) {
         if (problem.empty()) continue;
         std::string actions, fields;
         for (const std::string& line : fuzzer.Log()) actions += "  " + line + "\n";
-        for (int id : kAllFields) fields += " " + std::to_string(id) + "='" + FieldText(dialog, id) + "'";
+        for (int id : kAllFields)
+            fields += " " + std::to_string(id) + "='" + FieldText(dialog, id) + "'";
         FAIL() << "seed " << g_seed << ", after action " << action + 1 << ": " << problem
                << "\nfields:" << fields << "\nactions:\n"
                << actions;

@@ -254,7 +254,8 @@ TEST_F(MouseTest, APickAfterARejectedTextEnablesNegaPosiAgain) {
     ASSERT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)));
     const RECT bar = Bar();
     PressAt(Centre(bar));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI))) << "a press alone picks nothing";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)))
+        << "a press alone picks nothing";
     Move(bar.right + 2, bar.top);
     Release(bar.right + 2, bar.top);
     EXPECT_EQ(Field(IDC_TRIPLE), "(255,255,255)");

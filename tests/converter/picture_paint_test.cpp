@@ -21,8 +21,10 @@ protected:
     // The swatch's corners and centre show the colour the dialog holds.
     void ExpectSwatchShowsColour() {
         RECT s = Swatch();
-        const POINT probes[] = {{s.left, s.top}, {s.right - 1, s.top}, {(s.left + s.right) / 2,
-                                (s.top + s.bottom) / 2}, {s.left, s.bottom - 1},
+        const POINT probes[] = {{s.left, s.top},
+                                {s.right - 1, s.top},
+                                {(s.left + s.right) / 2, (s.top + s.bottom) / 2},
+                                {s.left, s.bottom - 1},
                                 {s.right - 1, s.bottom - 1}};
         for (const POINT& p : probes)
             EXPECT_EQ(RgbOf(Pixel(p.x, p.y)), Rgb()) << "swatch pixel " << p.x << "," << p.y;
@@ -74,7 +76,8 @@ protected:
             for (int x = c.x - 11; x <= c.x + 11; ++x) {
                 POINT p = {x, y};
                 if (!PtInRect(&picker, p)) {
-                    ASSERT_NE(Pixel(x, y), kBlack) << "marker outside the picker at " << x << "," << y;
+                    ASSERT_NE(Pixel(x, y), kBlack)
+                        << "marker outside the picker at " << x << "," << y;
                 }
             }
     }

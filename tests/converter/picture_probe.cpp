@@ -48,9 +48,7 @@ void PictureTest::Mouse(UINT message, WPARAM keys, int x, int y) const {
     SendMessageA(dialog, message, keys, MAKELPARAM(x, y));
 }
 
-std::string PictureTest::Field(int id) const {
-    return FieldText(dialog, id);
-}
+std::string PictureTest::Field(int id) const { return FieldText(dialog, id); }
 
 std::string PictureTest::Rgb() const {
     return std::to_string(color.red) + "," + std::to_string(color.green) + "," +

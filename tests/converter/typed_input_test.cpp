@@ -83,7 +83,7 @@ const InputCase kInputCases[] = {
     {IDC_HEX_G, "g0", false},
     {IDC_HEX_R, "", false},
     {IDC_HEX_R, "100", false},
-    {IDC_HLS_H, "0", true},    // the colour is checked against the HLS arithmetic
+    {IDC_HLS_H, "0", true},  // the colour is checked against the HLS arithmetic
     {IDC_HLS_H, "239", true},
     {IDC_HLS_H, "240", false},
     {IDC_HLS_L, "240", true},
@@ -116,7 +116,8 @@ TEST_F(TypedInput, EachFieldAcceptsItsNotationAndRejectsTheRest) {
         }
         if (group == FieldGroupOf(IDC_HLS_H)) {
             // One of the three was replaced; the others still show the opening colour's.
-            int h = std::stoi(FieldText(dialog, IDC_HLS_H)), l = std::stoi(FieldText(dialog, IDC_HLS_L)),
+            int h = std::stoi(FieldText(dialog, IDC_HLS_H)),
+                l = std::stoi(FieldText(dialog, IDC_HLS_L)),
                 s = std::stoi(FieldText(dialog, IDC_HLS_S));
             uint8_t r, g, b;
             HlsToRgb(h, l, s, &r, &g, &b);

@@ -46,7 +46,8 @@ TEST(CopyClipboardText, BlockWithoutTerminatorIsNotReadPastItsEnd) {
     char* bytes = static_cast<char*>(GlobalLock(block));
     MEMORY_BASIC_INFORMATION after = {};
     VirtualQuery(bytes + size, &after, sizeof after);
-    ASSERT_NE(after.State, static_cast<DWORD>(MEM_COMMIT)) << "the block must end at unreadable memory";
+    ASSERT_NE(after.State, static_cast<DWORD>(MEM_COMMIT))
+        << "the block must end at unreadable memory";
     std::memset(bytes, 'x', size);
     std::memcpy(bytes, "(10,20,30)", 10);
     GlobalUnlock(block);

@@ -17,6 +17,7 @@ TEST_P(CommandLineTextTest, IsWhatFollowsTheProgramName) {
     EXPECT_STREQ(CommandLineText(GetParam().commandLine), GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, CommandLineTextTest, testing::Values(
     Row{"palorin.exe #00ffff", "#00ffff"},
     Row{"\"C:\\Program Files\\palorin.exe\" #00ffff", "#00ffff"},
@@ -42,5 +43,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, CommandLineTextTest, testing::Values(
     Row{"palorin.exe \xe9t\xe9", "\xe9t\xe9"},
     Row{"palorin\xe9.exe aqua", "aqua"},
     Row{"\"C:\\Fr\xe9" "d\xe9ric\\palorin.exe\" aqua", "aqua"}));
+// clang-format on
 
 }  // namespace

@@ -66,6 +66,7 @@ TEST_P(CommandLineColour, ShowsItAndExitsWithoutTheClipboard) {
 }
 
 // The arguments follow the program name and one blank.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Notations, CommandLineColour, testing::Values(
     ShownCase{"#00ffff", "(0,255,255)"},
     ShownCase{"#0ff", "(0,255,255)"},
@@ -75,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Notations, CommandLineColour, testing::Values(
     ShownCase{"(0%,100%,100%)", "#00ffff"},
     ShownCase{" #0ff", "(0,255,255)"},
     ShownCase{"\t\x01#0ff", "(0,255,255)"}));
+// clang-format on
 
 // Texts that are no colour: the program goes on to the clipboard's 'red'.
 class CommandLineNoColour : public testing::TestWithParam<const char*> {};
@@ -99,7 +101,8 @@ TEST(EndingTheBox, EscapeEndsTheProgram) {
     HWND box = StartToBox(palorin, "#00ffff");
     ASSERT_NE(box, nullptr);
     // A key goes to the active window: the box, once it has come to the front.
-    for (DWORD start = GetTickCount(); GetForegroundWindow() != box && GetTickCount() - start < 2000;)
+    for (DWORD start = GetTickCount();
+         GetForegroundWindow() != box && GetTickCount() - start < 2000;)
         Sleep(10);
     ASSERT_EQ(GetForegroundWindow(), box);
     ASSERT_TRUE(PressKey(VK_ESCAPE));
@@ -141,9 +144,7 @@ struct ClipboardCase {
     const char* shown;  // null: the converter opens at once, black
 };
 
-std::ostream& operator<<(std::ostream& out, const ClipboardCase& row) {
-    return out << row.name;
-}
+std::ostream& operator<<(std::ostream& out, const ClipboardCase& row) { return out << row.name; }
 
 class ClipboardText : public testing::TestWithParam<ClipboardCase> {};
 
@@ -173,6 +174,7 @@ TEST_P(ClipboardText, ShowsTheColourOrOpensTheConverterBlack) {
 
 using namespace std::string_literals;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, ClipboardText, testing::Values(
     ClipboardCase{"Name", "red\0"s, "#ff0000"},
     ClipboardCase{"TextAfterTriple", "(10,20,30) is my colour\0"s, "#0a141e"},
@@ -182,6 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ClipboardText, testing::Values(
     // text short by its last byte, which this text survives either way.
     ClipboardCase{"NoTerminator", "(10,20,30)xyz"s, "#0a141e"}),
     [](const testing::TestParamInfo<ClipboardCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(Clipboard, MainDialogOpensTheConverterWithItsColour) {
     ASSERT_NE(PutTextOnClipboard("red"), nullptr);

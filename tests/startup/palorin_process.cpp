@@ -117,9 +117,7 @@ std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
-void PressButton(HWND dialog, int id) {
-    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
+void PressButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 bool PressKey(WORD virtualKey) {
     INPUT keys[2] = {};
@@ -142,13 +140,13 @@ POINT CloseBoxPoint(HWND window) {
     RECT frame;
     if (!GetWindowRect(window, &frame)) return {-1, -1};
     // Walk left along the caption's middle line from the right edge.
-    int captionMiddle = frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) +
-                        GetSystemMetrics(SM_CYCAPTION) / 2;
+    int captionMiddle =
+        frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
     int first = -1, last = -1;
     for (int x = frame.right - 1; x > frame.left; --x) {
         DWORD_PTR hit = 0;
-        SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, captionMiddle),
-                            SMTO_ABORTIFHUNG, 2000, &hit);
+        SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, captionMiddle), SMTO_ABORTIFHUNG,
+                            2000, &hit);
         if (hit == HTCLOSE) {
             if (first < 0) first = x;
             last = x;

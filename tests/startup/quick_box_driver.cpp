@@ -42,10 +42,6 @@ QuickConvertRun QuickConvertThen(const char* text, ColorRecord* record, BoxActio
     return run;
 }
 
-void PressExit(HWND box) {
-    PostMessageA(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);
-}
+void PressExit(HWND box) { PostMessageA(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0); }
 
-void PressMainDialog(HWND box) {
-    PostMessageA(GetDlgItem(box, IDC_TO_MAIN), BM_CLICK, 0, 0);
-}
+void PressMainDialog(HWND box) { PostMessageA(GetDlgItem(box, IDC_TO_MAIN), BM_CLICK, 0, 0); }

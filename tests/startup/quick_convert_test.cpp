@@ -38,6 +38,7 @@ TEST_P(QuickConvertColour, ShowsTheOtherNotation) {
     EXPECT_EQ(record.blue, row.blue);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Notations, QuickConvertColour, testing::Values(
     // A # notation is answered as a decimal triple...
     ColourRow{"#0ff", "(0,255,255)", 1, 0, 255, 255},
@@ -51,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Notations, QuickConvertColour, testing::Values(
     ColourRow{"fuchsia", "#ff00ff", 2, 255, 0, 255},
     ColourRow{"AliceBlue", "#f0f8ff", 2, 240, 248, 255},
     ColourRow{"black", "#000000", 2, 0, 0, 0}));
+// clang-format on
 
 class QuickConvertNoColour : public testing::TestWithParam<const char*> {};
 
@@ -62,11 +64,13 @@ TEST_P(QuickConvertNoColour, ShowsNothingAndLeavesTheRecord) {
     EXPECT_EQ(0, memcmp(&record, &kUntouched, sizeof record));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, QuickConvertNoColour, testing::Values(
     "", "#00ffff\r\n", "#00ffff ", "\"#00ffff\"", " #0ff", "#0f", "#00fffff", "(256,0,0)",
     "(0,255,255", "red ", "redd",
     // Beginning with '#' or '(', a text is never looked up as a name.
     "#red", "(red)"));
+// clang-format on
 
 TEST(QuickConvertResult, MainDialogGoesOnToTheConverter) {
     ColorRecord record = kUntouched;

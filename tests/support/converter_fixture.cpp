@@ -17,9 +17,7 @@ bool ConverterTest::InvertEnabled() const {
     return IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)) != FALSE;
 }
 
-std::string ConverterTest::Rgb() const {
-    return RgbText(color.red, color.green, color.blue);
-}
+std::string ConverterTest::Rgb() const { return RgbText(color.red, color.green, color.blue); }
 
 std::string RgbText(int red, int green, int blue) {
     return std::to_string(red) + "," + std::to_string(green) + "," + std::to_string(blue);

@@ -5,8 +5,8 @@
 #include "resource.h"
 
 HWND OpenConverter(ColorRecord* color) {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN),
-                                     nullptr, MainDlgProc, reinterpret_cast<LPARAM>(color));
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                     MainDlgProc, reinterpret_cast<LPARAM>(color));
     if (dialog) {
         ShowWindow(dialog, SW_SHOW);
         UpdateWindow(dialog);
@@ -20,9 +20,7 @@ std::string ControlText(HWND control) {
     return text;
 }
 
-std::string FieldText(HWND dialog, int id) {
-    return ControlText(GetDlgItem(dialog, id));
-}
+std::string FieldText(HWND dialog, int id) { return ControlText(GetDlgItem(dialog, id)); }
 
 void SetFieldText(HWND dialog, int id, const char* text) {
     SendDlgItemMessageA(dialog, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));

@@ -53,9 +53,7 @@ int WaitFor(const char* captions, DWORD timeout, bool present) {
     }
 }
 
-HWND Control(HWND window, const char* id) {
-    return GetDlgItem(window, std::atoi(id));
-}
+HWND Control(HWND window, const char* id) { return GetDlgItem(window, std::atoi(id)); }
 
 // Prints the window's screen rectangle as x y width height.
 int PrintWindowRect(HWND window) {
@@ -108,7 +106,8 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: wintool wait|gone|rect|text|settext|click|close CAPTION ...\n");
+        std::fprintf(stderr,
+                     "usage: wintool wait|gone|rect|text|settext|click|close CAPTION ...\n");
         return 2;
     }
     return Run(argc, argv);

@@ -1,4 +1,2 @@
 // A library that holds nothing but (maybe) a version resource.
-extern "C" __declspec(dllexport) int VersionFixture() {
-    return 0;
-}
+extern "C" __declspec(dllexport) int VersionFixture() { return 0; }

@@ -40,8 +40,8 @@ TEST(VersionString, FormatsMajorMinorAndRevision) {
         const char* file;  // null: this program
         const char* text;
     } cases[] = {
-        {nullptr, "1.03"},                         // 1.3.1.1: a third number of 1 adds nothing
-        {"version_2_5_0_9.dll", "2.05"},           // nor does 0
+        {nullptr, "1.03"},                            // 1.3.1.1: a third number of 1 adds nothing
+        {"version_2_5_0_9.dll", "2.05"},              // nor does 0
         {"version_1_100_26_0.dll", "1.100 Rev. 1a"},  // wide minor in full, revision in hex
     };
     for (const auto& c : cases) {
