@@ -106,3 +106,14 @@ int ParseHexChannel(const char* text, uint8_t* value) {
     *value = static_cast<uint8_t>(accumulated);
     return 1;
 }
+
+int ParseDecimalChannel(const char* text, int limit, uint8_t* value) {
+    int accumulated = 0, digits = 0;
+    for (const char* p = text; *p; ++p) {
+        if (!IsDecimalDigit(*p) || ++digits > 3) return 0;
+        accumulated = accumulated * 10 + (*p - '0');
+    }
+    if (digits == 0 || accumulated > limit) return 0;
+    *value = static_cast<uint8_t>(accumulated);
+    return 1;
+}

@@ -24,3 +24,8 @@ int ParsePercentTriple(const char* text, ColorRecord* record);
 // exceeds 255 on the way (leading zeros allowed: "0ff" is 255), 0 otherwise.
 // Reads one channel of the converter's hexadecimal R, G, B fields.
 int ParseHexChannel(const char* text, uint8_t* value);
+
+// 1 with *value set for one to three ASCII digits (leading zeros allowed: "007"
+// is 7) whose value is at most `limit`, 0 otherwise: no blanks, no sign, nothing
+// else. Reads one of the converter's decimal R, G, B and H, L, S fields.
+int ParseDecimalChannel(const char* text, int limit, uint8_t* value);

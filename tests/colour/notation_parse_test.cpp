@@ -145,3 +145,23 @@ TEST(ParseHexChannel, AcceptsHexDigitsUpTo255) {
         EXPECT_EQ(value, c.result ? c.value : 77);
     }
 }
+
+// What the platform's integer reading would take from a paste (blanks, a sign,
+// an exponent, trailing letters) is no number here.
+TEST(ParseDecimalChannel, AcceptsOneToThreeDigitsUpToTheLimit) {
+    const struct {
+        const char* text;
+        int limit, result, value;
+    } cases[] = {
+        {"0", 255, 1, 0},   {"007", 255, 1, 7}, {"255", 255, 1, 255}, {"239", 239, 1, 239},
+        {"256", 255, 0, 0}, {"240", 239, 0, 0}, {"0255", 255, 0, 0},  {"", 255, 0, 0},
+        {"1e2", 255, 0, 0}, {" 12", 255, 0, 0}, {"12 ", 255, 0, 0},   {"+5", 255, 0, 0},
+        {"-0", 255, 0, 0},  {"4x", 255, 0, 0},  {"\xb2", 255, 0, 0},  {"0x1", 255, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        uint8_t value = 77;
+        EXPECT_EQ(ParseDecimalChannel(c.text, c.limit, &value), c.result);
+        EXPECT_EQ(value, c.result ? c.value : 77);
+    }
+}
