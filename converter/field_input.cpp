@@ -27,13 +27,12 @@ int ReadTextField(HWND dialog, int id, TextReader read, ColorRecord* color) {
     return read(text, color);
 }
 
-// A channel typed in decimal: a number at all, and at most 255.
+// A channel typed in decimal. The platform's own integer reading would take a
+// pasted '1e2' as 1, and blanks or a sign as well; here only digits count.
 int ReadDecimalChannel(HWND dialog, int id, int limit, uint8_t* value) {
-    BOOL translated = FALSE;
-    UINT number = GetDlgItemInt(dialog, id, &translated, FALSE);
-    if (!translated || number > static_cast<UINT>(limit)) return 0;
-    *value = static_cast<uint8_t>(number);
-    return 1;
+    char text[kFieldTextSize];
+    GetWindowTextA(DialogControl(dialog, id), text, sizeof text);
+    return ParseDecimalChannel(text, limit, value);
 }
 
 int ReadHexChannelField(HWND dialog, int id, uint8_t* value) {

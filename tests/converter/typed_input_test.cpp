@@ -90,6 +90,12 @@ const InputCase kInputCases[] = {
     {IDC_HLS_L, "241", false},
     {IDC_HLS_S, "241", false},
     {IDC_HLS_S, "", false},
+    // Pasted texts the platform's integer reading would have taken as numbers.
+    {IDC_DEC_R, "1e2", false},
+    {IDC_DEC_G, " 12", false},
+    {IDC_DEC_B, "12 ", false},
+    {IDC_HLS_H, "+5", false},
+    {IDC_HLS_L, "4x", false},
 };
 
 TEST_F(TypedInput, EachFieldAcceptsItsNotationAndRejectsTheRest) {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # End to end: real keystrokes typed into the real palorin.exe's #RRGGBB field
 # convert live; another field, read from outside the process, shows the result;
-# Escape ends the program with exit code 0.
+# a pasted '1e2' in a digits-only field is no number; Escape ends the program
+# with exit code 0.
 # Usage: typing_e2e.sh WINE_RUN BUILD_DIR   (on an X display, with xdotool)
 set -u
 wine_run=$1
@@ -28,8 +29,21 @@ check 1011 aqua
 check 1108 120
 check 1110 240
 
+# A paste into the digits-only R field is read as strictly as typing: the
+# platform would take '1e2' as 1, here it is no number and the others empty.
+set -- $(wintool ctlrect Palorin 1005)
+wintool clip 1e2 || fail "could not put '1e2' on the clipboard"
+xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+sleep 0.2
+xdotool key End BackSpace BackSpace BackSpace ctrl+v
+sleep 0.3
+wintool clip ''
+check 1005 1e2
+check 1001 ''
+check 1006 255
+
 xdotool key Escape
 wait "$program"
 status=$?
 [ "$status" -eq 0 ] || fail "exit code $status"
-echo "typed '#00ffff': name aqua, H 120, S 240; Escape ended with 0"
+echo "typed '#00ffff': name aqua, H 120, S 240; pasted '1e2' rejected; Escape ended with 0"

@@ -12,6 +12,7 @@
 //   wintool settext CAPTION ID TEXT   set the text of control ID (sends EN_CHANGE)
 //   wintool click CAPTION ID          press button ID
 //   wintool close CAPTION             ask the window to close (WM_CLOSE)
+//   wintool clip TEXT                 put TEXT on the clipboard ("" empties it)
 #include <windows.h>
 
 #include <cstdio>
@@ -63,12 +64,32 @@ int PrintWindowRect(HWND window) {
     return 0;
 }
 
+// Replaces the clipboard's contents with `text`, or with nothing when it is empty.
+int PutOnClipboard(const char* text) {
+    const size_t size = std::strlen(text) + 1;
+    if (!OpenClipboard(nullptr)) return 1;
+    bool done = EmptyClipboard() != FALSE;
+    if (done && size > 1) {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        done = block != nullptr;
+        if (done) {
+            std::memcpy(GlobalLock(block), text, size);
+            GlobalUnlock(block);
+            done = SetClipboardData(CF_TEXT, block) != nullptr;
+            if (!done) GlobalFree(block);
+        }
+    }
+    CloseClipboard();
+    return done ? 0 : 1;
+}
+
 int Run(int argc, char** argv) {
     const char* command = argv[1];
     const char* caption = argv[2];
     DWORD timeout = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 10000;
     if (!std::strcmp(command, "wait")) return WaitFor(caption, timeout, true);
     if (!std::strcmp(command, "gone")) return WaitFor(caption, timeout, false);
+    if (!std::strcmp(command, "clip")) return PutOnClipboard(argv[2]);
 
     HWND window = FindVisible(caption);
     if (!window) return 1;
@@ -106,8 +127,9 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr,
-                     "usage: wintool wait|gone|rect|text|settext|click|close CAPTION ...\n");
+        std::fprintf(
+            stderr,
+            "usage: wintool wait|gone|rect|text|settext|click|close CAPTION ... | clip TEXT\n");
         return 2;
     }
     return Run(argc, argv);
