@@ -7,6 +7,7 @@
 #include "dialog_control.h"
 #include "named_colors.h"
 #include "notation_format.h"
+#include "picture_geometry.h"
 #include "resource.h"
 
 namespace {
@@ -70,13 +71,10 @@ void InvalidateControl(HWND dialog, int id) {
     if (GetControlRectInDialog(dialog, id, &rect)) InvalidateDialogRect(dialog, rect);
 }
 
-// The arrow is drawn beside the bar and may reach past its ends by one arrow size.
 void InvalidateArrowColumn(HWND dialog, uint16_t arrowSize) {
     RECT bar;
-    if (!GetControlRectInDialog(dialog, IDC_LUMBAR, &bar)) return;
-    RECT column = {bar.right + 2, bar.top - arrowSize, bar.right + arrowSize + 4,
-                   bar.bottom + arrowSize};
-    InvalidateDialogRect(dialog, column);
+    if (GetControlRectInDialog(dialog, IDC_LUMBAR, &bar))
+        InvalidateDialogRect(dialog, ArrowColumn(bar, arrowSize));
 }
 
 }  // namespace

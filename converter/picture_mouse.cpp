@@ -9,12 +9,10 @@
 #include "coordinates.h"
 #include "dialog_control.h"
 #include "field_refresh.h"
+#include "picture_geometry.h"
 #include "resource.h"
 
 namespace {
-
-// Room right of the bar that a press may hit to grab the arrow.
-int ArrowColumnWidth() { return g_arrowSize + 4; }
 
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
@@ -50,7 +48,9 @@ void StartLuminanceDrag(HWND dialog, const RECT& bar, POINT point) {
     SetCapture(dialog);
     g_dragMode = DRAG_LUMINANCE;
     MoveCursorTo(dialog, point);
-    RECT column = {bar.right, bar.top, bar.right + ArrowColumnWidth(), bar.bottom};
+    // Up and down only: the cursor stays in the press area's part right of the bar.
+    RECT column = BarPressArea(bar, g_arrowSize);
+    column.left = bar.right;
     ConfineCursor(dialog, column);
 }
 
@@ -75,9 +75,8 @@ void OnMouseDown(HWND dialog, LPARAM lParam) {
         return;
     }
     if (!GetControlRectInDialog(dialog, IDC_LUMBAR, &bar)) return;
-    RECT barAndArrow = bar;
-    barAndArrow.right += ArrowColumnWidth();
-    if (PtInRect(&barAndArrow, point)) StartLuminanceDrag(dialog, bar, point);
+    const RECT pressArea = BarPressArea(bar, g_arrowSize);
+    if (PtInRect(&pressArea, point)) StartLuminanceDrag(dialog, bar, point);
 }
 
 void OnMouseMove(HWND dialog, LPARAM lParam) {

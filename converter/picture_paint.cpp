@@ -5,21 +5,21 @@
 
 #include "converter_state.h"
 #include "coordinates.h"
+#include "picture_geometry.h"
 #include "picture_images.h"
 #include "resource.h"
 
 namespace {
 
-// The arrow points at the bar's row for the current lightness: top for 240,
-// bottom for 0. A refresh invalidates its column without erasing it, so the
-// old arrow is wiped here first.
+// The arrow points at the bar's row for the current lightness. A refresh
+// invalidates its column without erasing it, so the old arrow is wiped here first.
 void PaintArrow(HDC dc, const RECT& bar) {
     const int a = g_arrowSize;
-    const int x0 = bar.right + 2;
-    const int y0 = bar.top + (bar.bottom - bar.top - 1) * (kHlsScale - g_hls.lightness) / kHlsScale;
-    RECT column = {x0, bar.top - a, x0 + a, bar.bottom + a};
+    const RECT column = ArrowColumn(bar, a);
     FillRect(dc, &column, GetSysColorBrush(COLOR_BTNFACE));
 
+    const POINT tip = ArrowTip(bar, g_hls.lightness);
+    const int x0 = tip.x, y0 = tip.y;
     // Outside a path the lines would be drawn with the pen instead.
     if (!BeginPath(dc)) return;
     MoveToEx(dc, x0, y0, nullptr);
@@ -42,9 +42,8 @@ void PaintBar(HDC dc, const RECT& bar) {
 
 // A crosshair with a gap in the middle, so the picked colour stays visible.
 void PaintMarker(HDC dc, const RECT& picker) {
-    const int x = picker.left + (picker.right - picker.left - 1) * g_hls.hue / (kHlsScale - 1);
-    const int y =
-        picker.top + (picker.bottom - picker.top - 1) * (kHlsScale - g_hls.saturation) / kHlsScale;
+    const POINT c = MarkerCentre(picker, g_hls.hue, g_hls.saturation);
+    const int x = c.x, y = c.y;
     const RECT arms[] = {
         {x - 1, y - 10, x + 2, y - 4},  // above
         {x - 1, y + 5, x + 2, y + 11},  // below

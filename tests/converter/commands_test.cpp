@@ -10,6 +10,7 @@
 #include "dialog_driver.h"
 #include "field_refresh.h"
 #include "main_dialog.h"
+#include "picture_geometry.h"
 #include "resource.h"
 
 namespace {
@@ -202,7 +203,7 @@ TEST_F(Commands, RefreshInvalidatesTheSwatchAndTheChosenPictures) {
          bar = ControlRect(dialog, IDC_LUMBAR);
     int a = g_arrowSize;
     ASSERT_GT(a, 0);
-    RECT arrow = {bar.right + 2, bar.top - a, bar.right + a + 4, bar.bottom + a};
+    RECT arrow = ArrowColumn(bar, a);
 
     ValidateRect(dialog, nullptr);
     SetFieldText(dialog, IDC_HEX6, "#123456");  // everything but its own field

@@ -8,6 +8,7 @@
 #include "converter_state.h"
 #include "dialog_driver.h"
 #include "hls.h"
+#include "picture_geometry.h"
 #include "picture_probe.h"
 #include "resource.h"
 
@@ -145,7 +146,8 @@ TEST_F(MouseTest, PressStartsALuminanceDragOnlyOnTheBarAndItsArrowColumn) {
         {"between picker and bar", {(picker.right + bar.left) / 2, middle}, DRAG_NONE},
         {"below the bar", {bar.left + 2, bar.bottom + 2}, DRAG_NONE},
     };
-    const RECT arrowColumn = {bar.right, bar.top, bar.right + a + 4, bar.bottom};
+    RECT arrowColumn = BarPressArea(bar, a);  // its part right of the bar holds the cursor
+    arrowColumn.left = bar.right;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
         PressAt(c.point);
@@ -198,9 +200,8 @@ TEST_F(MouseTest, LosingTheCaptureFreesTheCursorAndEndsTheDrag) {
     // The picker drag's marker is drawn again.
     PaintPending();
     const RECT picker = Picker();
-    const int x = picker.left + (picker.right - picker.left - 1) * g_hls.hue / 239;
-    const int y = picker.top + (picker.bottom - picker.top - 1) * (240 - g_hls.saturation) / 240;
-    EXPECT_EQ(Pixel(x + 8, y), RGB(0, 0, 0));
+    const POINT centre = MarkerCentre(picker, g_hls.hue, g_hls.saturation);
+    EXPECT_EQ(Pixel(centre.x + 8, centre.y), RGB(0, 0, 0));
 }
 
 TEST_F(MouseTest, DestroyingTheDialogMidDragFreesTheCursor) {

@@ -9,6 +9,7 @@
 #include "converter_state.h"
 #include "dialog_driver.h"
 #include "hls.h"
+#include "picture_geometry.h"
 #include "picture_probe.h"
 #include "resource.h"
 
@@ -48,16 +49,12 @@ protected:
     }
 
     // The marker's centre for the current hue and saturation.
-    POINT MarkerCentre() {
-        RECT p = Picker();
-        return {p.left + (p.right - p.left - 1) * g_hls.hue / 239,
-                p.top + (p.bottom - p.top - 1) * (240 - g_hls.saturation) / 240};
-    }
+    POINT Marker() { return MarkerCentre(Picker(), g_hls.hue, g_hls.saturation); }
 
     // Each arm is black where it lies inside the picker, the gap around the
     // centre is not, and nothing black lies around the marker outside the picker.
     void ExpectMarker(bool shown) {
-        const POINT c = MarkerCentre();
+        const POINT c = Marker();
         const RECT picker = Picker();
         const struct {
             const char* arm;
@@ -101,7 +98,7 @@ TEST_F(PaintTest, SwatchShowsTheColourAfterOpeningTypingAndInverting) {
 TEST_F(PaintTest, PickerShowsEachImageCellWhereTheStretchPutsIt) {
     Open(0, 0, 0);
     const RECT picker = Picker();
-    const POINT marker = MarkerCentre();
+    const POINT marker = Marker();
     int checked = 0, wrong = 0;
     for (int row = 0; row < 27; ++row) {
         for (int column = 0; column < 60; ++column) {
@@ -160,8 +157,8 @@ TEST_F(PaintTest, ArrowTipPointsAtTheLightness) {
         ASSERT_EQ(g_hls.lightness, c.lightness);
         const RECT bar = Bar();
         const int a = g_arrowSize;
-        const int x0 = bar.right + 2;
-        const int y0 = bar.top + (bar.bottom - bar.top - 1) * (240 - c.lightness) / 240;
+        const POINT tip = ArrowTip(bar, c.lightness);
+        const int x0 = tip.x, y0 = tip.y;
         // The tip is the one row where the arrow reaches its leftmost column.
         std::vector<int> tipRows;
         for (int y = bar.top - a; y < bar.bottom + a; ++y)
@@ -220,7 +217,7 @@ TEST_F(PaintTest, PickerDragRepaintsTheBarAndHidesTheMarker) {
 TEST_F(PaintTest, LuminanceDragMovesTheArrowAndErasesTheOldOne) {
     Open(0, 255, 255);
     const RECT bar = Bar();
-    const int x0 = bar.right + 2;
+    const int x0 = ArrowTip(bar, 0).x;
     const int middle = bar.top + (bar.bottom - bar.top - 1) / 2;
     ASSERT_EQ(Pixel(x0, middle), kBlack);
     Press(x0 + 1, middle);

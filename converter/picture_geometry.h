@@ -1,0 +1,21 @@
+// Where the parts of the converter's pictures lie, from the picture rectangles
+// in the dialog's client coordinates. Painting, invalidation and the mouse all
+// take their places from here, so they can't disagree.
+#pragma once
+#include <windows.h>
+
+// The tip of the luminance arrow: two pixels right of the bar, at the bar's row
+// for `lightness` (the top row for 240, the bottom row for 0).
+POINT ArrowTip(const RECT& bar, int lightness);
+
+// The column right of the bar that the arrow is painted in, at any lightness;
+// it is erased as a whole before the arrow is drawn.
+RECT ArrowColumn(const RECT& bar, int arrowSize);
+
+// Where a press starts a luminance drag: the bar and, right of it, room to grab
+// the arrow.
+RECT BarPressArea(const RECT& bar, int arrowSize);
+
+// The centre of the picker's crosshair: hue 0 at the left column, 239 at the
+// right; saturation 240 at the top row, 0 at the bottom.
+POINT MarkerCentre(const RECT& picker, int hue, int saturation);
