@@ -14,6 +14,11 @@ struct ColorRecord {
     uint8_t notation;  // 0 nothing read at start, 1 a # form, 2 a triple or a name
 };
 
+// How the colour was first read at start: the record's `notation`.
+constexpr uint8_t kNotationNone = 0;          // nothing read
+constexpr uint8_t kNotationHash = 1;          // #RGB or #RRGGBB
+constexpr uint8_t kNotationTripleOrName = 2;  // (R,G,B), (R%,G%,B%) or a colour name
+
 static_assert(sizeof(ColorRecord) == 4, "ColorRecord must stay four bytes");
 static_assert(offsetof(ColorRecord, blue) == 0 && offsetof(ColorRecord, green) == 1 &&
                   offsetof(ColorRecord, red) == 2 && offsetof(ColorRecord, notation) == 3,

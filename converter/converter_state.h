@@ -14,6 +14,6 @@ extern ColorRecord* g_color;  // the current colour, edited in place
 extern HlsTriple g_hls;       // the current colour as HLS; the markers follow it
 extern int32_t g_fieldsIdle;  // 0 while the dialog writes its own fields
 extern uint16_t g_arrowSize;  // size unit of the luminance arrow, in pixels
-extern HINSTANCE g_instance;  // loads the icons and the version box
+extern HINSTANCE g_instance;  // the module the dialog and its icons come from
 extern DragMode g_dragMode;
 extern HBITMAP g_pickerBitmap;  // built at the first paint, kept until the process ends

@@ -4,13 +4,16 @@
 // so a dialog opened again (or a new one) fills the table afresh.
 #include "dialog_control.h"
 
-#include "resource.h"
-
 namespace {
 
-constexpr int kFirstId = IDC_HEX6;
-constexpr int kLastId = IDC_LUMBAR;
-HWND s_controls[kLastId - kFirstId + 1];
+struct KeptControl {
+    int id;
+    HWND control;
+};
+
+// Room for every control the converter looks up; any beyond are looked up each time.
+KeptControl s_kept[24];
+int s_keptCount = 0;
 
 bool StillValid(HWND control, HWND dialog, int id) {
     return control && IsWindow(control) && GetParent(control) == dialog &&
@@ -20,8 +23,14 @@ bool StillValid(HWND control, HWND dialog, int id) {
 }  // namespace
 
 HWND DialogControl(HWND dialog, int id) {
-    if (id < kFirstId || id > kLastId) return GetDlgItem(dialog, id);
-    HWND& kept = s_controls[id - kFirstId];
-    if (!StillValid(kept, dialog, id)) kept = GetDlgItem(dialog, id);
-    return kept;
+    for (int i = 0; i < s_keptCount; ++i) {
+        KeptControl& kept = s_kept[i];
+        if (kept.id != id) continue;
+        if (!StillValid(kept.control, dialog, id)) kept.control = GetDlgItem(dialog, id);
+        return kept.control;
+    }
+    HWND control = GetDlgItem(dialog, id);
+    if (s_keptCount < static_cast<int>(sizeof s_kept / sizeof s_kept[0]))
+        s_kept[s_keptCount++] = {id, control};
+    return control;
 }

@@ -2,6 +2,5 @@
 #pragma once
 #include <windows.h>
 
-// The dialog's control `id` (between IDC_HEX6 and IDC_LUMBAR), as GetDlgItem
-// gives it, or null.
+// The dialog's control `id`, as GetDlgItem gives it, or null.
 HWND DialogControl(HWND dialog, int id);

@@ -2,7 +2,9 @@
 #pragma once
 #include <windows.h>
 
-// Handles a user's change of field `id`: an accepted text sets the colour and
-// rewrites every other field; a rejected one empties them. Either way the
-// field's own text is left as typed.
-void OnFieldChange(HWND dialog, int id);
+#include "field_table.h"
+
+// Handles a user's change of `field`: when its group reads as a colour, the
+// colour is set and every other field rewritten; otherwise the other fields are
+// emptied. Either way the group's own texts are left as typed.
+void OnFieldChange(HWND dialog, const ConverterField& field);

@@ -3,9 +3,11 @@
 #include "main_dialog.h"
 
 #include "converter_state.h"
-#include "dialog_icons.h"
+#include "dialog_control.h"
+#include "dialog_frame.h"
 #include "field_input.h"
 #include "field_refresh.h"
+#include "field_table.h"
 #include "picture_mouse.h"
 #include "picture_paint.h"
 #include "resource.h"
@@ -14,16 +16,8 @@
 namespace {
 
 void SetTextLimits(HWND dialog) {
-    static const struct {
-        int id;
-        int limit;
-    } kLimits[] = {
-        {IDC_HEX6, 7},  {IDC_HEX3, 4},  {IDC_PERCENT, 16}, {IDC_DEC_R, 3}, {IDC_DEC_G, 3},
-        {IDC_DEC_B, 3}, {IDC_HEX_R, 2}, {IDC_HEX_G, 2},    {IDC_HEX_B, 2}, {IDC_TRIPLE, 13},
-        {IDC_NAME, 21}, {IDC_HLS_H, 3}, {IDC_HLS_L, 3},    {IDC_HLS_S, 3},
-    };
-    for (const auto& field : kLimits)
-        SendDlgItemMessageA(dialog, field.id, EM_LIMITTEXT, field.limit, 0);
+    for (const ConverterField& field : kConverterFields)
+        SendMessageA(DialogControl(dialog, field.id), EM_LIMITTEXT, field.textLimit, 0);
 }
 
 void OnInitDialog(HWND dialog, LPARAM lParam) {
@@ -36,7 +30,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     g_dragMode = DRAG_NONE;
     SetTextLimits(dialog);
     RefreshConverter(dialog, MASK_ALL);
-    EnableWindow(GetDlgItem(dialog, IDC_NEGAPOSI), TRUE);
+    EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
     AppendVersionMenuItem(dialog);
 }
 
@@ -62,6 +56,12 @@ void OnInvert(HWND dialog) {
     RefreshConverter(dialog, MASK_ALL);
 }
 
+// Typed input. The dialog's own field writes come back here too; only the user's count.
+void OnFieldCommand(HWND dialog, int id, int code) {
+    const ConverterField* field = FindConverterField(id);
+    if (field && g_fieldsIdle && code == EN_CHANGE) OnFieldChange(dialog, *field);
+}
+
 void OnCommand(HWND dialog, int id, int code) {
     switch (id) {
     case IDOK:
@@ -73,28 +73,10 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_NEGAPOSI:
         OnInvert(dialog);
         break;
-    case IDC_HEX6:
-    case IDC_HEX3:
-    case IDC_TRIPLE:
-    case IDC_PERCENT:
-    case IDC_DEC_R:
-    case IDC_DEC_G:
-    case IDC_DEC_B:
-    case IDC_HEX_R:
-    case IDC_HEX_G:
-    case IDC_HEX_B:
-    case IDC_NAME:
-    case IDC_HLS_H:
-    case IDC_HLS_L:
-    case IDC_HLS_S:
-        // The dialog's own field writes come back here too; only the user's count.
-        if (g_fieldsIdle && code == EN_CHANGE) OnFieldChange(dialog, id);
+    default:
+        OnFieldCommand(dialog, id, code);
         break;
     }
-}
-
-void OnSysCommand(HWND dialog, WPARAM command) {
-    if (command == IDM_VERSION) ShowVersionBox(g_instance, dialog);
 }
 
 // The example labels stand out in the highlight colour; the three picture
@@ -123,7 +105,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_SYSCOMMAND:
-        OnSysCommand(dialog, wParam);
+        OnVersionSysCommand(dialog, wParam);
         return 0;
     case WM_CTLCOLORSTATIC:
         return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -146,4 +128,9 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     }
     return 0;
+}
+
+INT_PTR RunConverter(HINSTANCE instance, ColorRecord* color) {
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc,
+                           reinterpret_cast<LPARAM>(color));
 }

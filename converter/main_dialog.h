@@ -2,7 +2,12 @@
 #pragma once
 #include <windows.h>
 
-// Dialog procedure of the converter. Start it with DialogBoxParamA and the
-// address of a ColorRecord as the parameter; the dialog edits that record in
-// place and ends with 0.
+#include "color_record.h"
+
+// Runs the converter modally with no owner on `color`, which it edits in place;
+// the result is 0 when it ends, -1 when it could not be created.
+INT_PTR RunConverter(HINSTANCE instance, ColorRecord* color);
+
+// The converter's dialog procedure, for tests that create it themselves. Its
+// creation parameter is the address of the ColorRecord.
 INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

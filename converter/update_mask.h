@@ -21,6 +21,12 @@ constexpr UpdateMask UPD_FROM_RGB = 0x8000;  // set: HLS from the colour; clear:
 // The masks the dialog uses. Typed input leaves out the group being typed in,
 // so the user's own text is never rewritten under the caret.
 constexpr UpdateMask MASK_ALL = 0xFFFFFFFF;
-constexpr UpdateMask MASK_PICKER_DRAG = 0xFFFF7AFF;  // fields and bar, from HLS
-constexpr UpdateMask MASK_LUMBAR_DRAG = 0xFFFF7CFF;  // fields and arrow, from HLS
+// A picker drag rewrites the fields and the bar from HLS; a bar drag the fields
+// and the arrow. Neither repaints the picker: a picker drag keeps its marker
+// hidden, and a bar drag changes neither hue nor saturation.
+constexpr UpdateMask MASK_PICKER_DRAG = ~(UPD_FROM_RGB | UPD_PICKER | UPD_ARROW);
+constexpr UpdateMask MASK_LUMBAR_DRAG = ~(UPD_FROM_RGB | UPD_PICKER | UPD_LUMBAR);
 constexpr UpdateMask MASK_PICKER_ONLY = UPD_PICKER;  // colour from HLS, picker repainted
+
+static_assert(MASK_PICKER_DRAG == 0xFFFF7AFF && MASK_LUMBAR_DRAG == 0xFFFF7CFF,
+              "the drag masks leave out the direction bit, the picker and the dragged part");

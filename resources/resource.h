@@ -39,8 +39,10 @@
 #define IDC_EX_HLS_H        1084
 #define IDC_EX_HLS_L        1085
 #define IDC_EX_HLS_S        1086
+/* The first and the last example label, for the label colours: range bounds
+ * that share their values with IDC_EX_HEX6 and IDC_EX_HLS_S. */
 #define IDC_EX_FIRST        1070
-#define IDC_EX_LAST         1089
+#define IDC_EX_LAST         1086
 
 /* Converter dialog: button, swatch, HLS fields, picker and luminance bar */
 #define IDC_NEGAPOSI        1103
@@ -55,7 +57,9 @@
 #define IDC_QUICK_TEXT      1101
 #define IDC_TO_MAIN         1102
 
-/* Version box (IDD_VERSION) and the system-menu item that opens it */
+/* Version box (IDD_VERSION) and the system-menu item that opens it. They share
+ * 1104: one is a control of the version box, the other a system-menu command,
+ * and they never arrive in the same message. */
 #define IDC_VERSION_TEXT    1104
 #define IDM_VERSION         1104
 

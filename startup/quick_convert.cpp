@@ -13,7 +13,7 @@ int ReadColor(const char* text, ColorRecord* record) {
     switch (text[0]) {
     case '#':
         if (!ParseHexNotation(text, record)) return 0;
-        record->notation = 1;
+        record->notation = kNotationHash;
         return 1;
     case '(':
         if (!ParseDecimalTriple(text, record) && !ParsePercentTriple(text, record)) return 0;
@@ -22,7 +22,7 @@ int ReadColor(const char* text, ColorRecord* record) {
         if (!LookupColorName(text, record)) return 0;
         break;
     }
-    record->notation = 2;
+    record->notation = kNotationTripleOrName;
     return 1;
 }
 

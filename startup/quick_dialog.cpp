@@ -2,8 +2,7 @@
 // version item of its system menu.
 #include "quick_dialog.h"
 
-#include "converter_state.h"
-#include "dialog_icons.h"
+#include "dialog_frame.h"
 #include "notation_format.h"
 #include "resource.h"
 #include "version_box.h"
@@ -13,10 +12,9 @@ namespace {
 // A colour typed as #RGB or #RRGGBB is answered as a decimal triple; a triple or a
 // name as #rrggbb.
 void OnInitDialog(HWND dialog, const ColorRecord* color) {
-    g_instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-    SetDialogIcons(dialog, g_instance);
+    SetDialogIcons(dialog, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)));
     char text[kColorTextCapacity];
-    if (color->notation == 1)
+    if (color->notation == kNotationHash)
         FormatDecimalTriple(*color, text);
     else
         FormatHex6(*color, text);
@@ -36,10 +34,6 @@ void OnCommand(HWND dialog, int id) {
     }
 }
 
-void OnSysCommand(HWND dialog, WPARAM command) {
-    if (command == IDM_VERSION) ShowVersionBox(g_instance, dialog);
-}
-
 INT_PTR CALLBACK QuickDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
@@ -49,7 +43,7 @@ INT_PTR CALLBACK QuickDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         OnCommand(dialog, LOWORD(wParam));
         return 0;
     case WM_SYSCOMMAND:
-        OnSysCommand(dialog, wParam);
+        OnVersionSysCommand(dialog, wParam);
         return 0;
     }
     return 0;

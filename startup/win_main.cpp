@@ -7,7 +7,6 @@
 #include "command_line.h"
 #include "main_dialog.h"
 #include "quick_convert.h"
-#include "resource.h"
 
 namespace {
 
@@ -27,8 +26,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const char* text = CommandLineText(GetCommandLineA());
     if (*text && QuickConvert(instance, text, &color)) return 0;
     // A colour on the command line leaves the clipboard alone, whatever the user chose.
-    if (color.notation == 0 && QuickConvertClipboard(instance, &color)) return 0;
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc,
-                    reinterpret_cast<LPARAM>(&color));
+    if (color.notation == kNotationNone && QuickConvertClipboard(instance, &color)) return 0;
+    RunConverter(instance, &color);
     return 0;
 }
