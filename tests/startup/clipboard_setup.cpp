@@ -66,7 +66,11 @@ bool PutImageOnClipboard() {
 ClipboardHolder::ClipboardHolder()
     : window(CreateWindowA("STATIC", "clipboard holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                            nullptr, nullptr)),
-      open(window && OpenClipboard(window)) {}
+      open(false) {
+    if (!window || !OpenClipboard(window)) return;
+    open = GetOpenClipboardWindow() == window;
+    if (!open) CloseClipboard();
+}
 
 ClipboardHolder::~ClipboardHolder() {
     if (open) CloseClipboard();

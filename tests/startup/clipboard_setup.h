@@ -15,7 +15,8 @@ HGLOBAL PutTextOnClipboard(const char* text);
 bool PutImageOnClipboard();
 
 // Keeps the clipboard open, with a window of this process as the opener, for as
-// long as it lives: another program can't open it meanwhile.
+// long as it lives: another program can't open it meanwhile. `open` is true only
+// when the platform reports that window as the clipboard's opener.
 struct ClipboardHolder {
     ClipboardHolder();
     ~ClipboardHolder();

@@ -269,6 +269,7 @@ TEST(Clipboard, HeldOpenShowsOneWarningThenTheConverter) {
 // The version item of the box's system menu opens the version box, owned by it.
 TEST(QuickBox, VersionItemOpensTheVersionBoxOwnedByIt) {
     ClipboardHolder held;
+    ASSERT_TRUE(held.open);
     PalorinProcess palorin;
     HWND box = StartToBox(palorin, "#00ffff");
     ASSERT_NE(box, nullptr);

@@ -9,3 +9,12 @@ int CountGdiObjects() {
         if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) ++count;
     return count;
 }
+
+bool GdiCountingWorks() {
+    const int before = CountGdiObjects();
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    if (!brush) return false;
+    const int with = CountGdiObjects();
+    DeleteObject(brush);
+    return with == before + 1 && CountGdiObjects() == before;
+}
