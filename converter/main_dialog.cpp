@@ -112,6 +112,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT:
         return OnPaint(dialog);
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a quick second press is a press like any other
         OnMouseDown(dialog, lParam);
         return 0;
     case WM_MOUSEMOVE:

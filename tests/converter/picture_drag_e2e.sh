@@ -1,7 +1,8 @@
 #!/bin/sh
 # End to end: real mouse drags (xdotool) on the real palorin.exe's luminance bar
 # and picker set lightness, hue and saturation; the fields, read from outside
-# the process, show the point dragged to; the cursor is free after the release.
+# the process, show the point dragged to; a quick second press (a double-click)
+# drags as well; the cursor is free after the release.
 # Usage: picture_drag_e2e.sh WINE_RUN BUILD_DIR   (on an X display, with xdotool)
 set -u
 wine_run=$1
@@ -50,13 +51,32 @@ hex=$(printf '#%02x%02x%02x' "$(field 1005)" "$(field 1006)" "$(field 1007)")
 check 1001 "$hex"
 [ "$hex" != "#000000" ] || fail "the colour is still black"
 
+# A quick second press, which the platform reports as a double-click, starts a
+# drag like any press: to the bar's top row, then to the picker's top left corner.
+quick_drag() {
+    xdotool mousemove "$1" "$2" click 1 mousedown 1
+    sleep 0.05
+    for step in 1 2 3 4; do
+        xdotool mousemove $(($1 + ($3 - $1) * step / 4)) $(($2 + ($4 - $2) * step / 4))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    sleep 0.3
+}
+quick_drag $((bar_x + 2)) $((bar_y + bar_h / 2)) $((bar_x + 2)) "$bar_y"
+check 1109 240
+set -- $(wintool ctlclient Palorin 1111)
+quick_drag $(($1 + $3 / 2)) $(($2 + $4 / 2)) "$1" "$2"
+check 1108 0
+check 1110 240
+
 # Released, the cursor goes anywhere again.
 xdotool mousemove 5 5
 sleep 0.1
 eval "$(xdotool getmouselocation --shell)"
 [ "$X" -eq 5 ] && [ "$Y" -eq 5 ] || fail "the cursor is still confined ($X,$Y)"
 
-summary="dragged to H $(field 1108), L $lightness, S $(field 1110): $hex; cursor free"
+summary="dragged to L $lightness: $hex; quick second presses dragged too; cursor free"
 wintool close Palorin
 wait "$program"
 echo "$summary"
