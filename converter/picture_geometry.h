@@ -19,3 +19,9 @@ RECT BarPressArea(const RECT& bar, int arrowSize);
 // The centre of the picker's crosshair: hue 0 at the left column, 239 at the
 // right; saturation 240 at the top row, 0 at the bottom.
 POINT MarkerCentre(const RECT& picker, int hue, int saturation);
+
+// The four arms of the crosshair around `centre` (above, below, left, right),
+// left and top inclusive. At 96 DPI each arm is three pixels thick and six long,
+// four pixels clear of the centre; at `dpi` every one of those is scaled by
+// dpi / 96 to the nearest pixel, so the marker keeps its look on a larger display.
+void MarkerArms(POINT centre, int dpi, RECT arms[4]);

@@ -40,16 +40,12 @@ void PaintBar(HDC dc, const RECT& bar) {
     DeleteObject(image);
 }
 
-// A crosshair with a gap in the middle, so the picked colour stays visible.
+// A crosshair with a gap in the middle, so the picked colour stays visible. It
+// grows with the display's resolution, as the picker itself does.
 void PaintMarker(HDC dc, const RECT& picker) {
-    const POINT c = MarkerCentre(picker, g_hls.hue, g_hls.saturation);
-    const int x = c.x, y = c.y;
-    const RECT arms[] = {
-        {x - 1, y - 10, x + 2, y - 4},  // above
-        {x - 1, y + 5, x + 2, y + 11},  // below
-        {x - 10, y - 1, x - 4, y + 2},  // left
-        {x + 5, y - 1, x + 11, y + 2},  // right
-    };
+    RECT arms[4];
+    MarkerArms(MarkerCentre(picker, g_hls.hue, g_hls.saturation), GetDeviceCaps(dc, LOGPIXELSX),
+               arms);
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (const RECT& arm : arms) FillRect(dc, &arm, black);
 }

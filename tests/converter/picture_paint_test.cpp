@@ -2,7 +2,9 @@
 // luminance bar and its arrow, read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -192,6 +194,37 @@ TEST_F(PaintTest, MarkerSurroundsHueAndSaturationAndIsClippedAtTheEdges) {
         }
         ExpectMarker(true);
     }
+}
+
+// Around its centre, the black pixels are exactly the marker's four arms: at 96
+// DPI three pixels thick, six long and four clear of the centre; at 144 DPI
+// five, nine and six. PALORIN_TEST_DPI names the resolution the run is for.
+TEST_F(PaintTest, MarkerArmsGrowWithTheDisplayResolution) {
+    const struct { int dpi, half, gap, length; } kSizes[] = {{96, 1, 4, 6}, {144, 2, 6, 9}};
+    const char* wanted = std::getenv("PALORIN_TEST_DPI");
+    const int dpi = wanted ? std::atoi(wanted) : 96;
+    Open(64, 128, 96);  // the marker well inside the picker
+    HDC dc = GetDC(dialog);
+    ASSERT_EQ(GetDeviceCaps(dc, LOGPIXELSX), dpi) << "the display's resolution";
+    ReleaseDC(dialog, dc);
+    const auto* size = std::find_if(std::begin(kSizes), std::end(kSizes),
+                                    [dpi](const auto& s) { return s.dpi == dpi; });
+    ASSERT_NE(size, std::end(kSizes));
+    const POINT c = Marker();
+    int wrong = 0;
+    for (int dy = -20; dy <= 20; ++dy)
+        for (int dx = -20; dx <= 20; ++dx) {
+            const bool across = std::abs(dx) <= size->half, along = std::abs(dy) <= size->half;
+            const bool vertical =
+                across && std::abs(dy) > size->gap && std::abs(dy) <= size->gap + size->length;
+            const bool horizontal =
+                along && std::abs(dx) > size->gap && std::abs(dx) <= size->gap + size->length;
+            const bool black = Pixel(c.x + dx, c.y + dy) == kBlack;
+            if (black != (vertical || horizontal) && ++wrong <= 5)
+                ADD_FAILURE() << "at " << dx << "," << dy
+                              << " from the centre: " << (black ? "black" : "not black");
+        }
+    EXPECT_EQ(wrong, 0);
 }
 
 // The marker is hidden for the whole drag and drawn again at the release.
