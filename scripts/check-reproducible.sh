@@ -21,7 +21,7 @@ for clone in first second-at-another-path; do
     dir=$work/$clone
     git clone --quiet --no-checkout "$root" "$dir"
     git -C "$dir" checkout --quiet --detach "$commit"
-    "$dir/scripts/release.sh" >/dev/null
+    "$dir/scripts/release.sh" >"$work/$clone.log" 2>&1 || { cat "$work/$clone.log" >&2; exit 1; }
     echo "$clone: SHA256SUMS $(sha256sum <"$dir/dist/SHA256SUMS" | cut -d' ' -f1)"
     if { strings -a "$dir/dist/palorin.exe"; strings -a -el "$dir/dist/palorin.exe"; } |
         grep -F -e "$work" -e "$(date '+%b %e %Y')"; then

@@ -22,8 +22,9 @@ fi
 
 rm -rf build/release dist
 cmake --preset release >/dev/null
-cmake --build --preset release >/dev/null
+cmake --build --preset release
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)
+: "${version:?release.sh: no project version in build/release/CMakeCache.txt}"
 zip=palorin-$version-windows-x64.zip
 
 mkdir dist
