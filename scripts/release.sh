@@ -29,6 +29,6 @@ zip=palorin-$version-windows-x64.zip
 
 mkdir dist
 cp build/release/palorin.exe dist/
-python3 release/make_zip.py dist/palorin.exe release/README.txt LICENSE "dist/$zip"
+python3 scripts/make_zip.py dist/palorin.exe docs/windows-readme.txt LICENSE "dist/$zip"
 (cd dist && sha256sum "$zip" palorin.exe >SHA256SUMS)
 cat dist/SHA256SUMS
