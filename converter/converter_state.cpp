@@ -8,3 +8,4 @@ uint16_t g_arrowSize = 0;
 HINSTANCE g_instance = nullptr;
 DragMode g_dragMode = DRAG_NONE;
 HBITMAP g_pickerBitmap = nullptr;
+ScreenPick g_pick = {};

@@ -7,8 +7,21 @@
 #include "color_record.h"
 #include "hls.h"
 
-// Which picture holds the mouse capture.
-enum DragMode { DRAG_NONE = 0, DRAG_PICKER = 1, DRAG_LUMINANCE = 2 };
+// What the mouse is setting: a picture being dragged, or a pick from the screen.
+enum DragMode { DRAG_NONE = 0, DRAG_PICKER = 1, DRAG_LUMINANCE = 2, DRAG_SCREEN = 3 };
+
+// A pick from the screen in progress (DRAG_SCREEN).
+struct ScreenPick {
+    HWND dialog;
+    bool byMenu;            // started from the system menu: ends with a click, not a release
+    POINT point;            // the screen point read last: the magnified view's centre
+    ColorRecord undoColor;  // what Escape or a lost capture goes back to
+    HlsTriple undoHls;
+    HCURSOR oldCursor;
+    HHOOK hook;       // watches the mouse anywhere on the screen for a pick by menu
+    POINT hookPoint;  // where the hook last saw the mouse
+    bool movePosted;  // a move from the hook waits in the queue
+};
 
 extern ColorRecord* g_color;  // the current colour, edited in place
 extern HlsTriple g_hls;       // the current colour as HLS; the markers follow it
@@ -17,3 +30,4 @@ extern uint16_t g_arrowSize;  // size unit of the luminance arrow, in pixels
 extern HINSTANCE g_instance;  // the module the dialog and its icons come from
 extern DragMode g_dragMode;
 extern HBITMAP g_pickerBitmap;  // built at the first paint, kept until the process ends
+extern ScreenPick g_pick;

@@ -38,15 +38,10 @@ void InvalidateArrowColumn(HWND dialog, uint16_t arrowSize) {
         InvalidateDialogRect(dialog, ArrowColumn(bar, arrowSize));
 }
 
-}  // namespace
-
-void RefreshFields(HWND dialog, ColorRecord& color, UpdateMask mask, int32_t& idle,
-                   uint16_t arrowSize, HlsTriple& hls) {
+// The fields and pictures of `mask` as the colour and HLS stand.
+void ShowColor(HWND dialog, const ColorRecord& color, UpdateMask mask, int32_t& idle,
+               uint16_t arrowSize, const HlsTriple& hls) {
     idle = 0;
-    if (mask & UPD_FROM_RGB)
-        RgbToHls(color.red, color.green, color.blue, &hls.hue, &hls.lightness, &hls.saturation);
-    else
-        HlsToRgb(hls.hue, hls.lightness, hls.saturation, &color.red, &color.green, &color.blue);
     for (const ConverterField& field : kConverterFields) {
         if (!(mask & field.bit)) continue;
         char text[kColorTextCapacity];
@@ -61,6 +56,17 @@ void RefreshFields(HWND dialog, ColorRecord& color, UpdateMask mask, int32_t& id
     if (mask & UPD_ARROW) InvalidateArrowColumn(dialog, arrowSize);
 }
 
+}  // namespace
+
+void RefreshFields(HWND dialog, ColorRecord& color, UpdateMask mask, int32_t& idle,
+                   uint16_t arrowSize, HlsTriple& hls) {
+    if (mask & UPD_FROM_RGB)
+        RgbToHls(color.red, color.green, color.blue, &hls.hue, &hls.lightness, &hls.saturation);
+    else
+        HlsToRgb(hls.hue, hls.lightness, hls.saturation, &color.red, &color.green, &color.blue);
+    ShowColor(dialog, color, mask, idle, arrowSize, hls);
+}
+
 void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
     idle = 0;
     for (const ConverterField& field : kConverterFields)
@@ -70,4 +76,8 @@ void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
 
 void RefreshConverter(HWND dialog, UpdateMask mask) {
     RefreshFields(dialog, *g_color, mask, g_fieldsIdle, g_arrowSize, g_hls);
+}
+
+void RewriteConverter(HWND dialog, UpdateMask mask) {
+    ShowColor(dialog, *g_color, mask, g_fieldsIdle, g_arrowSize, g_hls);
 }

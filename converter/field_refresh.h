@@ -18,3 +18,8 @@ void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle);
 
 // RefreshFields on the converter's own window state.
 void RefreshConverter(HWND dialog, UpdateMask mask);
+
+// Rewrites the fields and marks the pictures of `mask` from the converter's
+// colour and HLS as they stand, converting neither into the other: for putting
+// back a colour and HLS that were kept together.
+void RewriteConverter(HWND dialog, UpdateMask mask);

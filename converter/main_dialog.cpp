@@ -11,6 +11,7 @@
 #include "picture_mouse.h"
 #include "picture_paint.h"
 #include "resource.h"
+#include "screen_pick.h"
 #include "version_box.h"
 
 namespace {
@@ -32,6 +33,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     RefreshConverter(dialog, MASK_ALL);
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
     AppendVersionMenuItem(dialog);
+    AppendPickMenuItem(dialog);
 }
 
 // Enter moves on to the next control in creation order: into the next edit of a
@@ -68,7 +70,11 @@ void OnCommand(HWND dialog, int id, int code) {
         OnEnterKey(dialog);
         break;
     case IDCANCEL:
-        EndDialog(dialog, 0);
+        // Escape during a pick from the screen ends the pick, not the converter.
+        if (g_dragMode == DRAG_SCREEN)
+            EndPick(dialog, false);
+        else
+            EndDialog(dialog, 0);
         break;
     case IDC_NEGAPOSI:
         OnInvert(dialog);
@@ -77,6 +83,34 @@ void OnCommand(HWND dialog, int id, int code) {
         OnFieldCommand(dialog, id, code);
         break;
     }
+}
+
+void OnSysCommand(HWND dialog, WPARAM command) {
+    if (command == IDM_PICK)
+        StartMenuPick(dialog);
+    else
+        OnVersionSysCommand(dialog, command);
+}
+
+// The cross stays while a pick lasts, wherever over the dialog the cursor goes.
+INT_PTR OnSetCursor(HWND dialog) {
+    if (g_dragMode != DRAG_SCREEN) return 0;
+    SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
+    return 1;
+}
+
+// A pick by menu that the user leaves for another window (Alt+Tab) puts the
+// colour back, as a held pick whose capture is taken does.
+void OnActivate(HWND dialog, WPARAM state) {
+    if (LOWORD(state) == WA_INACTIVE && g_dragMode == DRAG_SCREEN) EndPick(dialog, false);
+}
+
+void OnPickMessage(HWND dialog, UINT message, WPARAM wParam) {
+    if (g_dragMode != DRAG_SCREEN || !g_pick.byMenu) return;
+    if (message == WM_PICK_MOVE) g_pick.movePosted = false;
+    if (message == WM_PICK_MOVE || wParam) PickAt(dialog, g_pick.hookPoint);
+    if (message == WM_PICK_END) EndPick(dialog, wParam != 0);
 }
 
 // The example labels stand out in the highlight colour; the three picture
@@ -105,7 +139,16 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_SYSCOMMAND:
-        OnVersionSysCommand(dialog, wParam);
+        OnSysCommand(dialog, wParam);
+        return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor(dialog);
+    case WM_ACTIVATE:
+        OnActivate(dialog, wParam);
+        return 0;
+    case WM_PICK_MOVE:
+    case WM_PICK_END:
+        OnPickMessage(dialog, message, wParam);
         return 0;
     case WM_CTLCOLORSTATIC:
         return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -119,7 +162,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         OnMouseMove(dialog, lParam);
         return 0;
     case WM_LBUTTONUP:
-        OnMouseUp(dialog);
+        OnMouseUp(dialog, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         OnCaptureLost(dialog, reinterpret_cast<HWND>(lParam));

@@ -8,6 +8,7 @@
 #include "picture_geometry.h"
 #include "picture_images.h"
 #include "resource.h"
+#include "screen_view.h"
 
 namespace {
 
@@ -51,12 +52,18 @@ void PaintMarker(HDC dc, const RECT& picker) {
 }
 
 // The picker image never changes: it is built at the first paint and kept.
-// The marker is hidden while the picker is dragged, so it doesn't trail the cursor.
+// The marker is hidden while the picker is dragged, so it doesn't trail the
+// cursor. During a pick from the screen the picker shows the magnified view.
 void PaintPicker(HDC dc, const RECT& picker) {
     HRGN clip = CreateRectRgnIndirect(&picker);
     bool clipped = clip && SelectClipRgn(dc, clip) != ERROR;
     if (clip) DeleteObject(clip);  // the DC keeps its own copy
 
+    if (g_dragMode == DRAG_SCREEN) {
+        PaintScreenView(dc, picker, g_pick.point, RGB(g_color->red, g_color->green, g_color->blue));
+        SelectClipRgn(dc, nullptr);
+        return;
+    }
     if (!g_pickerBitmap) g_pickerBitmap = CreatePickerBitmap(dc);
     if (g_pickerBitmap)
         StretchBitmap(dc, g_pickerBitmap, kPickerImageWidth, kPickerImageHeight, picker);

@@ -63,4 +63,7 @@
 #define IDC_VERSION_TEXT    1104
 #define IDM_VERSION         1104
 
+/* The converter's system-menu item that starts a pick from the screen */
+#define IDM_PICK            1105
+
 #endif

@@ -65,4 +65,28 @@ TEST_F(LeakTest, TenThousandRepaintsAndAThousandDragMovesLeaveTheCountUnchanged)
     EXPECT_EQ(Pixel(bar.right + 2, bar.top), RGB(0, 0, 0));  // the arrow's tip at the top
 }
 
+// Each pick move reads the screen and paints the magnified view from it; both
+// give back what they take.
+TEST_F(LeakTest, AThousandPickMovesLeaveTheCountUnchanged) {
+    ASSERT_TRUE(GdiCountingWorks()) << "unable to count GDI objects";
+    Open(255, 136, 0);
+    const RECT swatch = Swatch(), picker = Picker();
+    auto pick = [&](int moves) {
+        Press(swatch.left + 2, swatch.top + 2);
+        ASSERT_EQ(g_dragMode, DRAG_SCREEN);
+        for (int i = 0; i < moves; ++i) {
+            // Over the dialog's own pictures, and outside it to the left.
+            Move(i % 2 ? picker.left + i % 97 : -40 - i % 13, picker.top + i % 89);
+            PaintPending();
+        }
+        Release(swatch.left + 2, swatch.top + 2);
+        PaintPending();
+    };
+    pick(4);  // warm-up
+    const int before = CountGdiObjects();
+    pick(1000);
+    EXPECT_EQ(CountGdiObjects(), before);
+    EXPECT_EQ(g_dragMode, DRAG_NONE);
+}
+
 }  // namespace

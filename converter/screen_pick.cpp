@@ -1,0 +1,132 @@
+// Picking from the screen. A held pick works on the capture the press gives; a
+// pick by menu has no button held, and the platform only reports the mouse over
+// other programs' windows to a low-level mouse hook, which also keeps the final
+// click from reaching the window under it.
+#include "screen_pick.h"
+
+#include "converter_state.h"
+#include "dialog_control.h"
+#include "field_refresh.h"
+#include "resource.h"
+
+namespace {
+
+// The screen device context is taken for each read and given back at once.
+COLORREF ReadScreenPixel(POINT point) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return CLR_INVALID;
+    COLORREF pixel = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+// The hook runs on this thread while it waits for messages; it hands the moves
+// on (only the latest, when the dialog falls behind) and takes the clicks, so
+// that no other window is pressed.
+LRESULT CALLBACK WatchMouse(int code, WPARAM message, LPARAM data) {
+    if (code != HC_ACTION || g_dragMode != DRAG_SCREEN || !g_pick.byMenu)
+        return CallNextHookEx(nullptr, code, message, data);
+    g_pick.hookPoint = reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt;
+    switch (message) {
+    case WM_MOUSEMOVE:
+        if (!g_pick.movePosted)
+            g_pick.movePosted = PostMessageA(g_pick.dialog, WM_PICK_MOVE, 0, 0) != FALSE;
+        return CallNextHookEx(nullptr, code, message, data);
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        PostMessageA(g_pick.dialog, WM_PICK_END, message == WM_LBUTTONUP, 0);
+        return 1;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, message, data);
+}
+
+void Begin(HWND dialog, POINT point, bool byMenu) {
+    g_pick.dialog = dialog;
+    g_pick.byMenu = byMenu;
+    g_pick.point = point;
+    g_pick.undoColor = *g_color;
+    g_pick.undoHls = g_hls;
+    g_pick.movePosted = false;
+    g_dragMode = DRAG_SCREEN;
+    g_pick.oldCursor = SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    // The picker turns into the magnified view.
+    RewriteConverter(dialog, UPD_PICKER);
+}
+
+}  // namespace
+
+void AppendPickMenuItem(HWND dialog) {
+    HMENU menu = GetSystemMenu(dialog, FALSE);
+    if (!menu) return;
+    char text[] = "Pick from Screen...(&P)";
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID | MIIM_TYPE;
+    item.fType = MFT_STRING;
+    item.wID = IDM_PICK;
+    item.dwTypeData = text;
+    // Right after the version item, wherever the menu has it.
+    int after = -1;
+    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i)
+        if (GetMenuItemID(menu, i) == IDM_VERSION) after = i;
+    InsertMenuItemA(menu, after >= 0 ? after + 1 : GetMenuItemCount(menu), TRUE, &item);
+}
+
+void StartHeldPick(HWND dialog, POINT point) {
+    if (g_dragMode != DRAG_NONE) return;
+    SetCapture(dialog);
+    Begin(dialog, point, false);
+}
+
+void StartMenuPick(HWND dialog) {
+    if (g_dragMode != DRAG_NONE) return;
+    g_pick.hook = SetWindowsHookExA(WH_MOUSE_LL, WatchMouse, g_instance, 0);
+    if (!g_pick.hook) return;
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    Begin(dialog, cursor, true);
+}
+
+void PickAt(HWND dialog, POINT point) {
+    if (g_dragMode != DRAG_SCREEN) return;
+    g_pick.point = point;
+    const COLORREF pixel = ReadScreenPixel(point);
+    if (pixel == CLR_INVALID) {
+        RewriteConverter(dialog, UPD_PICKER);  // the view still follows the cursor
+        return;
+    }
+    g_color->red = GetRValue(pixel);
+    g_color->green = GetGValue(pixel);
+    g_color->blue = GetBValue(pixel);
+    RefreshConverter(dialog, MASK_ALL);
+    // Every field shows the picked colour, even after a rejected text had emptied them.
+    EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
+}
+
+void EndPick(HWND dialog, bool keep) {
+    if (g_dragMode != DRAG_SCREEN) return;
+    AbandonPick();
+    if (!keep) {
+        *g_color = g_pick.undoColor;
+        g_hls = g_pick.undoHls;
+    }
+    // The picker shows its image and marker again; a restore rewrites every field.
+    RewriteConverter(dialog, keep ? UPD_PICKER : MASK_ALL);
+    EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
+}
+
+// The mode is cleared first: releasing the capture sends WM_CAPTURECHANGED,
+// which then finds no pick to end.
+void AbandonPick() {
+    if (g_dragMode != DRAG_SCREEN) return;
+    g_dragMode = DRAG_NONE;
+    if (g_pick.hook) UnhookWindowsHookEx(g_pick.hook);
+    g_pick.hook = nullptr;
+    if (GetCapture() == g_pick.dialog) ReleaseCapture();
+    SetCursor(g_pick.oldCursor);
+}
