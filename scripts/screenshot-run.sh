@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs palorin.exe on the current (virtual) display, saves a screenshot of each
 # window it shows under build/screenshots/, prints their paths and closes it.
-# From the quick result box it goes on to the converter, so both are captured.
+# From the quick result box it goes on to the converter, so both are captured,
+# and then a pick from the screen in progress.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/windows"
@@ -28,8 +29,22 @@ if [ "$first" = "Quick Convert Result" ]; then
     capture "Quick Convert Result" quick-result
     wintool click "Quick Convert Result" 1102
 fi
+# A pick from the screen in progress: held from the swatch, over the program's
+# own icon, which the picker shows magnified. Escape puts the colour back.
+capture_pick() {
+    set -- $(wintool ctlclient Palorin 1107 | tr -d '\r') $(wintool rect Palorin | tr -d '\r')
+    [ $# -eq 8 ] || return 1
+    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) mousedown 1
+    sleep 0.2
+    xdotool mousemove $(($5 + 12)) $(($6 + 12))
+    sleep 0.3
+    capture "Palorin" pick
+    xdotool key Escape mouseup 1
+}
+
 if wintool wait "Palorin" 10000 >/dev/null; then
     capture "Palorin" converter && status=0
+    command -v xdotool >/dev/null && capture_pick
     wintool close "Palorin"
 fi
 wait "$program"

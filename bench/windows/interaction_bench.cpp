@@ -1,6 +1,7 @@
 // Times what a user feels while working in the converter: one accepted keystroke
 // (the field change, every field it rewrites and the repaint of what it
-// invalidated) and one mouse move while dragging on the picker or the bar. The
+// invalidated), one mouse move while dragging on the picker or the bar, and one
+// move of a pick from the screen (the read, the fields, the magnified view). The
 // keystroke is compared with one change of the red field of the platform's own
 // colour dialog, in the same process, alternating the two in rounds.
 // Usage: interaction_bench [rounds] [keystrokes per round] [moves per round]
@@ -93,13 +94,14 @@ std::vector<double> TimePeerKeystrokes(int count) {
     return run.times;
 }
 
-// Presses at `from` inside the dialog, moves `count` times across `area` and
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// Presses at `press` inside the dialog, moves `count` times across `area` and
 // releases; returns the time of each move.
-std::vector<double> TimeDrag(HWND dialog, RECT area, int count) {
+std::vector<double> TimeDrag(HWND dialog, POINT press, RECT area, int count) {
     std::vector<double> times;
     int width = area.right - area.left, height = area.bottom - area.top;
-    SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON,
-                 MAKELPARAM(area.left + width / 2, area.top + height / 2));
+    SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
     FlushPaint(dialog);
     for (int i = 0; i < count; ++i) {
         unsigned r = NextColour();
@@ -110,9 +112,50 @@ std::vector<double> TimeDrag(HWND dialog, RECT area, int count) {
         FlushPaint(dialog);
         times.push_back(NowMs() - start);
     }
-    SendMessageA(dialog, WM_LBUTTONUP, 0, 0);
+    SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(press.x, press.y));
     PumpMessages();
     return times;
+}
+
+// A window of small blocks in many colours, so that every pick move over it
+// takes a new colour and rewrites the fields, as picking from a photograph would.
+constexpr int kMosaicBlock = 6, kMosaicSide = 240;
+
+LRESULT CALLBACK MosaicProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    for (int y = 0; y < kMosaicSide; y += kMosaicBlock)
+        for (int x = 0; x < kMosaicSide; x += kMosaicBlock) {
+            RECT block = {x, y, x + kMosaicBlock, y + kMosaicBlock};
+            unsigned rgb = NextColour();
+            HBRUSH brush = CreateSolidBrush(RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+            FillRect(dc, &block, brush);
+            DeleteObject(brush);
+        }
+    EndPaint(window, &paint);
+    return 0;
+}
+
+HWND ShowMosaic() {
+    WNDCLASSA mosaicClass = {};
+    mosaicClass.lpfnWndProc = MosaicProc;
+    mosaicClass.hInstance = GetModuleHandleA(nullptr);
+    mosaicClass.lpszClassName = "PalorinBenchMosaic";
+    RegisterClassA(&mosaicClass);
+    HWND mosaic = CreateWindowExA(WS_EX_TOPMOST, "PalorinBenchMosaic", "", WS_POPUP | WS_VISIBLE, 0,
+                                  0, kMosaicSide, kMosaicSide, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (mosaic) UpdateWindow(mosaic);
+    return mosaic;
+}
+
+// The mosaic's area in the dialog's client coordinates, where a held pick's moves arrive.
+RECT MosaicArea(HWND dialog, HWND mosaic) {
+    RECT area;
+    GetClientRect(mosaic, &area);
+    MapWindowPoints(mosaic, dialog, reinterpret_cast<POINT*>(&area), 2);
+    return area;
 }
 
 RECT ControlArea(HWND dialog, int id) {
@@ -151,15 +194,22 @@ int main(int argc, char** argv) {
     FlushPaint(dialog);
     PumpMessages();
 
-    std::vector<double> palorin, palorinAll, peer, picker, bar;
+    HWND mosaic = ShowMosaic();
+    const RECT mosaicArea = MosaicArea(dialog, mosaic);
+    const RECT pickerArea = ControlArea(dialog, IDC_PICKER),
+               barArea = ControlArea(dialog, IDC_LUMBAR);
+    std::vector<double> palorin, palorinAll, peer, picker, bar, pick;
     for (int round = 0; round < rounds; ++round) {
         Append(palorin, TimePalorinKeystrokes(dialog, IDC_DEC_R, keystrokes));
         Append(palorinAll, TimePalorinKeystrokes(dialog, IDC_HEX6, keystrokes));
         Append(peer, TimePeerKeystrokes(keystrokes));
-        Append(picker, TimeDrag(dialog, ControlArea(dialog, IDC_PICKER), moves));
-        Append(bar, TimeDrag(dialog, ControlArea(dialog, IDC_LUMBAR), moves));
+        Append(picker, TimeDrag(dialog, Centre(pickerArea), pickerArea, moves));
+        Append(bar, TimeDrag(dialog, Centre(barArea), barArea, moves));
+        // A pick from the screen, held from the swatch, over the mosaic.
+        Append(pick, TimeDrag(dialog, Centre(ControlArea(dialog, IDC_SWATCH)), mosaicArea, moves));
     }
     DestroyWindow(dialog);
+    DestroyWindow(mosaic);
 
     Report("keystroke, Palorin red field", palorin, "  goal < 8 ms");
     Report("keystroke, platform colour dialog", peer, "");
@@ -168,5 +218,6 @@ int main(int argc, char** argv) {
                 Median(palorin) / Median(peer));
     Report("picker drag move", picker, "  goal < 8 ms");
     Report("luminance bar drag move", bar, "  goal < 8 ms");
+    Report("pick move (read, fields, view)", pick, "  goal < 8 ms");
     return 0;
 }
