@@ -106,13 +106,6 @@ void OnActivate(HWND dialog, WPARAM state) {
     if (LOWORD(state) == WA_INACTIVE && g_dragMode == DRAG_SCREEN) EndPick(dialog, false);
 }
 
-void OnPickMessage(HWND dialog, UINT message, WPARAM wParam) {
-    if (g_dragMode != DRAG_SCREEN || !g_pick.byMenu) return;
-    if (message == WM_PICK_MOVE) g_pick.movePosted = false;
-    if (message == WM_PICK_MOVE || wParam) PickAt(dialog, g_pick.hookPoint);
-    if (message == WM_PICK_END) EndPick(dialog, wParam != 0);
-}
-
 // The example labels stand out in the highlight colour; the three picture
 // statics paint no background, so the dialog's own painting shows through.
 INT_PTR OnCtlColorStatic(HDC dc, HWND control) {
@@ -148,7 +141,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_PICK_MOVE:
     case WM_PICK_END:
-        OnPickMessage(dialog, message, wParam);
+        OnPickNotice(dialog, message, wParam, lParam);
         return 0;
     case WM_CTLCOLORSTATIC:
         return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -4,6 +4,8 @@
 // click from reaching the window under it.
 #include "screen_pick.h"
 
+#include <windowsx.h>
+
 #include "converter_state.h"
 #include "dialog_control.h"
 #include "field_refresh.h"
@@ -34,7 +36,8 @@ LRESULT CALLBACK WatchMouse(int code, WPARAM message, LPARAM data) {
         return CallNextHookEx(nullptr, code, message, data);
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-        PostMessageA(g_pick.dialog, WM_PICK_END, message == WM_LBUTTONUP, 0);
+        PostMessageA(g_pick.dialog, WM_PICK_END, message == WM_LBUTTONUP,
+                     MAKELPARAM(g_pick.hookPoint.x, g_pick.hookPoint.y));
         return 1;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -106,6 +109,18 @@ void PickAt(HWND dialog, POINT point) {
     RefreshConverter(dialog, MASK_ALL);
     // Every field shows the picked colour, even after a rejected text had emptied them.
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
+}
+
+void OnPickNotice(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (g_dragMode != DRAG_SCREEN || !g_pick.byMenu) return;
+    if (message == WM_PICK_MOVE) {
+        g_pick.movePosted = false;
+        PickAt(dialog, g_pick.hookPoint);
+        return;
+    }
+    const bool keep = wParam != 0;
+    if (keep) PickAt(dialog, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});  // under the click
+    EndPick(dialog, keep);
 }
 
 void EndPick(HWND dialog, bool keep) {

@@ -5,11 +5,15 @@
 #pragma once
 #include <windows.h>
 
-// Sent to the dialog by the mouse watch of a pick by menu: a move (to
+// Posted to the dialog by the mouse watch of a pick by menu: a move (to
 // g_pick.hookPoint), and the click that ends the pick (wParam 1 for the left
-// button, which keeps the colour; 0 for the right, which puts the old one back).
+// button, which keeps the colour; 0 for the right, which puts the old one back;
+// lParam the screen point of the click).
 constexpr UINT WM_PICK_MOVE = WM_APP + 1;
 constexpr UINT WM_PICK_END = WM_APP + 2;
+
+// Handles WM_PICK_MOVE and WM_PICK_END.
+void OnPickNotice(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Adds "Pick from Screen...(&P)" (IDM_PICK) to the system menu, after the
 // version item.
