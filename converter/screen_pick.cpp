@@ -10,6 +10,7 @@
 #include "dialog_control.h"
 #include "field_refresh.h"
 #include "resource.h"
+#include "version_box.h"
 
 namespace {
 
@@ -66,18 +67,11 @@ void Begin(HWND dialog, POINT point, bool byMenu) {
 void AppendPickMenuItem(HWND dialog) {
     HMENU menu = GetSystemMenu(dialog, FALSE);
     if (!menu) return;
-    char text[] = "Pick from Screen...(&P)";
-    MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_ID | MIIM_TYPE;
-    item.fType = MFT_STRING;
-    item.wID = IDM_PICK;
-    item.dwTypeData = text;
     // Right after the version item, wherever the menu has it.
-    int after = -1;
-    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i)
-        if (GetMenuItemID(menu, i) == IDM_VERSION) after = i;
-    InsertMenuItemA(menu, after >= 0 ? after + 1 : GetMenuItemCount(menu), TRUE, &item);
+    int position = GetMenuItemCount(menu);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuItemID(menu, i) == IDM_VERSION) position = i + 1;
+    InsertMenuCommand(menu, position, IDM_PICK, "Pick from Screen...(&P)");
 }
 
 void StartHeldPick(HWND dialog, POINT point) {

@@ -25,6 +25,16 @@ INT_PTR CALLBACK VersionDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
+void InsertMenuCommand(HMENU menu, UINT position, UINT id, const char* text) {
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID | MIIM_TYPE;
+    item.fType = MFT_STRING;
+    item.wID = id;
+    item.dwTypeData = const_cast<char*>(text);  // only read when inserting
+    InsertMenuItemA(menu, position, TRUE, &item);
+}
+
 void AppendVersionMenuItem(HWND dialog) {
     HMENU menu = GetSystemMenu(dialog, FALSE);
     if (!menu) return;
@@ -33,15 +43,7 @@ void AppendVersionMenuItem(HWND dialog) {
     separator.fMask = MIIM_TYPE;
     separator.fType = MFT_SEPARATOR;
     InsertMenuItemA(menu, 3, TRUE, &separator);
-
-    char text[] = "Version...(&V)";
-    MENUITEMINFOA version = {};
-    version.cbSize = sizeof version;
-    version.fMask = MIIM_ID | MIIM_TYPE;
-    version.fType = MFT_STRING;
-    version.wID = IDM_VERSION;
-    version.dwTypeData = text;
-    InsertMenuItemA(menu, 4, TRUE, &version);
+    InsertMenuCommand(menu, 4, IDM_VERSION, "Version...(&V)");
     DrawMenuBar(dialog);
 }
 

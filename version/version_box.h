@@ -5,5 +5,8 @@
 // Adds a separator and "Version...(&V)" (IDM_VERSION) to the dialog's system menu.
 void AppendVersionMenuItem(HWND dialog);
 
+// Inserts a command item with `text` and `id` into `menu` at `position`.
+void InsertMenuCommand(HMENU menu, UINT position, UINT id, const char* text);
+
 // Runs the version box modally, owned by `owner`.
 void ShowVersionBox(HINSTANCE instance, HWND owner);

@@ -10,10 +10,17 @@ build=$2
 . "$(dirname "$0")/../support/converter_e2e.sh"
 start_converter
 
-# Presses at x0 y0, moves in four steps to x1 y1, releases there.
+# Presses at x0 y0, moves in four steps to x1 y1, releases there. With a fifth
+# argument the press comes right after a click at the same place, so that the
+# platform reports it as a double-click.
 drag() {
-    xdotool mousemove "$1" "$2" mousedown 1
-    sleep 0.2
+    if [ $# -gt 4 ]; then
+        xdotool mousemove "$1" "$2" click 1 mousedown 1
+        sleep 0.05
+    else
+        xdotool mousemove "$1" "$2" mousedown 1
+        sleep 0.2
+    fi
     for step in 1 2 3 4; do
         xdotool mousemove $(($1 + ($3 - $1) * step / 4)) $(($2 + ($4 - $2) * step / 4))
         sleep 0.1
@@ -53,20 +60,10 @@ check 1001 "$hex"
 
 # A quick second press, which the platform reports as a double-click, starts a
 # drag like any press: to the bar's top row, then to the picker's top left corner.
-quick_drag() {
-    xdotool mousemove "$1" "$2" click 1 mousedown 1
-    sleep 0.05
-    for step in 1 2 3 4; do
-        xdotool mousemove $(($1 + ($3 - $1) * step / 4)) $(($2 + ($4 - $2) * step / 4))
-        sleep 0.1
-    done
-    xdotool mouseup 1
-    sleep 0.3
-}
-quick_drag $((bar_x + 2)) $((bar_y + bar_h / 2)) $((bar_x + 2)) "$bar_y"
+drag $((bar_x + 2)) $((bar_y + bar_h / 2)) $((bar_x + 2)) "$bar_y" quick
 check 1109 240
 set -- $(wintool ctlclient Palorin 1111)
-quick_drag $(($1 + $3 / 2)) $(($2 + $4 / 2)) "$1" "$2"
+drag $(($1 + $3 / 2)) $(($2 + $4 / 2)) "$1" "$2" quick
 check 1108 0
 check 1110 240
 
