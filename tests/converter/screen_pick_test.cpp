@@ -154,6 +154,11 @@ TEST_F(ScreenPickTest, HeldPickFollowsTheScreenAndKeepsTheColourAtRelease) {
     ExpectView(kBlocks[1], 3, kBlocks[2]);
 
     MoveTo(BlockPoint(2));
+    // Off the screen nothing can be read: the colour stays, nothing is emptied.
+    Move(-5000, -5000);
+    EXPECT_EQ(Rgb(), RgbOf(kBlocks[2]));
+    ExpectFieldsFollow();
+    MoveTo(BlockPoint(2));
     Input(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(g_dragMode, DRAG_NONE);
     EXPECT_EQ(GetCapture(), nullptr);
