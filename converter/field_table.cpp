@@ -61,7 +61,7 @@ int ReadHls(const char* const texts[], ColorRecord* color) {
 
 // clang-format off
 const ConverterField kConverterFields[kConverterFieldCount] = {
-    // id        bit          limit  shows             as colour             as channel            read by
+  // id           bit          limit shows           as colour            as channel            read by
     {IDC_HEX6,    UPD_HEX6,    7,  VALUE_COLOR,      FormatHex6,          nullptr,              ReadHex6},
     {IDC_HEX3,    UPD_HEX3,    4,  VALUE_COLOR,      FormatHex3,          nullptr,              ReadHex3},
     {IDC_PERCENT, UPD_PERCENT, 16, VALUE_COLOR,      FormatPercentTriple, nullptr,              ReadPercent},
