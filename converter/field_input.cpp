@@ -10,27 +10,21 @@
 
 namespace {
 
-constexpr int kFieldTextSize = 24;
-
-// The texts of the fields that share `bit`, in table order; returns how many.
-int ReadGroupTexts(HWND dialog, UpdateMask bit, char (&texts)[kFieldGroupSize][kFieldTextSize]) {
+// The texts of the fields that share `bit`, in table order; the rest stay empty.
+void ReadGroupTexts(HWND dialog, UpdateMask bit, FieldTexts& texts) {
     int count = 0;
     for (const ConverterField& field : kConverterFields)
         if (field.bit == bit && count < kFieldGroupSize)
             GetWindowTextA(DialogControl(dialog, field.id), texts[count++], kFieldTextSize);
-    return count;
 }
 
 }  // namespace
 
 void OnFieldChange(HWND dialog, const ConverterField& field) {
-    char texts[kFieldGroupSize][kFieldTextSize];
-    const int count = ReadGroupTexts(dialog, field.bit, texts);
-    const char* group[kFieldGroupSize];
-    for (int i = 0; i < count; ++i) group[i] = texts[i];
-
+    FieldTexts texts = {};
+    ReadGroupTexts(dialog, field.bit, texts);
     ColorRecord typed = *g_color;
-    const int accepted = field.readGroup(group, &typed);
+    const int accepted = field.readGroup(texts, &typed);
     // Every field but the group being typed in: the user's own text stays as typed.
     if (accepted) {
         *g_color = typed;

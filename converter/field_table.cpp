@@ -17,36 +17,36 @@ int FormatName(const ColorRecord& color, char* out) {
 }
 
 // Each # field takes only its own form: '#00f' in the #RRGGBB field is not yet a colour.
-int ReadHex6(const char* const texts[], ColorRecord* color) {
+int ReadHex6(const FieldTexts& texts, ColorRecord* color) {
     return ParseHexNotation(texts[0], color) == 2;
 }
-int ReadHex3(const char* const texts[], ColorRecord* color) {
+int ReadHex3(const FieldTexts& texts, ColorRecord* color) {
     return ParseHexNotation(texts[0], color) == 1;
 }
-int ReadPercent(const char* const texts[], ColorRecord* color) {
+int ReadPercent(const FieldTexts& texts, ColorRecord* color) {
     return ParsePercentTriple(texts[0], color);
 }
-int ReadTriple(const char* const texts[], ColorRecord* color) {
+int ReadTriple(const FieldTexts& texts, ColorRecord* color) {
     return ParseDecimalTriple(texts[0], color);
 }
-int ReadName(const char* const texts[], ColorRecord* color) {
+int ReadName(const FieldTexts& texts, ColorRecord* color) {
     return LookupColorName(texts[0], color);
 }
 
 // The three fields of a group are read in order and the first that fails
 // rejects the group.
-int ReadDecimalChannels(const char* const texts[], ColorRecord* color) {
+int ReadDecimalChannels(const FieldTexts& texts, ColorRecord* color) {
     return ParseDecimalChannel(texts[0], kRgbScale, &color->red) &&
            ParseDecimalChannel(texts[1], kRgbScale, &color->green) &&
            ParseDecimalChannel(texts[2], kRgbScale, &color->blue);
 }
 
-int ReadHexChannels(const char* const texts[], ColorRecord* color) {
+int ReadHexChannels(const FieldTexts& texts, ColorRecord* color) {
     return ParseHexChannel(texts[0], &color->red) && ParseHexChannel(texts[1], &color->green) &&
            ParseHexChannel(texts[2], &color->blue);
 }
 
-int ReadHls(const char* const texts[], ColorRecord* color) {
+int ReadHls(const FieldTexts& texts, ColorRecord* color) {
     HlsTriple typed;
     if (!ParseDecimalChannel(texts[0], kHlsScale - 1, &typed.hue) ||
         !ParseDecimalChannel(texts[1], kHlsScale, &typed.lightness) ||

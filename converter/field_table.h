@@ -9,8 +9,10 @@
 #include "hls.h"
 #include "update_mask.h"
 
-// The most fields a group has.
+// The most fields a group has, and room for each one's text as it is read.
 constexpr int kFieldGroupSize = 3;
+constexpr int kFieldTextSize = 24;
+typedef char FieldTexts[kFieldGroupSize][kFieldTextSize];
 
 // What a field shows: the whole colour, or one channel of the colour or of HLS.
 enum FieldValue {
@@ -28,7 +30,7 @@ typedef int (*ChannelFormatter)(unsigned value, char* out);
 
 // Reads the texts of a group's fields, in table order, into `color`: 1 when they
 // are a colour. On 0 the colour may be half written, so callers pass a copy.
-typedef int (*GroupReader)(const char* const texts[], ColorRecord* color);
+typedef int (*GroupReader)(const FieldTexts& texts, ColorRecord* color);
 
 struct ConverterField {
     int id;
