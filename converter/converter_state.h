@@ -10,17 +10,11 @@
 // What the mouse is setting: a picture being dragged, or a pick from the screen.
 enum DragMode { DRAG_NONE = 0, DRAG_PICKER = 1, DRAG_LUMINANCE = 2, DRAG_SCREEN = 3 };
 
-// A pick from the screen in progress (DRAG_SCREEN).
+// What a pick from the screen in progress (DRAG_SCREEN) puts back when it is
+// not kept: Escape, a right click, a lost capture.
 struct ScreenPick {
-    HWND dialog;
-    bool byMenu;            // started from the system menu: ends with a click, not a release
-    POINT point;            // the screen point read last: the magnified view's centre
-    ColorRecord undoColor;  // what Escape or a lost capture goes back to
+    ColorRecord undoColor;
     HlsTriple undoHls;
-    HCURSOR oldCursor;
-    HHOOK hook;       // watches the mouse anywhere on the screen for a pick by menu
-    POINT hookPoint;  // where the hook last saw the mouse
-    bool movePosted;  // a move from the hook waits in the queue
 };
 
 extern ColorRecord* g_color;  // the current colour, edited in place

@@ -2,6 +2,7 @@
 // label colours. Typed input, painting and the mouse have files of their own.
 #include "main_dialog.h"
 
+#include "converter_pick.h"
 #include "converter_state.h"
 #include "dialog_control.h"
 #include "dialog_frame.h"
@@ -11,7 +12,6 @@
 #include "picture_mouse.h"
 #include "picture_paint.h"
 #include "resource.h"
-#include "screen_pick.h"
 #include "version_box.h"
 
 namespace {
@@ -70,9 +70,9 @@ void OnCommand(HWND dialog, int id, int code) {
         OnEnterKey(dialog);
         break;
     case IDCANCEL:
-        // Escape during a pick from the screen ends the pick, not the converter.
+        // Closing during a pick from the screen ends the pick, not the converter.
         if (g_dragMode == DRAG_SCREEN)
-            EndPick(dialog, false);
+            CancelConverterPick();
         else
             EndDialog(dialog, 0);
         break;
@@ -90,20 +90,6 @@ void OnSysCommand(HWND dialog, WPARAM command) {
         StartMenuPick(dialog);
     else
         OnVersionSysCommand(dialog, command);
-}
-
-// The cross stays while a pick lasts, wherever over the dialog the cursor goes.
-INT_PTR OnSetCursor(HWND dialog) {
-    if (g_dragMode != DRAG_SCREEN) return 0;
-    SetCursor(LoadCursorA(nullptr, IDC_CROSS));
-    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
-    return 1;
-}
-
-// A pick by menu that the user leaves for another window (Alt+Tab) puts the
-// colour back, as a held pick whose capture is taken does.
-void OnActivate(HWND dialog, WPARAM state) {
-    if (LOWORD(state) == WA_INACTIVE && g_dragMode == DRAG_SCREEN) EndPick(dialog, false);
 }
 
 // The example labels stand out in the highlight colour; the three picture
@@ -134,15 +120,6 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     case WM_SYSCOMMAND:
         OnSysCommand(dialog, wParam);
         return 0;
-    case WM_SETCURSOR:
-        return OnSetCursor(dialog);
-    case WM_ACTIVATE:
-        OnActivate(dialog, wParam);
-        return 0;
-    case WM_PICK_MOVE:
-    case WM_PICK_END:
-        OnPickNotice(dialog, message, wParam, lParam);
-        return 0;
     case WM_CTLCOLORSTATIC:
         return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_PAINT:
@@ -155,7 +132,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         OnMouseMove(dialog, lParam);
         return 0;
     case WM_LBUTTONUP:
-        OnMouseUp(dialog, lParam);
+        OnMouseUp(dialog);
         return 0;
     case WM_CAPTURECHANGED:
         OnCaptureLost(dialog, reinterpret_cast<HWND>(lParam));

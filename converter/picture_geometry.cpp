@@ -43,18 +43,3 @@ void MarkerArms(POINT centre, int dpi, RECT arms[4]) {
     arms[2] = {x - gap - length, y - half, x - gap, y + half + 1};
     arms[3] = {x + gap + 1, y - half, x + gap + length + 1, y + half + 1};
 }
-
-RECT MagnifiedView(const RECT& picker) {
-    const int width = picker.right - picker.left, height = picker.bottom - picker.top;
-    const int side = (width < height ? width : height) / kMagnifiedPixels * kMagnifiedPixels;
-    const int left = picker.left + (width - side) / 2, top = picker.top + (height - side) / 2;
-    return {left, top, left + side, top + side};
-}
-
-RECT MagnifiedCentre(const RECT& picker) {
-    const RECT view = MagnifiedView(picker);
-    const int block = (view.right - view.left) / kMagnifiedPixels;
-    const int offset = block * (kMagnifiedPixels / 2);
-    return {view.left + offset, view.top + offset, view.left + offset + block,
-            view.top + offset + block};
-}

@@ -25,13 +25,3 @@ POINT MarkerCentre(const RECT& picker, int hue, int saturation);
 // four pixels clear of the centre; at `dpi` every one of those is scaled by
 // dpi / 96 to the nearest pixel, so the marker keeps its look on a larger display.
 void MarkerArms(POINT centre, int dpi, RECT arms[4]);
-
-// Screen pixels across the magnified view of a pick: odd, so that one is in the middle.
-constexpr int kMagnifiedPixels = 11;
-
-// The square the magnified view fills, centred in the picker: kMagnifiedPixels
-// blocks across, each a square as large as fits.
-RECT MagnifiedView(const RECT& picker);
-
-// The block of the magnified view that shows the pixel under the cursor.
-RECT MagnifiedCentre(const RECT& picker);

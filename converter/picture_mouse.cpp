@@ -5,24 +5,17 @@
 
 #include <windowsx.h>
 
+#include "converter_pick.h"
 #include "converter_state.h"
 #include "coordinates.h"
 #include "dialog_control.h"
 #include "field_refresh.h"
 #include "picture_geometry.h"
 #include "resource.h"
-#include "screen_pick.h"
 
 namespace {
 
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
-// A held pick reads the screen under the cursor, wherever it is.
-POINT ScreenPointOf(HWND dialog, LPARAM lParam) {
-    POINT point = PointOf(lParam);
-    ClientToScreen(dialog, &point);
-    return point;
-}
 
 void MoveCursorTo(HWND dialog, POINT point) {
     if (ClientToScreen(dialog, &point)) SetCursorPos(point.x, point.y);
@@ -90,18 +83,13 @@ void OnMouseDown(HWND dialog, LPARAM lParam) {
         }
     }
     RECT swatch;
-    if (GetControlRectInDialog(dialog, IDC_SWATCH, &swatch) && PtInRect(&swatch, point) &&
-        ClientToScreen(dialog, &point))
-        StartHeldPick(dialog, point);
+    if (GetControlRectInDialog(dialog, IDC_SWATCH, &swatch) && PtInRect(&swatch, point))
+        StartHeldPick(dialog);
 }
 
+// A pick from the screen hears of the mouse through its own window.
 void OnMouseMove(HWND dialog, LPARAM lParam) {
-    if (g_dragMode == DRAG_NONE) return;
-    if (g_dragMode == DRAG_SCREEN) {
-        // A pick by menu hears of moves from its own watch.
-        if (!g_pick.byMenu) PickAt(dialog, ScreenPointOf(dialog, lParam));
-        return;
-    }
+    if (g_dragMode == DRAG_NONE || g_dragMode == DRAG_SCREEN) return;
     HWND control = DialogControl(dialog, g_dragMode == DRAG_PICKER ? IDC_PICKER : IDC_LUMBAR);
     POINT point = PointOf(lParam);
     RECT client;
@@ -123,29 +111,22 @@ void OnMouseMove(HWND dialog, LPARAM lParam) {
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
 }
 
-void OnMouseUp(HWND dialog, LPARAM lParam) {
-    if (g_dragMode != DRAG_SCREEN) {
-        EndDrag(dialog, true);
-    } else if (!g_pick.byMenu) {
-        PickAt(dialog, ScreenPointOf(dialog, lParam));
-        EndPick(dialog, true);
-    }
+void OnMouseUp(HWND dialog) {
+    if (g_dragMode != DRAG_SCREEN) EndDrag(dialog, true);
 }
 
 // Another window took the capture: the drag ends as a release would, so the
-// cursor is not left confined. Our own ReleaseCapture ends here too, with no drag left.
+// cursor is not left confined. Our own ReleaseCapture ends here too, with no drag
+// left. A pick from the screen takes the capture for its own window.
 void OnCaptureLost(HWND dialog, HWND newOwner) {
-    if (newOwner == dialog) return;
-    if (g_dragMode == DRAG_SCREEN)
-        EndPick(dialog, false);  // a pick whose capture is taken puts the colour back
-    else
-        EndDrag(dialog, false);
+    if (newOwner == dialog || g_dragMode == DRAG_SCREEN) return;
+    EndDrag(dialog, false);
 }
 
 // The platform takes the capture from a destroyed window without telling it,
 // and would leave the cursor confined to where the picker was.
 void CancelDrag(HWND dialog) {
-    AbandonPick();
+    AbandonConverterPick();
     if (g_dragMode == DRAG_NONE) return;
     g_dragMode = DRAG_NONE;
     ClipCursor(nullptr);

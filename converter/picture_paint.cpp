@@ -8,7 +8,7 @@
 #include "picture_geometry.h"
 #include "picture_images.h"
 #include "resource.h"
-#include "screen_view.h"
+#include "screen_pick.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ void PaintPicker(HDC dc, const RECT& picker) {
     if (clip) DeleteObject(clip);  // the DC keeps its own copy
 
     if (g_dragMode == DRAG_SCREEN) {
-        PaintScreenView(dc, picker, g_pick.point, RGB(g_color->red, g_color->green, g_color->blue));
+        PaintPickView(dc, picker);
         SelectClipRgn(dc, nullptr);
         return;
     }

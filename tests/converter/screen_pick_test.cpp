@@ -1,6 +1,7 @@
-// Picking from the screen with real mouse and keyboard input: a window of known
-// colour blocks is picked live, the magnified view shows what is under the
-// cursor, and Escape, a lost capture and a right click put the colour back.
+// Picking from the screen in the converter, with real mouse and keyboard input:
+// every field, the swatch and the magnified view follow the pick; the keys steer
+// it and never reach the fields; Escape, a lost capture and a right click put
+// the colour back; a dialog destroyed mid-pick leaves nothing behind.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,9 +10,12 @@
 #include "converter_fixture.h"
 #include "converter_state.h"
 #include "dialog_driver.h"
-#include "picture_geometry.h"
+#include "magnifier_geometry.h"
+#include "pattern_window.h"
 #include "picture_probe.h"
+#include "real_input.h"
 #include "resource.h"
+#include "screen_pick.h"
 
 namespace {
 
@@ -19,46 +23,28 @@ constexpr int kBlock = 40;
 const COLORREF kBlocks[] = {RGB(200, 30, 40), RGB(30, 200, 60), RGB(20, 40, 220),
                             RGB(250, 250, 10)};
 constexpr POINT kBlocksAt = {40, 40};  // clear of the converter, which is centred
-
-// Presses that reached the blocks window: a pick must keep its clicks to itself.
-int g_blockPresses;
-
-LRESULT CALLBACK BlocksProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) ++g_blockPresses;
-    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    for (int i = 0; i < 4; ++i) {
-        RECT block = {i * kBlock, 0, (i + 1) * kBlock, kBlock};
-        HBRUSH brush = CreateSolidBrush(kBlocks[i]);
-        FillRect(dc, &block, brush);
-        DeleteObject(brush);
-    }
-    EndPaint(window, &paint);
-    return 0;
-}
+COLORREF Blocks(int x, int) { return kBlocks[x / kBlock]; }
+COLORREF Grey(int, int) { return RGB(128, 128, 128); }
 
 class ScreenPickTest : public PictureTest {
 protected:
     void SetUp() override {
-        WNDCLASSA blocksClass = {};
-        blocksClass.lpfnWndProc = BlocksProc;
-        blocksClass.hInstance = GetModuleHandleA(nullptr);
-        blocksClass.lpszClassName = "PalorinTestBlocks";
-        RegisterClassA(&blocksClass);
-        blocks = CreateWindowExA(WS_EX_TOPMOST, "PalorinTestBlocks", "", WS_POPUP | WS_VISIBLE,
-                                 kBlocksAt.x, kBlocksAt.y, 4 * kBlock, kBlock, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        blocks = ShowPattern(
+            {kBlocksAt.x, kBlocksAt.y, kBlocksAt.x + 4 * kBlock, kBlocksAt.y + kBlock}, Blocks);
         ASSERT_NE(blocks, nullptr);
-        UpdateWindow(blocks);
-        Open(10, 20, 30);
-        SetForegroundWindow(dialog);
-        PumpMessages();
+        Reopen(10, 20, 30);
     }
     void TearDown() override {
-        Input(MOUSEEVENTF_LEFTUP);
+        RealButtons(MOUSEEVENTF_LEFTUP);
+        SetInputDialog(nullptr);
         PictureTest::TearDown();
         DestroyWindow(blocks);
+    }
+    void Reopen(int red, int green, int blue) {
+        Open(red, green, blue);
+        SetForegroundWindow(dialog);
+        SetInputDialog(dialog);
+        DeliverInput();
     }
 
     // The middle of block i, dx pixels to the right, on the screen.
@@ -71,40 +57,14 @@ protected:
         ClientToScreen(dialog, &p);
         return p;
     }
-    // Real input, delivered before it returns.
-    void Input(DWORD buttons) const {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = buttons;
-        SendInput(1, &input, sizeof input);
-        PumpMessages();
+    void StartHeld() {
+        ASSERT_TRUE(RealMouseTo(SwatchPoint()));
+        RealButtons(MOUSEEVENTF_LEFTDOWN);
+        ASSERT_EQ(g_dragMode, DRAG_SCREEN);
     }
-    void MoveTo(POINT p) const {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        // Absolute positions run from 0 to 65535 across the primary screen.
-        input.mi.dx =
-            (p.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-        input.mi.dy =
-            (p.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &input, sizeof input);
-        PumpMessages();
-        POINT at;
-        GetCursorPos(&at);
-        ASSERT_EQ(at.x, p.x);
-        ASSERT_EQ(at.y, p.y);
-    }
-    // A real key, through the dialog manager as the converter's modal loop has it.
-    void PressKey(WORD key) const {
-        INPUT keys[2] = {};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = key;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            if (!IsDialogMessageA(dialog, &message)) DispatchMessageA(&message);
+    void StartByMenu() {
+        SendMessageA(dialog, WM_SYSCOMMAND, IDM_PICK, 0);
+        ASSERT_EQ(g_dragMode, DRAG_SCREEN);
     }
 
     // Every field shows the colour the dialog holds, and it can be inverted.
@@ -115,9 +75,9 @@ protected:
 
     // The middle block of the magnified view, whole, in this colour; and the block
     // `dx` blocks to its right in `right`.
-    void ExpectView(COLORREF centre, int dx = 0, COLORREF right = 0) {
+    void ExpectView(POINT point, COLORREF centre, int dx = 0, COLORREF right = 0) {
         PaintPending();
-        const RECT c = MagnifiedCentre(Picker());
+        const RECT c = LayOutMagnifier(Picker(), kStartZoom, point, ScreenRect()).centre;
         const int block = c.right - c.left;
         ASSERT_GT(block, 4);
         for (POINT p : {POINT{c.left, c.top}, POINT{c.right - 1, c.top},
@@ -136,32 +96,26 @@ protected:
 };
 
 TEST_F(ScreenPickTest, HeldPickFollowsTheScreenAndKeepsTheColourAtRelease) {
-    MoveTo(SwatchPoint());
-    Input(MOUSEEVENTF_LEFTDOWN);
-    ASSERT_EQ(g_dragMode, DRAG_SCREEN);
-    EXPECT_EQ(GetCapture(), dialog);
+    StartHeld();
+    EXPECT_EQ(GetCapture(), PickWindow());
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_CROSS));
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE("block " + std::to_string(i));
-        MoveTo(BlockPoint(i));
+        ASSERT_TRUE(RealMouseTo(BlockPoint(i)));
         EXPECT_EQ(Rgb(), RgbOf(kBlocks[i]));
         ExpectFieldsFollow();
-        ExpectView(kBlocks[i]);
+        ExpectView(BlockPoint(i), kBlocks[i]);
     }
     // Three pixels short of the next block: a shifted view would show it in the middle.
-    MoveTo(BlockPoint(1, kBlock / 2 - 3));
+    ASSERT_TRUE(RealMouseTo(BlockPoint(1, kBlock / 2 - 3)));
     EXPECT_EQ(Rgb(), RgbOf(kBlocks[1]));
-    ExpectView(kBlocks[1], 3, kBlocks[2]);
+    ExpectView(BlockPoint(1, kBlock / 2 - 3), kBlocks[1], 3, kBlocks[2]);
 
-    MoveTo(BlockPoint(2));
-    // Off the screen nothing can be read: the colour stays, nothing is emptied.
-    Move(-5000, -5000);
-    EXPECT_EQ(Rgb(), RgbOf(kBlocks[2]));
-    ExpectFieldsFollow();
-    MoveTo(BlockPoint(2));
-    Input(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(RealMouseTo(BlockPoint(2)));
+    RealButtons(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(g_dragMode, DRAG_NONE);
     EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(PickWindow(), nullptr);
     EXPECT_EQ(Rgb(), RgbOf(kBlocks[2]));
     ExpectFieldsFollow();
     // The picker shows its image again: pure red in its top left corner.
@@ -173,8 +127,7 @@ TEST_F(ScreenPickTest, HeldPickFollowsTheScreenAndKeepsTheColourAtRelease) {
 // Escape and a lost capture put back the colour and the HLS from before the
 // press, even where the two don't convert into each other exactly.
 TEST_F(ScreenPickTest, EscapeAndALostCapturePutTheColourBack) {
-    Open(246, 5, 249);
-    SetForegroundWindow(dialog);
+    Reopen(246, 5, 249);
     SetFieldText(dialog, IDC_HLS_S, "231");  // 200,120,231 gives 251,4,251, whose HLS differs
     const RECT picker = Picker();
     Press(picker.left + 30, picker.top + 30);
@@ -182,17 +135,23 @@ TEST_F(ScreenPickTest, EscapeAndALostCapturePutTheColourBack) {
     const std::string colourBefore = Rgb();
     const std::string hlsBefore = RgbText(g_hls.hue, g_hls.lightness, g_hls.saturation);
     SetFieldText(dialog, IDC_TRIPLE, "(1,2");  // rejected: the fields are empty
-    for (const char* how : {"Escape", "lost capture"}) {
+    for (const char* how : {"Escape", "lost capture", "right click"}) {
         SCOPED_TRACE(how);
-        MoveTo(SwatchPoint());
-        Input(MOUSEEVENTF_LEFTDOWN);
-        MoveTo(BlockPoint(0));
+        const bool menu = std::string(how) == "right click";
+        if (menu)
+            StartByMenu();
+        else
+            StartHeld();
+        ASSERT_TRUE(RealMouseTo(BlockPoint(0)));
         ASSERT_EQ(Rgb(), RgbOf(kBlocks[0]));
         if (std::string(how) == "Escape") {
-            PressKey(VK_ESCAPE);
+            RealKey(VK_ESCAPE);
+        } else if (menu) {
+            RealButtons(MOUSEEVENTF_RIGHTDOWN);
+            RealButtons(MOUSEEVENTF_RIGHTUP);
         } else {
             SetCapture(blocks);
-            PumpMessages();
+            DeliverInput();
         }
         EXPECT_EQ(g_dragMode, DRAG_NONE);
         EXPECT_TRUE(IsWindow(dialog)) << "Escape ends the pick, not the converter";
@@ -202,48 +161,97 @@ TEST_F(ScreenPickTest, EscapeAndALostCapturePutTheColourBack) {
                       FieldText(dialog, IDC_HLS_S),
                   hlsBefore);
         ExpectFieldsShow(dialog, ExpectedFields(color), FieldGroupOf(IDC_HLS_H));
-        Input(MOUSEEVENTF_LEFTUP);
+        RealButtons(MOUSEEVENTF_LEFTUP);
         ReleaseCapture();
         EXPECT_EQ(Rgb(), colourBefore) << "the release after the pick picks nothing";
     }
 }
 
-TEST_F(ScreenPickTest, MenuPickFollowsMovesUntilAClick) {
-    for (bool keep : {true, false}) {
-        SCOPED_TRACE(keep ? "left click" : "right click");
-        Open(10, 20, 30);
-        SetForegroundWindow(dialog);
-        PumpMessages();
-        SendMessageA(dialog, WM_SYSCOMMAND, IDM_PICK, 0);
-        ASSERT_EQ(g_dragMode, DRAG_SCREEN);
-        g_blockPresses = 0;
-        for (int i : {3, 1}) {
-            MoveTo(BlockPoint(i));
-            EXPECT_EQ(Rgb(), RgbOf(kBlocks[i]));
+// The fields follow a pick by menu over the frozen screen, even where what is
+// shown has changed since it started, and the click stays with the pick.
+TEST_F(ScreenPickTest, MenuPickFollowsTheFrozenScreenUntilAClick) {
+    StartByMenu();
+    HWND cover = PickWindow();
+    ChangePattern(blocks, Grey);
+    for (int i : {3, 1}) {
+        ASSERT_TRUE(RealMouseTo(BlockPoint(i)));
+        EXPECT_EQ(Rgb(), RgbOf(kBlocks[i]));
+    }
+    ExpectFieldsFollow();
+    ExpectView(BlockPoint(1), kBlocks[1]);
+    RealButtons(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_EQ(g_dragMode, DRAG_SCREEN) << "the pick ends at the button's release";
+    RealButtons(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(g_dragMode, DRAG_NONE);
+    EXPECT_FALSE(IsWindow(cover));
+    EXPECT_EQ(PatternPresses(blocks), 0) << "the click went through to the window under it";
+    EXPECT_EQ(Rgb(), RgbOf(kBlocks[1]));
+    ExpectFieldsFollow();
+    EXPECT_EQ(GetForegroundWindow(), dialog);
+    // Moves after the pick change nothing.
+    ASSERT_TRUE(RealMouseTo(BlockPoint(0)));
+    EXPECT_EQ(Rgb(), RgbOf(kBlocks[1]));
+}
+
+// The focused field keeps its text, caret and selection through the keys of a
+// pick, held or by menu, and gets the keyboard back after it.
+TEST_F(ScreenPickTest, TheKeysOfAPickNeverReachTheFields) {
+    HWND triple = GetDlgItem(dialog, IDC_TRIPLE);
+    for (bool menu : {false, true}) {
+        SCOPED_TRACE(menu ? "by menu" : "held");
+        // Two pixels short of block 2: moving left and back keeps block 1's colour.
+        const POINT start = BlockPoint(1, kBlock / 2 - 2);
+        SetFocus(triple);  // the user was typing there
+        if (menu) {
+            ASSERT_TRUE(RealMouseTo(start));
+            StartByMenu();
+        } else {
+            StartHeld();
+            ASSERT_TRUE(RealMouseTo(start));
         }
+        ASSERT_EQ(Rgb(), RgbOf(kBlocks[1]));
+        SendMessageA(triple, EM_SETSEL, 2, 5);
+        const std::string text = FieldText(dialog, IDC_TRIPLE);
+        const WORD keys[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_BACK, VK_DELETE, 'A', '7'};
+        for (WORD key : keys) RealKey(key);
+        EXPECT_EQ(FieldText(dialog, IDC_TRIPLE), text);
+        DWORD from = 0, to = 0;
+        SendMessageA(triple, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                     reinterpret_cast<LPARAM>(&to));
+        EXPECT_EQ(from, 2u);
+        EXPECT_EQ(to, 5u);
         ExpectFieldsFollow();
-        ExpectView(kBlocks[1]);
-        Input(keep ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
-        EXPECT_EQ(g_dragMode, DRAG_SCREEN) << "the pick ends at the button's release";
-        Input(keep ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
+        for (int i = 0; i < 3; ++i) RealKey(VK_RIGHT);
+        EXPECT_EQ(Rgb(), RgbOf(kBlocks[2])) << "three pixels right, into the next block";
+        if (menu)
+            RealKey(VK_RETURN);
+        else
+            RealButtons(MOUSEEVENTF_LEFTUP);
         EXPECT_EQ(g_dragMode, DRAG_NONE);
-        EXPECT_EQ(g_blockPresses, 0) << "the click went through to the window under it";
-        EXPECT_EQ(Rgb(), keep ? RgbOf(kBlocks[1]) : std::string("10,20,30"));
+        EXPECT_EQ(GetFocus(), triple) << "the field has the keyboard back";
+        EXPECT_EQ(Rgb(), RgbOf(kBlocks[2]));
         ExpectFieldsFollow();
-        // Moves after the pick change nothing.
-        MoveTo(BlockPoint(0));
-        EXPECT_EQ(Rgb(), keep ? RgbOf(kBlocks[1]) : std::string("10,20,30"));
     }
 }
 
-TEST_F(ScreenPickTest, DestroyingTheDialogMidPickFreesTheCapture) {
-    MoveTo(SwatchPoint());
-    Input(MOUSEEVENTF_LEFTDOWN);
-    ASSERT_EQ(GetCapture(), dialog);
-    DestroyWindow(dialog);
-    dialog = nullptr;
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(g_dragMode, DRAG_NONE);
+TEST_F(ScreenPickTest, DestroyingTheDialogMidPickLeavesNothingBehind) {
+    for (bool menu : {false, true}) {
+        SCOPED_TRACE(menu ? "by menu" : "held");
+        Reopen(10, 20, 30);
+        if (menu)
+            StartByMenu();
+        else
+            StartHeld();
+        HWND window = PickWindow();
+        ASSERT_EQ(GetCapture(), window);
+        DestroyWindow(dialog);
+        dialog = nullptr;
+        EXPECT_EQ(GetCapture(), nullptr);
+        EXPECT_EQ(PickWindow(), nullptr);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(g_dragMode, DRAG_NONE);
+        RealButtons(MOUSEEVENTF_LEFTUP);
+    }
 }
 
 }  // namespace

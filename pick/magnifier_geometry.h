@@ -1,0 +1,26 @@
+// Where the magnified view of a pick lies: how many screen pixels it shows, the
+// square blocks they become, and which part of the screen is on show. Points may
+// be negative (a monitor left of or above the primary one).
+#pragma once
+#include <windows.h>
+
+// Screen pixels across the view when a pick starts: odd, so one is in the middle.
+constexpr int kStartZoom = 11;
+
+// The zoom one step closer (fewer, larger pixels) or farther (more, smaller
+// ones) than `across`, among 5, 7, 9, 11, 15, 21 and 31; the ends stay where they are.
+int NextZoom(int across, bool closer);
+
+struct MagnifierLayout {
+    RECT view;    // `across` square blocks each way, centred in the area
+    int block;    // the side of one block, in pixels; 0 when the area is too small
+    RECT centre;  // the block that shows the pick point
+    RECT source;  // the screen pixels on show that lie on the screen; empty when none
+    RECT target;  // where in the view `source` is drawn; the rest of the view is off the screen
+};
+
+// The view of `across` pixels around `point` drawn into `area`, for a screen of `screen`.
+MagnifierLayout LayOutMagnifier(const RECT& area, int across, POINT point, const RECT& screen);
+
+// `point` moved by dx, dy and kept on `screen`.
+POINT MovePointOnScreen(POINT point, int dx, int dy, const RECT& screen);

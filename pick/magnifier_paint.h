@@ -1,0 +1,12 @@
+// Painting the magnified view of a pick.
+#pragma once
+#include <windows.h>
+
+#include "frozen_screen.h"
+
+// Paints `across` screen pixels around `point` (physical screen pixels) into
+// `area` of `dc`, each a square block, what lies off the screen in the shadow
+// colour, the middle block outlined in black or white, whichever stands out
+// against it, and the point's coordinates in the bottom left corner. The pixels
+// come from `picture`, or from the live screen when it is null.
+void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point, const FrozenScreen* picture);

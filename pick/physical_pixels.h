@@ -1,0 +1,27 @@
+// Screen pixels as the display has them, on every monitor and at every scale
+// factor. Where the platform has per-monitor DPI awareness (Windows 10 and
+// later) a pick uses it for its own duration; elsewhere the platform's logical
+// pixels are already physical, and these fall back to the plain calls.
+#pragma once
+#include <windows.h>
+
+// Sets this thread's DPI awareness and returns the one it had; null, with
+// nothing changed, where the platform has none or `context` is null.
+DPI_AWARENESS_CONTEXT SwitchDpiAwareness(DPI_AWARENESS_CONTEXT context);
+
+// Makes this thread per-monitor DPI aware. Returns what LeavePhysicalPixels
+// takes to put back the thread's own awareness: null where nothing changed.
+DPI_AWARENESS_CONTEXT EnterPhysicalPixels();
+void LeavePhysicalPixels(DPI_AWARENESS_CONTEXT previous);
+
+// The cursor's position in physical pixels; false if it can't be read.
+bool PhysicalCursorPos(POINT* point);
+// Moves the cursor to a physical point.
+void MoveCursorToPhysical(POINT point);
+
+// The virtual screen, every monitor, in physical pixels. Its left and top are
+// negative where a monitor lies left of or above the primary one.
+RECT VirtualScreenRect();
+
+// The pixel at a physical point of the live screen, CLR_INVALID where none can be read.
+COLORREF ReadLivePixel(POINT point);

@@ -1,0 +1,41 @@
+// The pick that lasts, shared by the pick's start and end and its window.
+#pragma once
+#include <windows.h>
+
+#include "frozen_screen.h"
+#include "screen_pick.h"
+
+struct PickSession {
+    HWND window;  // the pick's own window; null when no pick lasts
+    bool frozen;  // a pick by menu, over the frozen screen
+    PickReport report;
+    POINT point;  // the pick point, physical screen pixels
+    int across;   // screen pixels across the magnified view
+    int wheel;    // wheel turns short of a whole notch
+    FrozenScreen picture;
+    HWND keepAbove;  // kept in view above the frozen screen; may be null
+    bool keepAboveWasTopmost;
+    HWND previousForeground;  // gets the keyboard back after a pick by menu
+    HWND previousFocus;       // and after a held pick
+    HCURSOR previousCursor;
+    DPI_AWARENESS_CONTEXT ownerDpi;  // the owner's DPI awareness, for the reports
+};
+
+extern PickSession g_pickSession;
+
+// The colour at a point, from the picture or the live screen.
+COLORREF PickColorAt(POINT point);
+
+// What the pick's window makes of its input.
+void PickMoveTo(POINT point);
+void PickMoveBy(int dx, int dy);
+void PickZoom(bool closer);
+// Ends the pick and reports it kept or restored.
+void PickEnd(bool keep);
+// The pick's window is being destroyed by someone else: the pick ends, restored.
+void PickWindowGone();
+
+// The pick's window: a child of `parent` that is never shown, for a held pick;
+// or, with `parent` null, a borderless topmost window over `area` that shows the
+// frozen picture. Null on failure.
+HWND CreatePickWindow(HWND parent, const RECT& area);

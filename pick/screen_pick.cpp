@@ -1,0 +1,180 @@
+// The start and the end of a pick from the screen (see screen_pick.h). Whatever
+// ends a pick, one teardown gives back the capture, the keyboard, the window,
+// the picture, the cursor and the thread's DPI awareness.
+#include "screen_pick.h"
+
+#include "magnifier_geometry.h"
+#include "magnifier_paint.h"
+#include "physical_pixels.h"
+#include "pick_session.h"
+
+PickSession g_pickSession = {};
+
+namespace {
+
+// The reports run in the owner's DPI awareness, whichever window passed them on.
+void ReportMoved() {
+    const PickSession& pick = g_pickSession;
+    DPI_AWARENESS_CONTEXT inPick = SwitchDpiAwareness(pick.ownerDpi);
+    pick.report.moved(pick.report.context, pick.point, PickColorAt(pick.point));
+    SwitchDpiAwareness(inPick);
+}
+
+void ReportEnd(const PickSession& ended, bool keep, COLORREF color) {
+    if (keep)
+        ended.report.kept(ended.report.context, ended.point, color);
+    else
+        ended.report.restored(ended.report.context);
+}
+
+// The keyboard goes back where it was only while the pick still has it: a user
+// who left for another window stays there.
+void GiveBackKeyboard(const PickSession& ended) {
+    if (ended.frozen) {
+        if (ended.previousForeground && GetForegroundWindow() == ended.window)
+            SetForegroundWindow(ended.previousForeground);
+    } else if (GetFocus() == ended.window && IsWindow(ended.previousFocus)) {
+        SetFocus(ended.previousFocus);
+    }
+}
+
+// `ended` is the session as it was; g_pickSession already says no pick lasts,
+// so the messages this sends find nothing to end. A null window is already gone.
+void TearDown(PickSession& ended) {
+    if (ended.window) {
+        if (GetCapture() == ended.window) ReleaseCapture();
+        GiveBackKeyboard(ended);
+    }
+    if (ended.keepAbove && !ended.keepAboveWasTopmost && IsWindow(ended.keepAbove))
+        SetWindowPos(ended.keepAbove, HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (ended.window) DestroyWindow(ended.window);
+    ThawScreen(&ended.picture);
+    SetCursor(ended.previousCursor);
+    LeavePhysicalPixels(ended.ownerDpi);
+}
+
+// Takes the mouse and the keyboard and reads the first point, at the cursor.
+void Begin() {
+    PickSession& pick = g_pickSession;
+    if (!pick.frozen) pick.previousFocus = GetFocus();
+    SetFocus(pick.window);
+    SetCapture(pick.window);
+    pick.previousCursor = SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    if (!PhysicalCursorPos(&pick.point))
+        pick.point = {pick.picture.area.left, pick.picture.area.top};
+    ReportMoved();
+}
+
+PickSession NewSession(const PickReport& report) {
+    PickSession pick = {};
+    pick.report = report;
+    pick.across = kStartZoom;
+    pick.ownerDpi = EnterPhysicalPixels();
+    return pick;
+}
+
+}  // namespace
+
+COLORREF PickColorAt(POINT point) {
+    return g_pickSession.frozen ? FrozenPixel(g_pickSession.picture, point) : ReadLivePixel(point);
+}
+
+bool StartHeldPick(HWND owner, const PickReport& report) {
+    if (g_pickSession.window) return false;
+    PickSession pick = NewSession(report);
+    pick.window = CreatePickWindow(owner, {});
+    if (!pick.window) {
+        TearDown(pick);
+        return false;
+    }
+    g_pickSession = pick;
+    Begin();
+    return true;
+}
+
+bool StartFrozenPick(HWND keepAbove, const PickReport& report) {
+    if (g_pickSession.window) return false;
+    PickSession pick = NewSession(report);
+    pick.frozen = true;
+    const RECT screen = VirtualScreenRect();
+    if (!FreezeScreen(screen, &pick.picture) ||
+        !(pick.window = CreatePickWindow(nullptr, screen))) {
+        TearDown(pick);
+        return false;
+    }
+    pick.keepAbove = keepAbove;
+    pick.keepAboveWasTopmost =
+        keepAbove && (GetWindowLongPtrA(keepAbove, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    pick.previousForeground = GetForegroundWindow();
+    g_pickSession = pick;
+
+    // The picture is the screen as it is, so showing it changes nothing visible.
+    ShowWindow(pick.window, SW_SHOW);
+    UpdateWindow(pick.window);
+    if (keepAbove)
+        SetWindowPos(keepAbove, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetForegroundWindow(pick.window);
+    Begin();
+    return true;
+}
+
+HWND PickWindow() { return g_pickSession.window; }
+
+void PickMoveTo(POINT point) {
+    PickSession& pick = g_pickSession;
+    if (!pick.window || (point.x == pick.point.x && point.y == pick.point.y)) return;
+    pick.point = point;
+    ReportMoved();
+}
+
+// The mouse pointer goes with the point; the move it makes then finds the
+// point already there.
+void PickMoveBy(int dx, int dy) {
+    PickSession& pick = g_pickSession;
+    if (!pick.window) return;
+    const RECT screen = pick.frozen ? pick.picture.area : VirtualScreenRect();
+    pick.point = MovePointOnScreen(pick.point, dx, dy, screen);
+    MoveCursorToPhysical(pick.point);
+    ReportMoved();
+}
+
+void PickZoom(bool closer) {
+    if (!g_pickSession.window) return;
+    g_pickSession.across = NextZoom(g_pickSession.across, closer);
+    ReportMoved();
+}
+
+void PickEnd(bool keep) {
+    if (!g_pickSession.window) return;
+    PickSession ended = g_pickSession;
+    const COLORREF color =
+        keep ? PickColorAt(ended.point) : CLR_INVALID;  // before the picture goes
+    g_pickSession = {};
+    TearDown(ended);
+    ReportEnd(ended, keep, color);
+}
+
+void PickWindowGone() {
+    if (!g_pickSession.window) return;
+    PickSession ended = g_pickSession;
+    g_pickSession = {};
+    ended.window = nullptr;
+    TearDown(ended);
+    ReportEnd(ended, false, CLR_INVALID);
+}
+
+void CancelPick() { PickEnd(false); }
+
+void AbandonPick() {
+    if (!g_pickSession.window) return;
+    PickSession ended = g_pickSession;
+    g_pickSession = {};
+    TearDown(ended);
+}
+
+void PaintPickView(HDC dc, const RECT& area) {
+    const PickSession& pick = g_pickSession;
+    if (!pick.window) return;
+    PaintMagnifier(dc, area, pick.across, pick.point, pick.frozen ? &pick.picture : nullptr);
+}
