@@ -18,6 +18,7 @@ struct PickSession {
     HWND previousForeground;  // gets the keyboard back after a pick by menu
     HWND previousFocus;       // and after a held pick
     HCURSOR previousCursor;
+    bool grabKept;  // a held pick under Wine whose pointer the keys moved (screen_pick.cpp)
     DPI_AWARENESS_CONTEXT ownerDpi;  // the owner's DPI awareness, for the reports
 };
 

@@ -38,6 +38,30 @@ void GiveBackKeyboard(const PickSession& ended) {
     }
 }
 
+// Wine lets go of the X server's pointer grab when a program moves the pointer
+// while a button is held: a held pick would then hear neither the mouse over
+// other programs' windows nor the button's release. Wine keeps a grab of its own
+// while the cursor is clipped to less than the screen, so the keys of a held
+// pick clip it to all but the screen's bottom row. Windows needs none of this.
+bool RunsOnWine() {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+RECT KeyMoveArea(PickSession& pick) {
+    if (pick.frozen) return pick.picture.area;
+    RECT screen = VirtualScreenRect();
+    if (!pick.grabKept && RunsOnWine()) {
+        RECT clip = screen;
+        --clip.bottom;
+        DPI_AWARENESS_CONTEXT previous = EnterPhysicalPixels();
+        pick.grabKept = ClipCursor(&clip) != FALSE;
+        LeavePhysicalPixels(previous);
+    }
+    if (pick.grabKept) --screen.bottom;
+    return screen;
+}
+
 // `ended` is the session as it was; g_pickSession already says no pick lasts,
 // so the messages this sends find nothing to end. A null window is already gone.
 void TearDown(PickSession& ended) {
@@ -48,6 +72,7 @@ void TearDown(PickSession& ended) {
     if (ended.keepAbove && !ended.keepAboveWasTopmost && IsWindow(ended.keepAbove))
         SetWindowPos(ended.keepAbove, HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (ended.grabKept) ClipCursor(nullptr);
     if (ended.window) DestroyWindow(ended.window);
     ThawScreen(&ended.picture);
     SetCursor(ended.previousCursor);
@@ -133,8 +158,7 @@ void PickMoveTo(POINT point) {
 void PickMoveBy(int dx, int dy) {
     PickSession& pick = g_pickSession;
     if (!pick.window) return;
-    const RECT screen = pick.frozen ? pick.picture.area : VirtualScreenRect();
-    pick.point = MovePointOnScreen(pick.point, dx, dy, screen);
+    pick.point = MovePointOnScreen(pick.point, dx, dy, KeyMoveArea(pick));
     MoveCursorToPhysical(pick.point);
     ReportMoved();
 }

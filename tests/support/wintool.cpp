@@ -13,6 +13,13 @@
 //   wintool click CAPTION ID          press button ID
 //   wintool close CAPTION             ask the window to close (WM_CLOSE)
 //   wintool clip TEXT                 put TEXT on the clipboard ("" empties it)
+//   wintool pixels X Y N              print N screen pixels from X,Y rightwards, as rrggbb
+//   wintool hoverbox X Y SIDE RRGGBB HOVER
+//                                     show a square window (caption "hoverbox") in the
+//                                     first colour that turns HOVER while the pointer
+//                                     is over it, as a hover effect does; until closed
+//   wintool pattern X Y SIDE          show a square window (caption "pattern") whose
+//                                     pixel x, y is red x, green y, blue 0x55; until closed
 #include <windows.h>
 
 #include <cstdio>
@@ -83,6 +90,102 @@ int PutOnClipboard(const char* text) {
     return done ? 0 : 1;
 }
 
+int PrintPixels(int x, int y, int count) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return 1;
+    for (int i = 0; i < count; ++i) {
+        const COLORREF c = GetPixel(screen, x + i, y);
+        std::printf("%02x%02x%02x%s", GetRValue(c), GetGValue(c), GetBValue(c),
+                    i + 1 < count ? " " : "\n");
+    }
+    ReleaseDC(nullptr, screen);
+    return 0;
+}
+
+COLORREF g_boxColours[2];
+
+void PaintPattern(HDC dc, int side) {
+    DWORD* pixels = static_cast<DWORD*>(std::malloc(sizeof(DWORD) * side * side));
+    if (!pixels) return;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            pixels[y * side + x] = ((x & 0xFF) << 16) | ((y & 0xFF) << 8) | 0x55;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    SetDIBitsToDevice(dc, 0, 0, side, side, 0, 0, 0, side, pixels, &info, DIB_RGB_COLORS);
+    std::free(pixels);
+}
+
+// The hover box watches the pointer itself, so that it changes under a pick
+// that holds the mouse as it would under a bare pointer.
+void OnBoxTimer(HWND window) {
+    POINT cursor;
+    RECT r;
+    GetCursorPos(&cursor);
+    GetWindowRect(window, &r);
+    const LONG_PTR hovered = PtInRect(&r, cursor);
+    if (hovered != GetWindowLongPtrA(window, GWLP_USERDATA)) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, hovered);
+        InvalidateRect(window, nullptr, FALSE);
+    }
+}
+
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        OnBoxTimer(window);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT client;
+        GetClientRect(window, &client);
+        char caption[16];
+        GetWindowTextA(window, caption, sizeof caption);
+        if (!std::strcmp(caption, "pattern")) {
+            PaintPattern(dc, client.right);
+        } else {
+            HBRUSH brush = CreateSolidBrush(g_boxColours[GetWindowLongPtrA(window, GWLP_USERDATA)]);
+            FillRect(dc, &paint.rcPaint, brush);
+            DeleteObject(brush);
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_CLOSE:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+COLORREF ParseRgb(const char* hex) {
+    const unsigned long v = std::strtoul(hex, nullptr, 16);
+    return RGB(v >> 16, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+// Shows a test window until it is closed: the hover box, or the pattern when
+// no colours are given.
+int RunTestWindow(const char* caption, char** place, char** colours) {
+    if (colours) {
+        g_boxColours[0] = ParseRgb(colours[0]);
+        g_boxColours[1] = ParseRgb(colours[1]);
+    }
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = TestWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "WintoolTestWindow";
+    RegisterClassA(&windowClass);
+    const int side = std::atoi(place[2]);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "WintoolTestWindow", caption,
+                                  WS_POPUP | WS_VISIBLE, std::atoi(place[0]), std::atoi(place[1]),
+                                  side, side, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window || (colours && !SetTimer(window, 1, 20, nullptr))) return 1;
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+}
+
 int Run(int argc, char** argv) {
     const char* command = argv[1];
     const char* caption = argv[2];
@@ -90,6 +193,12 @@ int Run(int argc, char** argv) {
     if (!std::strcmp(command, "wait")) return WaitFor(caption, timeout, true);
     if (!std::strcmp(command, "gone")) return WaitFor(caption, timeout, false);
     if (!std::strcmp(command, "clip")) return PutOnClipboard(argv[2]);
+    if (!std::strcmp(command, "pixels") && argc > 4)
+        return PrintPixels(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
+    if (!std::strcmp(command, "hoverbox") && argc > 6)
+        return RunTestWindow("hoverbox", argv + 2, argv + 5);
+    if (!std::strcmp(command, "pattern") && argc > 4)
+        return RunTestWindow("pattern", argv + 2, nullptr);
 
     HWND window = FindVisible(caption);
     if (!window) return 1;
@@ -129,7 +238,8 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(
             stderr,
-            "usage: wintool wait|gone|rect|text|settext|click|close CAPTION ... | clip TEXT\n");
+            "usage: wintool wait|gone|rect|text|settext|click|close CAPTION ... | clip TEXT |\n"
+            "       pixels X Y N | hoverbox X Y SIDE RRGGBB HOVER | pattern X Y SIDE\n");
         return 2;
     }
     return Run(argc, argv);
