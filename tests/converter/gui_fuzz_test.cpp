@@ -1,7 +1,10 @@
 // Random user input on the real converter: typing, deleting, pasting, Enter,
-// "Nega / Posi", and presses and drags on the picker and the luminance bar.
-// After every action the dialog must be in one of its two consistent states,
-// and the swatch must show the colour. Seeded and reproducible: a failure
+// "Nega / Posi", presses and drags on the picker and the luminance bar, and
+// picks from the screen, held and by menu, with moves, arrows, zoom and every
+// way of ending them, the dialog destroyed among them. After every action the
+// dialog must be in one of its two consistent states, the swatch must show the
+// colour, and when no pick lasts nothing of one is left: no capture, no pick
+// window, no confined cursor. Seeded and reproducible: a failure
 // prints the seed and the actions that led to it.
 //   gui_fuzz_test [--seed=N] [--actions=N]   (plus the usual GoogleTest flags)
 #include <gtest/gtest.h>
@@ -18,6 +21,7 @@
 #include "hls.h"
 #include "main_dialog.h"
 #include "resource.h"
+#include "screen_pick.h"
 
 namespace {
 
@@ -28,6 +32,8 @@ const char kTypedCharacters[] = "0123456789abcdefABCDEF#(),%gxyz ";
 
 // The field whose change the converter last read as user input.
 int g_fieldRead;
+// The last pick was ended in a way that puts the colour back.
+bool g_lastPickRestored;
 
 INT_PTR CALLBACK WatchingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && g_fieldsIdle)
@@ -45,10 +51,27 @@ void DeliverPostedMessages() {
         DispatchMessageA(&message);
 }
 
+HWND OpenDialog(ColorRecord* color) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                     WatchingProc, reinterpret_cast<LPARAM>(color));
+    if (dialog) {
+        ShowWindow(dialog, SW_SHOW);
+        SetForegroundWindow(dialog);
+    }
+    return dialog;
+}
+
 class Fuzzer {
 public:
     Fuzzer(HWND dialog, ColorRecord* color, unsigned seed)
-        : dialog_(dialog), color_(color), random_(seed) {}
+        : dialog_(dialog), color_(color), random_(seed) {
+        // Another program's window, for the user to leave to and to take the capture.
+        other_ = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
+                                 nullptr, nullptr, nullptr);
+        SetForegroundWindow(dialog_);
+    }
+    ~Fuzzer() { DestroyWindow(other_); }
+    HWND Dialog() const { return dialog_; }
 
     // Runs one random action.
     void Act();
@@ -62,6 +85,10 @@ private:
     std::string RandomText();
     void Paste(HWND field, const std::string& text);
     void Drag(int id);
+    void ScreenPick();
+    void PickStep(bool byMenu);
+    bool EndPick(bool byMenu);
+    std::string PickLeftovers() const;
     void Note(const std::string& action) { log_.push_back(action); }
     // A typing action that made the dialog read its field makes that group the
     // edited one (a paste into a full field still notifies; a refused digit doesn't).
@@ -74,7 +101,9 @@ private:
     std::vector<int> edited_;
 
     HWND dialog_;
+    HWND other_;
     ColorRecord* color_;
+    std::string problem_;  // found during an action, reported by the next Check
     std::mt19937 random_;
     std::vector<std::string> log_;
 };
@@ -131,11 +160,146 @@ void Fuzzer::Drag(int id) {
     SendMessageA(dialog_, WM_LBUTTONUP, 0, at);
 }
 
+// A pick from the screen from start to end, a few random steps in between.
+void Fuzzer::ScreenPick() {
+    const bool byMenu = Pick(2);
+    const ColorRecord before = *color_;
+    const HlsTriple hlsBefore = g_hls;
+    if (byMenu) {
+        Note("pick by menu");
+        SendMessageA(dialog_, WM_SYSCOMMAND, IDM_PICK, 0);
+    } else {
+        RECT swatch;
+        HWND control = GetDlgItem(dialog_, IDC_SWATCH);
+        GetClientRect(control, &swatch);
+        MapWindowPoints(control, dialog_, reinterpret_cast<POINT*>(&swatch), 2);
+        Note("held pick");
+        SendMessageA(dialog_, WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(swatch.left + 3, swatch.top + 3));
+    }
+    if (!PickWindow()) {
+        problem_ = "the pick did not start";
+        return;
+    }
+    edited_.clear();
+    for (int n = Pick(6); n > 0; --n) {
+        PickStep(byMenu);
+        problem_ = Check();
+        if (!problem_.empty()) return;
+    }
+    if (!EndPick(byMenu)) return;
+    if (PickWindow())
+        problem_ = "the pick lasts after its end";
+    else if (g_lastPickRestored && (std::memcmp(color_, &before, sizeof before) != 0 ||
+                                    std::memcmp(&g_hls, &hlsBefore, sizeof g_hls) != 0))
+        problem_ = "a restore did not put back the colour and HLS from before the pick";
+}
+
+// One move, arrow or zoom.
+void Fuzzer::PickStep(bool byMenu) {
+    HWND window = PickWindow();
+    const int x = Pick(GetSystemMetrics(SM_CXSCREEN)), y = Pick(GetSystemMetrics(SM_CYSCREEN));
+    static const WORD kKeys[] = {VK_LEFT,     VK_RIGHT,    VK_UP,        VK_DOWN, VK_ADD,
+                                 VK_SUBTRACT, VK_OEM_PLUS, VK_OEM_MINUS, 'A',     VK_BACK};
+    switch (Pick(4)) {
+    case 0:
+    case 1:
+        Note("  move " + std::to_string(x) + "," + std::to_string(y));
+        SetCursorPos(x, y);
+        SendMessageA(window, WM_MOUSEMOVE, byMenu ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+        break;
+    case 2: {
+        const WORD key = kKeys[Pick(10)];
+        Note("  key " + std::to_string(key));
+        SendMessageA(window, WM_KEYDOWN, key, 1);
+        break;
+    }
+    default: {
+        const int delta = (Pick(5) - 2) * 60;
+        Note("  wheel " + std::to_string(delta));
+        SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(x, y));
+        break;
+    }
+    }
+    DeliverPostedMessages();
+}
+
+// False when the dialog went with the pick.
+bool Fuzzer::EndPick(bool byMenu) {
+    HWND window = PickWindow();
+    g_lastPickRestored = false;
+    switch (Pick(byMenu ? 9 : 6)) {
+    case 0:
+        Note("  release");
+        SendMessageA(window, WM_LBUTTONUP, 0, 0);
+        break;
+    case 1:
+        Note("  Escape");
+        g_lastPickRestored = true;
+        SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
+        break;
+    case 2:
+        Note("  capture taken");
+        g_lastPickRestored = true;
+        SetCapture(other_);
+        ReleaseCapture();
+        break;
+    case 3:
+        Note("  another window activated");
+        g_lastPickRestored = true;
+        SetForegroundWindow(other_);
+        SetForegroundWindow(dialog_);
+        break;
+    case 4:
+        Note("  dialog destroyed");
+        DestroyWindow(dialog_);
+        if (PickWindow() || GetCapture()) problem_ = "a destroyed dialog left its pick";
+        dialog_ = OpenDialog(color_);
+        edited_.clear();
+        return false;
+    case 5:
+        Note(byMenu ? "  Enter" : "  Enter, ignored, then the release");
+        SendMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+        if (!byMenu) SendMessageA(window, WM_LBUTTONUP, 0, 0);
+        break;
+    case 6:
+        Note("  Space");
+        SendMessageA(window, WM_KEYDOWN, VK_SPACE, 1);
+        break;
+    case 7:
+        Note("  right click");
+        g_lastPickRestored = true;
+        SendMessageA(window, WM_RBUTTONUP, 0, 0);
+        break;
+    default:
+        Note("  Alt+F4");
+        g_lastPickRestored = true;
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    }
+    DeliverPostedMessages();
+    return true;
+}
+
+// What a pick that no longer lasts must not leave behind.
+std::string Fuzzer::PickLeftovers() const {
+    if (PickWindow()) return g_dragMode == DRAG_SCREEN ? "" : "a pick window without a pick";
+    if (g_dragMode == DRAG_SCREEN) return "a pick without its window";
+    if (GetCapture()) return "the capture is held with no drag or pick";
+    if (FindWindowA("PalorinPick", nullptr) ||
+        FindWindowExA(dialog_, nullptr, "PalorinPick", nullptr))
+        return "a pick window is left";
+    RECT clip, screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    GetClipCursor(&clip);
+    if (!EqualRect(&clip, &screen)) return "the cursor is confined";
+    return "";
+}
+
 void Fuzzer::Act() {
     int field = RandomField();
     HWND edit = GetDlgItem(dialog_, field);
     g_fieldRead = 0;
-    switch (Pick(10)) {
+    switch (Pick(11)) {
     case 0:
     case 1:
     case 2:
@@ -172,6 +336,9 @@ void Fuzzer::Act() {
         edited_.clear();
         SendDlgItemMessageA(dialog_, IDC_NEGAPOSI, BM_CLICK, 0, 0);
         break;
+    case 8:
+        ScreenPick();
+        break;
     default:
         Drag(Pick(2) ? IDC_PICKER : IDC_LUMBAR);
         break;
@@ -180,6 +347,11 @@ void Fuzzer::Act() {
 
 std::string Fuzzer::Check() {
     DeliverPostedMessages();
+    if (!problem_.empty()) return problem_;
+    if (g_dragMode != DRAG_SCREEN) {
+        const std::string left = PickLeftovers();
+        if (!left.empty()) return left;
+    }
     bool enabled = IsWindowEnabled(GetDlgItem(dialog_, IDC_NEGAPOSI)) != FALSE;
     std::vector<FieldValue> expected = ExpectedFields(*color_);
     for (const FieldValue& field : expected) {
@@ -228,11 +400,8 @@ std::string Fuzzer::Check() {
 
 TEST(GuiFuzz, EveryActionLeavesTheConverterConsistent) {
     ColorRecord color = {};
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                     WatchingProc, reinterpret_cast<LPARAM>(&color));
+    HWND dialog = OpenDialog(&color);
     ASSERT_NE(dialog, nullptr);
-    ShowWindow(dialog, SW_SHOW);
-    SetForegroundWindow(dialog);
     Fuzzer fuzzer(dialog, &color, g_seed);
     for (int action = 0; action < g_actionCount; ++action) {
         fuzzer.Act();
@@ -241,12 +410,12 @@ TEST(GuiFuzz, EveryActionLeavesTheConverterConsistent) {
         std::string actions, fields;
         for (const std::string& line : fuzzer.Log()) actions += "  " + line + "\n";
         for (int id : kAllFields)
-            fields += " " + std::to_string(id) + "='" + FieldText(dialog, id) + "'";
+            fields += " " + std::to_string(id) + "='" + FieldText(fuzzer.Dialog(), id) + "'";
         FAIL() << "seed " << g_seed << ", after action " << action + 1 << ": " << problem
                << "\nfields:" << fields << "\nactions:\n"
                << actions;
     }
-    DestroyWindow(dialog);
+    DestroyWindow(fuzzer.Dialog());
     std::printf("seed %u: %d actions, all consistent\n", g_seed, g_actionCount);
 }
 
