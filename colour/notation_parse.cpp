@@ -12,18 +12,33 @@ void StoreChannels(ColorRecord* record, int red, int green, int blue) {
     record->blue = static_cast<uint8_t>(blue);
 }
 
-}  // namespace
+// Each byte's value as a hex digit, -1 for a byte that is none. A table rather
+// than comparisons: the command-line program reads millions of random digits,
+// whose comparisons the processor cannot predict.
+struct HexDigitTable {
+    signed char value[256];
+};
 
-int IsHexDigit(char c) {
-    // Plain comparisons rather than <cctype>: a char above 127 is negative here.
-    return IsDecimalDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+constexpr HexDigitTable MakeHexDigitTable() {
+    HexDigitTable table = {};
+    for (int c = 0; c < 256; ++c) table.value[c] = -1;
+    for (int i = 0; i < 10; ++i) table.value['0' + i] = static_cast<signed char>(i);
+    for (int i = 0; i < 6; ++i) {
+        table.value['A' + i] = static_cast<signed char>(10 + i);
+        table.value['a' + i] = static_cast<signed char>(10 + i);
+    }
+    return table;
 }
 
+constexpr HexDigitTable kHexDigitValues = MakeHexDigitTable();
+
+}  // namespace
+
+int IsHexDigit(char c) { return kHexDigitValues.value[static_cast<unsigned char>(c)] >= 0; }
+
 int HexDigitValue(char c) {
-    if (IsDecimalDigit(c)) return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
+    const int value = kHexDigitValues.value[static_cast<unsigned char>(c)];
+    return value < 0 ? 0 : value;
 }
 
 int ParseHexNotation(const char* text, ColorRecord* record) {
