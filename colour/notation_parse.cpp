@@ -132,3 +132,25 @@ int ParseDecimalChannel(const char* text, int limit, uint8_t* value) {
     *value = static_cast<uint8_t>(accumulated);
     return 1;
 }
+
+int ParseHlsTriple(const char* text, HlsTriple* hls) {
+    // Each field as ParseDecimalChannel reads one: one to three digits, at most
+    // its limit. Scanned in place, since every line of a pipe may be one.
+    const int limits[3] = {kHlsScale - 1, kHlsScale, kHlsScale};
+    int values[3];
+    const char* p = text;
+    for (int i = 0; i < 3; ++i) {
+        int value = 0, digits = 0;
+        for (; IsDecimalDigit(*p); ++p) {
+            if (++digits > 3) return 0;
+            value = value * 10 + (*p - '0');
+        }
+        if (digits == 0 || value > limits[i]) return 0;
+        values[i] = value;
+        if (*p++ != (i < 2 ? ',' : '\0')) return 0;
+    }
+    hls->hue = static_cast<uint8_t>(values[0]);
+    hls->lightness = static_cast<uint8_t>(values[1]);
+    hls->saturation = static_cast<uint8_t>(values[2]);
+    return 1;
+}
