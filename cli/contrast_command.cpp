@@ -4,11 +4,11 @@
 #include "contrast_command.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "input_colour.h"
 #include "messages.h"
+#include "notation_format.h"
 
 namespace {
 
@@ -56,10 +56,12 @@ int RunContrastCommand(char* const colours[2], OutputBuffer* out, OutputBuffer* 
     }
     if (status != 0) return status;
     const int hundredths = ContrastHundredths(color[0], color[1]);
-    char line[32];
-    const int length = std::snprintf(line, sizeof line, "%d.%02d:1 %s", hundredths / 100,
-                                     hundredths % 100, ContrastLevel(hundredths));
-    Append(out, line, static_cast<size_t>(length));
+    char ratio[kColorTextCapacity];
+    Append(out, ratio, FormatDecimalChannel(hundredths / 100, ratio));
+    const char decimals[] = {'.', static_cast<char>('0' + hundredths / 10 % 10),
+                             static_cast<char>('0' + hundredths % 10), ':', '1', ' '};
+    Append(out, decimals, sizeof decimals);
+    AppendText(out, ContrastLevel(hundredths));
     AppendLineEnd(out);
     return 0;
 }

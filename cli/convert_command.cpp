@@ -70,7 +70,7 @@ int ConvertArguments(char* const* arguments, int count, const OutputOptions& opt
 }
 
 int ConvertStandardInput(const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
-    static char buffer[kLineCapacity + 1];
+    char buffer[kLineCapacity + 1];  // on the stack, like the output blocks
     Streams streams = {out, err};
     LineReader reader;
     StartLineReader(&reader, ReadAfterFlushing, &streams, buffer, kLineCapacity);

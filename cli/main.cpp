@@ -44,7 +44,9 @@ int RunCommand(const Arguments& arguments, OutputBuffer* out, OutputBuffer* err)
 
 int main(int argc, char** argv) {
     UseBinaryStandardStreams();
-    static char outBlock[kOutputBlockSize], errBlock[kOutputBlockSize];
+    // On the stack: MinGW would store static buffers as initialised data, all
+    // their zeros in the file.
+    char outBlock[kOutputBlockSize], errBlock[kOutputBlockSize];
     OutputBuffer out = {WriteStandardOutput, outBlock, sizeof outBlock, 0, false};
     OutputBuffer err = {WriteStandardError, errBlock, sizeof errBlock, 0, false};
     int status = RunCommand(ReadArguments(argc, argv, &err), &out, &err);
