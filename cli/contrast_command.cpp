@@ -58,8 +58,12 @@ int RunContrastCommand(char* const colours[2], OutputBuffer* out, OutputBuffer* 
     const int hundredths = ContrastHundredths(color[0], color[1]);
     char ratio[kColorTextCapacity];
     Append(out, ratio, FormatDecimalChannel(hundredths / 100, ratio));
-    const char decimals[] = {'.', static_cast<char>('0' + hundredths / 10 % 10),
-                             static_cast<char>('0' + hundredths % 10), ':', '1', ' '};
+    const char decimals[] = {'.',
+                             static_cast<char>('0' + hundredths / 10 % 10),
+                             static_cast<char>('0' + hundredths % 10),
+                             ':',
+                             '1',
+                             ' '};
     Append(out, decimals, sizeof decimals);
     AppendText(out, ContrastLevel(hundredths));
     AppendLineEnd(out);

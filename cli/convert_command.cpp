@@ -29,12 +29,13 @@ long ReadAfterFlushing(void* context, char* into, size_t size) {
     return ReadStandardInput(into, size);
 }
 
-// One whole input, NUL-terminated at `length`. 1 when it is not a colour.
-int ConvertInput(const char* text, size_t length, const char* source, unsigned long long number,
-                 const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
+// One whole input, NUL-terminated at `length`. 1 when it is not a colour. A
+// NUL inside would end the text early for the readers: such a text is none.
+int ConvertInput(const char* text, size_t length, bool holdsNul, const char* source,
+                 unsigned long long number, const OutputOptions& options, OutputBuffer* out,
+                 OutputBuffer* err) {
     ColorRecord color = {};
-    // A NUL inside would end the text early for the readers.
-    if (!std::memchr(text, '\0', length) && ReadInputColour(text, &color)) {
+    if (!holdsNul && ReadInputColour(text, &color)) {
         WriteColourLine(out, options, color, text, length);
         return 0;
     }
@@ -63,7 +64,8 @@ int ConvertArguments(char* const* arguments, int count, const OutputOptions& opt
                      OutputBuffer* out, OutputBuffer* err) {
     int status = 0;
     for (int i = 0; i < count; ++i) {
-        status |= ConvertInput(arguments[i], std::strlen(arguments[i]), "argument",
+        // An argument ends at its NUL.
+        status |= ConvertInput(arguments[i], std::strlen(arguments[i]), false, "argument",
                                static_cast<unsigned long long>(i) + 1, options, out, err);
     }
     return status;
@@ -81,7 +83,8 @@ int ConvertStandardInput(const OutputOptions& options, OutputBuffer* out, Output
     while (!out->failed && NextLinePiece(&reader, &piece)) {
         ++number;
         if (piece.endsLine) {
-            status |= ConvertInput(piece.text, piece.length, "line", number, options, out, err);
+            status |= ConvertInput(piece.text, piece.length, piece.holdsNul, "line", number,
+                                   options, out, err);
         } else {
             PassOverLongLine(&reader, piece, number, options, out, err);
             status = 1;

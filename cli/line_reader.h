@@ -24,8 +24,9 @@ struct LineReader {
 // right before the LF is dropped with it; the last line may lack its LF.
 struct LinePiece {
     char* text;     // in the reader's buffer, valid until the next call
-    size_t length;  // nothing else is trimmed, and a NUL byte may be inside
+    size_t length;  // nothing else is trimmed
     bool endsLine;  // false: more of the same line follows
+    bool holdsNul;  // a NUL byte is among the piece's `length` bytes
 };
 
 void StartLineReader(LineReader* reader, ReadBytes read, void* context, char* buffer,

@@ -138,8 +138,10 @@ void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t 
         std::string text(piece.text, piece.length);
         // A line comes whole when it fits with its LF.
         Check(piece.endsLine == (raw[line] + 1 <= capacity));
+        Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
         while (!piece.endsLine) {
             Check(NextLinePiece(&reader, &piece));
+            Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
             text.append(piece.text, piece.length);
         }
         Check(piece.text[piece.length] == '\0');
