@@ -1,6 +1,7 @@
 #!/bin/sh
 # The version in project() is the one in palorin.exe's version resource and
-# manifest, in the README's download name and at the top of the changelog.
+# manifest, in the README's download name and in the changelog's latest release
+# (its first entry other than "Unreleased").
 # Usage: version_agreement.sh VERSION WINDRES PALORIN_EXE README CHANGELOG
 set -eu
 version=$1 windres=$2 exe=$3 readme=$4 changelog=$5
@@ -19,6 +20,6 @@ manifest=$(grep -aoE "$identity\"[^\"]*\"" "$exe" || true)
 
 names=$(grep -oE 'palorin-[0-9][0-9.]*-windows-x64\.zip' "$readme" | sort -u)
 [ "$names" = "palorin-$version-windows-x64.zip" ] || disagree "README.md names: $names"
-latest=$(grep -m1 '^## ' "$changelog" || true)
+latest=$(grep '^## ' "$changelog" | grep -v -m1 '^## Unreleased$' || true)
 case "$latest" in "## $version "* | "## $version") ;; *) disagree "CHANGELOG.md starts with: $latest" ;; esac
 exit $status
