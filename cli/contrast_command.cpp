@@ -58,13 +58,10 @@ int RunContrastCommand(char* const colours[2], OutputBuffer* out, OutputBuffer* 
     const int hundredths = ContrastHundredths(color[0], color[1]);
     char ratio[kColorTextCapacity];
     Append(out, ratio, FormatDecimalChannel(hundredths / 100, ratio));
-    const char decimals[] = {'.',
-                             static_cast<char>('0' + hundredths / 10 % 10),
-                             static_cast<char>('0' + hundredths % 10),
-                             ':',
-                             '1',
-                             ' '};
-    Append(out, decimals, sizeof decimals);
+    char decimals[] = ".00:1 ";
+    decimals[1] = static_cast<char>('0' + hundredths / 10 % 10);
+    decimals[2] = static_cast<char>('0' + hundredths % 10);
+    Append(out, decimals, sizeof decimals - 1);
     AppendText(out, ContrastLevel(hundredths));
     AppendLineEnd(out);
     return 0;
