@@ -51,13 +51,7 @@ void WriteLines(OutputBuffer* out, const char* const* lines, size_t count) {
 }
 
 Arguments UsageError(OutputBuffer* err, const char* reason, const char* what) {
-    AppendText(err, "palorin-cli: ");
-    AppendText(err, reason);
-    if (what) {
-        AppendText(err, ": ");
-        AppendText(err, what);
-    }
-    AppendLineEnd(err);
+    ReportError(err, reason, what);
     return {Command::kUsageError, {}, nullptr, 0};
 }
 

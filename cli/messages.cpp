@@ -13,9 +13,13 @@ constexpr size_t kShownInputBytes = 80;
 
 }  // namespace
 
-void ReportError(OutputBuffer* err, const char* text) {
+void ReportError(OutputBuffer* err, const char* text, const char* what) {
     AppendText(err, kProgramPrefix);
     AppendText(err, text);
+    if (what) {
+        AppendText(err, ": ");
+        AppendText(err, what);
+    }
     AppendLineEnd(err);
 }
 

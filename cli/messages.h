@@ -5,8 +5,9 @@
 
 #include "output_buffer.h"
 
-// "palorin-cli: " + text + line end.
-void ReportError(OutputBuffer* err, const char* text);
+// "palorin-cli: TEXT", or "palorin-cli: TEXT: WHAT" when `what` is given, and
+// the line end.
+void ReportError(OutputBuffer* err, const char* text, const char* what = nullptr);
 
 // "palorin-cli: line 3: not a colour: TEXT" (`source` "line" or "argument"),
 // TEXT being the input's first 80 bytes with every byte outside printable ASCII
