@@ -1,6 +1,8 @@
 // The colour-name table and its lookups in both directions.
 #include "named_colors.h"
 
+#include <cstring>
+
 namespace {
 
 // The table is written as 0xRRGGBB, the way web authors read colours, and
@@ -23,7 +25,7 @@ int EqualIgnoringAsciiCase(const char* a, const char* b) {
 }  // namespace
 
 // Only "lightgrey" is spelled with "grey"; the other greys use "gray".
-const NamedColor kNamedColors[kNamedColorCount] = {
+constexpr NamedColor kNamedColors[kNamedColorCount] = {
     Entry(0x000000, "black"),
     Entry(0x000080, "navy"),
     Entry(0x00008b, "darkblue"),
@@ -166,9 +168,70 @@ const NamedColor kNamedColors[kNamedColorCount] = {
     Entry(0xffffff, "white"),
 };
 
+namespace {
+
+constexpr int kLetterCount = 26;
+
+// The table's indices grouped by the name's first letter, in table order within
+// a letter, and each name's length, so that a lookup compares only the names
+// that can match: the command-line program may look up a name for every line
+// of its input.
+struct NameIndex {
+    uint8_t start[kLetterCount + 1];  // a letter's indices are order[start[l], start[l + 1])
+    uint8_t order[kNamedColorCount];
+    uint8_t length[kNamedColorCount];  // by table index
+};
+
+constexpr uint8_t NameLength(const char* name) {
+    uint8_t length = 0;
+    while (name[length] != '\0') ++length;
+    return length;
+}
+
+constexpr NameIndex BuildNameIndex() {
+    NameIndex index = {};
+    for (int i = 0; i < kNamedColorCount; ++i) {
+        index.length[i] = NameLength(kNamedColors[i].name);
+        ++index.start[kNamedColors[i].name[0] - 'a' + 1];
+    }
+    for (int letter = 0; letter < kLetterCount; ++letter)
+        index.start[letter + 1] += index.start[letter];
+    uint8_t next[kLetterCount] = {};
+    for (int letter = 0; letter < kLetterCount; ++letter) next[letter] = index.start[letter];
+    for (int i = 0; i < kNamedColorCount; ++i)
+        index.order[next[kNamedColors[i].name[0] - 'a']++] = static_cast<uint8_t>(i);
+    return index;
+}
+
+constexpr NameIndex kNameIndex = BuildNameIndex();
+
+// Where each red value's entries start. The table is sorted by colour, so the
+// entries of a colour, if any, lie among those of its red: the command-line
+// program looks for a name on every line, and most reds have none.
+struct RedIndex {
+    uint8_t start[257];  // red r's entries are kNamedColors[start[r], start[r + 1])
+};
+
+constexpr RedIndex BuildRedIndex() {
+    RedIndex index = {};
+    for (const NamedColor& entry : kNamedColors) ++index.start[entry.red + 1];
+    for (int red = 0; red < 256; ++red) index.start[red + 1] += index.start[red];
+    return index;
+}
+
+constexpr RedIndex kRedIndex = BuildRedIndex();
+
+}  // namespace
+
 int LookupColorName(const char* text, ColorRecord* record) {
-    for (const NamedColor& entry : kNamedColors) {
-        if (EqualIgnoringAsciiCase(text, entry.name)) {
+    const char first = AsciiLower(text[0]);
+    if (first < 'a' || first > 'z') return 0;
+    const int letter = first - 'a';
+    const size_t length = std::strlen(text);
+    for (int i = kNameIndex.start[letter]; i < kNameIndex.start[letter + 1]; ++i) {
+        const int index = kNameIndex.order[i];
+        const NamedColor& entry = kNamedColors[index];
+        if (kNameIndex.length[index] == length && EqualIgnoringAsciiCase(text, entry.name)) {
             record->red = entry.red;
             record->green = entry.green;
             record->blue = entry.blue;
@@ -179,9 +242,9 @@ int LookupColorName(const char* text, ColorRecord* record) {
 }
 
 const char* FindColorName(const ColorRecord& color) {
-    for (const NamedColor& entry : kNamedColors) {
-        if (entry.red == color.red && entry.green == color.green && entry.blue == color.blue)
-            return entry.name;
+    for (int i = kRedIndex.start[color.red]; i < kRedIndex.start[color.red + 1]; ++i) {
+        const NamedColor& entry = kNamedColors[i];
+        if (entry.green == color.green && entry.blue == color.blue) return entry.name;
     }
     return "";
 }

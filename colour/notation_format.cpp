@@ -7,8 +7,8 @@ namespace {
 const char kHexDigits[] = "0123456789abcdef";
 
 // Writes `value` in decimal at `out` without a NUL; returns the end.
-char* PutDecimal(unsigned value, char* out) {
-    char reversed[10];  // 4294967295 has ten digits
+char* PutDecimal(unsigned long long value, char* out) {
+    char reversed[20];  // 18446744073709551615 has twenty digits
     int count = 0;
     do {
         reversed[count++] = static_cast<char>('0' + value % 10);
@@ -92,5 +92,9 @@ int FormatDecimalTriple(const ColorRecord& color, char* out) {
 }
 
 int FormatDecimalChannel(unsigned value, char* out) { return Finish(out, PutDecimal(value, out)); }
+
+int FormatDecimal(unsigned long long value, char* out) {
+    return Finish(out, PutDecimal(value, out));
+}
 
 int FormatHexChannel(unsigned value, char* out) { return Finish(out, PutHex(value, out)); }

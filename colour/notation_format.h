@@ -4,7 +4,7 @@
 
 #include "color_record.h"
 
-// Room for the longest form, "(100%,100%,100%)", or a 32-bit channel, plus the NUL.
+// Room for the longest form, "(100%,100%,100%)", or a 64-bit count, plus the NUL.
 constexpr int kColorTextCapacity = 24;
 
 // The #RGB digit nearest to an 8-bit channel: 0-8 give 0, 9-25 give 1, ..., 247-255 give 15.
@@ -22,5 +22,7 @@ int FormatPercentTriple(const ColorRecord& color, char* out);
 int FormatDecimalTriple(const ColorRecord& color, char* out);
 // One value in unsigned decimal: "255".
 int FormatDecimalChannel(unsigned value, char* out);
+// The same for any count, such as palorin-cli's line numbers, which may pass 32 bits.
+int FormatDecimal(unsigned long long value, char* out);
 // One value in lower-case hex without leading zeros: "0", "a", "ff".
 int FormatHexChannel(unsigned value, char* out);

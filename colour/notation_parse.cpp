@@ -12,18 +12,33 @@ void StoreChannels(ColorRecord* record, int red, int green, int blue) {
     record->blue = static_cast<uint8_t>(blue);
 }
 
-}  // namespace
+// Each byte's value as a hex digit, -1 for a byte that is none. A table rather
+// than comparisons: the command-line program reads millions of random digits,
+// whose comparisons the processor cannot predict.
+struct HexDigitTable {
+    signed char value[256];
+};
 
-int IsHexDigit(char c) {
-    // Plain comparisons rather than <cctype>: a char above 127 is negative here.
-    return IsDecimalDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+constexpr HexDigitTable MakeHexDigitTable() {
+    HexDigitTable table = {};
+    for (int c = 0; c < 256; ++c) table.value[c] = -1;
+    for (int i = 0; i < 10; ++i) table.value['0' + i] = static_cast<signed char>(i);
+    for (int i = 0; i < 6; ++i) {
+        table.value['A' + i] = static_cast<signed char>(10 + i);
+        table.value['a' + i] = static_cast<signed char>(10 + i);
+    }
+    return table;
 }
 
+constexpr HexDigitTable kHexDigitValues = MakeHexDigitTable();
+
+}  // namespace
+
+int IsHexDigit(char c) { return kHexDigitValues.value[static_cast<unsigned char>(c)] >= 0; }
+
 int HexDigitValue(char c) {
-    if (IsDecimalDigit(c)) return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
+    const int value = kHexDigitValues.value[static_cast<unsigned char>(c)];
+    return value < 0 ? 0 : value;
 }
 
 int ParseHexNotation(const char* text, ColorRecord* record) {
@@ -115,5 +130,27 @@ int ParseDecimalChannel(const char* text, int limit, uint8_t* value) {
     }
     if (digits == 0 || accumulated > limit) return 0;
     *value = static_cast<uint8_t>(accumulated);
+    return 1;
+}
+
+int ParseHlsTriple(const char* text, HlsTriple* hls) {
+    // Each field as ParseDecimalChannel reads one: one to three digits, at most
+    // its limit. Scanned in place, since every line of a pipe may be one.
+    const int limits[3] = {kHlsScale - 1, kHlsScale, kHlsScale};
+    int values[3];
+    const char* p = text;
+    for (int i = 0; i < 3; ++i) {
+        int value = 0, digits = 0;
+        for (; IsDecimalDigit(*p); ++p) {
+            if (++digits > 3) return 0;
+            value = value * 10 + (*p - '0');
+        }
+        if (digits == 0 || value > limits[i]) return 0;
+        values[i] = value;
+        if (*p++ != (i < 2 ? ',' : '\0')) return 0;
+    }
+    hls->hue = static_cast<uint8_t>(values[0]);
+    hls->lightness = static_cast<uint8_t>(values[1]);
+    hls->saturation = static_cast<uint8_t>(values[2]);
     return 1;
 }

@@ -1,9 +1,10 @@
-// Readers of the typed colour notations: #RGB / #RRGGBB, (R,G,B) and (R%,G%,B%).
-// Each writes only red, green and blue, and only when the whole text is valid;
-// none writes `notation` or skips white space.
+// Readers of the typed colour notations: #RGB / #RRGGBB, (R,G,B), (R%,G%,B%) and
+// the converter's channel fields. Each writes its result only when the whole
+// text is valid; none writes `notation` or skips white space.
 #pragma once
 
 #include "color_record.h"
+#include "hls.h"
 
 // 1 for 0-9, A-F, a-f; otherwise 0.
 int IsHexDigit(char c);
@@ -29,3 +30,8 @@ int ParseHexChannel(const char* text, uint8_t* value);
 // is 7) whose value is at most `limit`, 0 otherwise: no blanks, no sign, nothing
 // else. Reads one of the converter's decimal R, G, B and H, L, S fields.
 int ParseDecimalChannel(const char* text, int limit, uint8_t* value);
+
+// 1 with *hls set for "H,L,S": the converter's three HLS fields in one text, each
+// as ParseDecimalChannel reads it (hue at most 239, lightness and saturation at
+// most 240), separated by single commas, with nothing before or after; 0 otherwise.
+int ParseHlsTriple(const char* text, HlsTriple* hls);

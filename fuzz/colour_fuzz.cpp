@@ -1,10 +1,14 @@
-// libFuzzer target over the typed-notation readers and the name lookup: any text
-// must be read safely, a rejected text must leave the record alone, and an
-// accepted colour must survive its display forms.
+// libFuzzer target over the typed-notation readers, the name lookup and
+// palorin-cli's line reader: any text must be read safely, a rejected text must
+// leave the record alone, an accepted colour must survive its display forms,
+// and any stream, read in any chunks, must come back as exactly its lines.
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "line_reader.h"
 #include "named_colors.h"
 #include "notation_format.h"
 #include "notation_parse.h"
@@ -45,6 +49,108 @@ bool Read(int (*read)(const char*, ColorRecord*), const char* text, ColorRecord*
     return true;
 }
 
+// One channel field: accepted exactly when it is one to three digits whose
+// value is at most the limit, and then with that value.
+void CheckDecimalChannel(const char* text, int limit) {
+    uint8_t value = 0x5a;
+    const int accepted = ParseDecimalChannel(text, limit, &value);
+    const size_t length = std::strlen(text);
+    bool digits = length >= 1 && length <= 3;
+    int expected = 0;
+    for (size_t i = 0; digits && i < length; ++i) {
+        digits = text[i] >= '0' && text[i] <= '9';
+        expected = expected * 10 + (text[i] - '0');
+    }
+    Check(accepted == (digits && expected <= limit));
+    Check(value == (accepted ? expected : 0x5a));
+}
+
+// "H,L,S" is read as its three fields split at the commas would be.
+void CheckHlsTriple(const char* text) {
+    HlsTriple hls = {0x5a, 0xa5, 0x3c};
+    const int accepted = ParseHlsTriple(text, &hls);
+    const char* first = std::strchr(text, ',');
+    const char* second = first ? std::strchr(first + 1, ',') : nullptr;
+    bool expected = second && !std::strchr(second + 1, ',');
+    uint8_t values[3] = {};
+    if (expected) {
+        const std::string fields[3] = {std::string(text, first), std::string(first + 1, second),
+                                       std::string(second + 1)};
+        const int limits[3] = {kHlsScale - 1, kHlsScale, kHlsScale};
+        for (int i = 0; i < 3 && expected; ++i)
+            expected = ParseDecimalChannel(fields[i].c_str(), limits[i], &values[i]);
+    }
+    Check(accepted == expected);
+    if (accepted)
+        Check(hls.hue == values[0] && hls.lightness == values[1] && hls.saturation == values[2]);
+    else
+        Check(hls.hue == 0x5a && hls.lightness == 0xa5 && hls.saturation == 0x3c);
+}
+
+// A stream handed out in chunks of sizes taken from the fuzz input.
+struct ChunkedStream {
+    const uint8_t* data;
+    size_t size;
+    size_t position;
+    uint8_t chunkSeed;
+};
+
+long ReadChunk(void* context, char* into, size_t size) {
+    ChunkedStream* stream = static_cast<ChunkedStream*>(context);
+    size_t chunk = 1 + (stream->chunkSeed + stream->position) % 23;
+    if (chunk > size) chunk = size;
+    if (chunk > stream->size - stream->position) chunk = stream->size - stream->position;
+    std::memcpy(into, stream->data + stream->position, chunk);
+    stream->position += chunk;
+    return static_cast<long>(chunk);
+}
+
+// The lines as the reader promises them: split at LF, one CR before it dropped,
+// a last line without LF kept.
+std::vector<std::string> ExpectedLines(const uint8_t* data, size_t size, std::vector<size_t>* raw) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i <= size; ++i) {
+        if (i < size && data[i] != '\n') continue;
+        if (i == size && start == size) break;
+        size_t end = i;
+        raw->push_back(end - start);
+        if (i < size && end > start && data[end - 1] == '\r') --end;
+        lines.emplace_back(reinterpret_cast<const char*>(data) + start, end - start);
+        start = i + 1;
+    }
+    return lines;
+}
+
+// Reads the stream with a buffer of `capacity` and compares with the lines.
+void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t chunkSeed) {
+    std::vector<size_t> raw;
+    const std::vector<std::string> expected = ExpectedLines(data, size, &raw);
+    // Exactly capacity + 1 bytes, so that any access beyond them is caught.
+    std::unique_ptr<char[]> buffer(new char[capacity + 1]);
+    ChunkedStream stream = {data, size, 0, chunkSeed};
+    LineReader reader;
+    StartLineReader(&reader, ReadChunk, &stream, buffer.get(), capacity);
+    size_t line = 0;
+    LinePiece piece;
+    while (NextLinePiece(&reader, &piece)) {
+        Check(line < expected.size());
+        std::string text(piece.text, piece.length);
+        // A line comes whole when it fits with its LF.
+        Check(piece.endsLine == (raw[line] + 1 <= capacity));
+        Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
+        while (!piece.endsLine) {
+            Check(NextLinePiece(&reader, &piece));
+            Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
+            text.append(piece.text, piece.length);
+        }
+        Check(piece.text[piece.length] == '\0');
+        Check(text == expected[line]);
+        ++line;
+    }
+    Check(!reader.failed && line == expected.size());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -65,5 +171,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ColorRecord again = kSentinel;
         Check(LookupColorName(shown, &again) == 1 && SameChannels(again, record));
     }
+    CheckDecimalChannel(text, 255);
+    CheckDecimalChannel(text, kHlsScale - 1);
+    CheckHlsTriple(text);
+    // The first two bytes choose the buffer's size and the chunks; the rest is the stream.
+    if (size >= 2) CheckLineReader(data + 2, size - 2, 2 + data[0] % 40, data[1]);
     return 0;
 }

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Proves that a release can be rebuilt bit for bit: builds the release of the
 # current commit from two clones in temporary directories with different names,
-# one after the other, and fails unless both give the same SHA256SUMS and
-# palorin.exe holds neither the build directory nor the build date.
+# one after the other, and fails unless both give the same SHA256SUMS (the zip
+# and both programs) and neither program holds the build directory or date.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 commit=$(git -C "$root" rev-parse HEAD)
@@ -23,11 +23,13 @@ for clone in first second-at-another-path; do
     git -C "$dir" checkout --quiet --detach "$commit"
     "$dir/scripts/release.sh" >"$work/$clone.log" 2>&1 || { cat "$work/$clone.log" >&2; exit 1; }
     echo "$clone: SHA256SUMS $(sha256sum <"$dir/dist/SHA256SUMS" | cut -d' ' -f1)"
-    if { strings -a "$dir/dist/palorin.exe"; strings -a -el "$dir/dist/palorin.exe"; } |
-        grep -F -e "$work" -e "$(date '+%b %e %Y')"; then
-        echo "FAIL: palorin.exe holds the build directory or date (above)" >&2
-        status=1
-    fi
+    for exe in palorin.exe palorin-cli.exe; do
+        if { strings -a "$dir/dist/$exe"; strings -a -el "$dir/dist/$exe"; } |
+            grep -F -e "$work" -e "$(date '+%b %e %Y')"; then
+            echo "FAIL: $exe holds the build directory or date (above)" >&2
+            status=1
+        fi
+    done
 done
 
 if cmp -s "$work/first/dist/SHA256SUMS" "$work/second-at-another-path/dist/SHA256SUMS"; then

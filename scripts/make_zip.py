@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Packs the release zip: palorin.exe, README.txt and LICENSE.txt, in that order.
+"""Packs the release zip: palorin.exe, palorin-cli.exe, README.txt and
+LICENSE.txt, in that order.
 
-Usage: make_zip.py PALORIN_EXE README_TXT LICENSE OUT_ZIP, with SOURCE_DATE_EPOCH
+Usage: make_zip.py PALORIN_EXE PALORIN_CLI_EXE README_TXT LICENSE OUT_ZIP, with SOURCE_DATE_EPOCH
 set. The bytes depend on the inputs and that time alone, so a rebuild of the same
 commit gives the same zip: every member carries the same time stamp, no owner or
 permission bits and no extra fields. The texts get Windows line ends.
@@ -22,9 +23,9 @@ def read(path):
 
 
 def main():
-    if len(sys.argv) != 5:
-        sys.exit("usage: make_zip.py PALORIN_EXE README_TXT LICENSE OUT_ZIP")
-    exe, readme, licence, out = sys.argv[1:]
+    if len(sys.argv) != 6:
+        sys.exit("usage: make_zip.py PALORIN_EXE PALORIN_CLI_EXE README_TXT LICENSE OUT_ZIP")
+    exe, cli_exe, readme, licence, out = sys.argv[1:]
     epoch = os.environ.get("SOURCE_DATE_EPOCH", "")
     if not epoch.isdigit():
         # A time of packing would make every zip differ.
@@ -32,6 +33,7 @@ def main():
     stamp = time.gmtime(int(epoch))[:6]
     members = [
         ("palorin.exe", read(exe)),
+        ("palorin-cli.exe", read(cli_exe)),
         ("README.txt", windows_lines(read(readme))),
         ("LICENSE.txt", windows_lines(read(licence))),
     ]

@@ -1,8 +1,9 @@
 #!/bin/sh
-# Builds palorin.exe in a clean build tree (build/release) and writes the release
-# into dist/: palorin-<version>-windows-x64.zip (palorin.exe, README.txt,
-# LICENSE.txt), palorin.exe itself and SHA256SUMS for both. The same commit gives
-# the same bytes; scripts/check-reproducible.sh proves it.
+# Builds palorin.exe and palorin-cli.exe in a clean build tree (build/release)
+# and writes the release into dist/: palorin-<version>-windows-x64.zip
+# (palorin.exe, palorin-cli.exe, README.txt, LICENSE.txt), the two programs
+# themselves and SHA256SUMS for all three. The same commit gives the same bytes;
+# scripts/check-reproducible.sh proves it.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -28,7 +29,8 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.
 zip=palorin-$version-windows-x64.zip
 
 mkdir dist
-cp build/release/palorin.exe dist/
-python3 scripts/make_zip.py dist/palorin.exe docs/windows-readme.txt LICENSE "dist/$zip"
-(cd dist && sha256sum "$zip" palorin.exe >SHA256SUMS)
+cp build/release/palorin.exe build/release/palorin-cli.exe dist/
+python3 scripts/make_zip.py dist/palorin.exe dist/palorin-cli.exe docs/windows-readme.txt LICENSE \
+    "dist/$zip"
+(cd dist && sha256sum "$zip" palorin.exe palorin-cli.exe >SHA256SUMS)
 cat dist/SHA256SUMS

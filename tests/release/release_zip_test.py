@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""The release zip holds exactly palorin.exe, README.txt and LICENSE.txt, as the
-user gets them, and nothing that varies from one packing to the next.
-Usage: release_zip_test.py MAKE_ZIP PALORIN_EXE README_TXT LICENSE WORK_DIR"""
+"""The release zip holds exactly palorin.exe, palorin-cli.exe, README.txt and
+LICENSE.txt, as the user gets them, and nothing that varies from one packing to
+the next.
+Usage: release_zip_test.py MAKE_ZIP PALORIN_EXE PALORIN_CLI_EXE README_TXT LICENSE WORK_DIR"""
 import os
 import subprocess
 import sys
 import zipfile
 
-make_zip, exe, readme, licence, work = sys.argv[1:]
+make_zip, exe, cli_exe, readme, licence, work = sys.argv[1:]
 failures = []
 
 
@@ -25,7 +26,7 @@ def pack(readme_path, out, epoch):
     env = {k: v for k, v in os.environ.items() if k != "SOURCE_DATE_EPOCH"}
     if epoch:
         env["SOURCE_DATE_EPOCH"] = epoch
-    command = [sys.executable, make_zip, exe, readme_path, licence, out]
+    command = [sys.executable, make_zip, exe, cli_exe, readme_path, licence, out]
     return subprocess.run(command, env=env, stderr=subprocess.DEVNULL).returncode
 
 
@@ -38,9 +39,10 @@ os.makedirs(work, exist_ok=True)
 out = os.path.join(work, "release.zip")
 check(pack(readme, out, "1796758032") == 0, "packing failed")
 with zipfile.ZipFile(out) as archive:
-    check(archive.namelist() == ["palorin.exe", "README.txt", "LICENSE.txt"],
+    check(archive.namelist() == ["palorin.exe", "palorin-cli.exe", "README.txt", "LICENSE.txt"],
           f"members {archive.namelist()}")
     check(archive.read("palorin.exe") == read(exe), "palorin.exe is not the built one")
+    check(archive.read("palorin-cli.exe") == read(cli_exe), "palorin-cli.exe is not the built one")
     check(is_text_as_given(archive.read("README.txt"), read(readme)), "README.txt")
     check(is_text_as_given(archive.read("LICENSE.txt"), read(licence)), "LICENSE.txt")
     check(archive.comment == b"", "a zip comment")

@@ -1,0 +1,155 @@
+// Times palorin-cli natively over 1,000,000 lines of mixed notations against
+// awk '{ print }' over the same file, both to /dev/null, alternately in the same
+// run, and reads each run's peak memory. Prints the medians and the ratios; it
+// checks nothing. A program rather than a script: a child's peak memory counts
+// the memory of whoever started it, and this one stays small.
+// Usage: cli_bench PALORIN_CLI [ROUNDS]
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kLines = 1000000;
+
+struct Run {
+    double milliseconds;
+    long peakKilobytes;
+};
+
+// Each notation in turn: #rrggbb, #rgb, (R,G,B), (R%,G%,B%), a name, H,L,S.
+void WriteMixedLines(const char* path, int count) {
+    static const char* const names[] = {"aqua", "CornflowerBlue", "red",  "lightgoldenrodyellow",
+                                        "Navy", "white",          "teal", "papayawhip"};
+    std::mt19937 random(2026);
+    FILE* file = std::fopen(path, "wb");
+    for (int i = 0; i < count; ++i) {
+        const unsigned r = random() % 256, g = random() % 256, b = random() % 256;
+        switch (i % 6) {
+        case 0:
+            std::fprintf(file, "#%02x%02x%02x\n", r, g, b);
+            break;
+        case 1:
+            std::fprintf(file, "#%x%x%x\n", r >> 4, g >> 4, b >> 4);
+            break;
+        case 2:
+            std::fprintf(file, "(%u,%u,%u)\n", r, g, b);
+            break;
+        case 3:
+            std::fprintf(file, "(%u%%,%u%%,%u%%)\n", r * 100 / 255, g * 100 / 255, b * 100 / 255);
+            break;
+        case 4:
+            std::fprintf(file, "%s\n", names[r % 8]);
+            break;
+        default:
+            std::fprintf(file, "%u,%u,%u\n", r % 240, g % 241, b % 241);
+            break;
+        }
+    }
+    std::fclose(file);
+}
+
+void WriteOneLongLine(const char* path, int length) {
+    FILE* file = std::fopen(path, "wb");
+    std::fputc('(', file);
+    for (int i = 0; i < length; ++i) std::fputc('1', file);
+    std::fputc('\n', file);
+    std::fclose(file);
+}
+
+// One run with `input` as standard input and standard output on /dev/null.
+Run Measure(const std::vector<const char*>& command, const char* input) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(open(input, O_RDONLY), 0);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        std::vector<char*> argv;
+        for (const char* a : command) argv.push_back(const_cast<char*>(a));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage = {};
+    wait4(child, &status, 0, &usage);
+    const std::chrono::duration<double, std::milli> elapsed =
+        std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) {
+        std::fprintf(stderr, "cli_bench: %s failed\n", command[0]);
+        std::exit(1);
+    }
+    return {elapsed.count(), usage.ru_maxrss};
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: cli_bench PALORIN_CLI [ROUNDS]\n");
+        return 2;
+    }
+    const char* program = argv[1];
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 11;
+    char work[] = "/tmp/palorin-cli-bench.XXXXXX";
+    if (!mkdtemp(work)) return 1;
+    const std::string million = std::string(work) + "/1M", tenth = std::string(work) + "/100k",
+                      longLine = std::string(work) + "/long";
+    WriteMixedLines(million.c_str(), kLines);
+    WriteMixedLines(tenth.c_str(), kLines / 10);
+    WriteOneLongLine(longLine.c_str(), 10000000);
+
+    struct Side {
+        const char* label;
+        std::vector<const char*> command;
+        std::vector<double> times;
+        long peak;
+    };
+    Side sides[] = {
+        {"awk '{ print }'", {"awk", "{ print }", million.c_str()}, {}, 0},
+        {"palorin-cli --to hls", {program, "--to", "hls"}, {}, 0},
+        {"palorin-cli", {program}, {}, 0},
+        {"palorin-cli --json", {program, "--json"}, {}, 0},
+    };
+    // Alternately, so that every side shares the machine's mood.
+    for (int round = 0; round < rounds; ++round) {
+        for (Side& side : sides) {
+            const Run run = Measure(side.command, million.c_str());
+            side.times.push_back(run.milliseconds);
+            side.peak = std::max(side.peak, run.peakKilobytes);
+        }
+    }
+    const double awk = Median(sides[0].times);
+    std::printf("%d lines of mixed notations, %d rounds, medians\n", kLines, rounds);
+    std::printf("%-22s %10s %13s %12s\n", "", "time", "ratio to awk", "peak memory");
+    for (const Side& side : sides) {
+        const double median = Median(side.times);
+        std::printf("%-22s %7.1f ms %13.2f %9ld KB\n", side.label, median, median / awk, side.peak);
+    }
+    std::printf("goal: palorin-cli --to hls ratio <= 1.00\n");
+    std::printf(
+        "peak memory of palorin-cli --to hls: %ld KB for 100,000 lines, %ld KB for 1,000,000,"
+        " %ld KB for one line of 10 MB\n",
+        Measure({program, "--to", "hls"}, tenth.c_str()).peakKilobytes,
+        Measure({program, "--to", "hls"}, million.c_str()).peakKilobytes,
+        Measure({program, "--to", "hls"}, longLine.c_str()).peakKilobytes);
+    for (const std::string& path : {million, tenth, longLine}) unlink(path.c_str());
+    rmdir(work);
+    return 0;
+}

@@ -1,0 +1,133 @@
+// Reading palorin-cli's options. Options may stand anywhere after the command:
+// no colour starts with '-', so nothing is lost by that; "--" ends them anyway.
+#include "arguments.h"
+
+#include <cstring>
+
+#include "messages.h"
+
+namespace {
+
+const char* const kSynopsis[] = {
+    "usage: palorin-cli [--to FORM | --json] [COLOUR ...]",
+    "       palorin-cli contrast COLOUR COLOUR",
+    "       palorin-cli pick [--to FORM | --json]",
+    "       palorin-cli --help | --version",
+};
+
+const char* const kHelp[] = {
+    "",
+    "Converts each COLOUR, or else each line of standard input, to the other",
+    "notations: one output line per input, in order. A colour is #RGB, #RRGGBB,",
+    "(R,G,B), (R%,G%,B%), one of the 140 colour names in any letter case, or",
+    "H,L,S on the 0-240 scale. Nothing is trimmed: ' aqua' is not a colour.",
+    "",
+    "By default a line holds every form, separated by tabs:",
+    "  #rrggbb  #rgb  (R,G,B)  (R%,G%,B%)  H,L,S  name (empty when it has none)",
+    "",
+    "  --to FORM   that form alone: hex6, hex3, triple, percent, hls or name",
+    "  --json      one JSON object per line, with the input",
+    "  --help      this help",
+    "  --version   the version",
+    "",
+    "An input that is no colour gives an empty line (in JSON an \"error\") and a",
+    "message on standard error; the others are still converted.",
+    "",
+    "contrast  the WCAG 2 contrast ratio of a foreground and a background colour,",
+    "          truncated to two decimals, and the level it passes: AAA (7),",
+    "          AA (4.5), AA-large (3) or fail.",
+    "pick      a colour picked from the screen: a click, Enter or Space prints it,",
+    "          Escape or a right click prints nothing (Windows only).",
+    "",
+    "Exit status: 0 when every input was a colour, 1 when any was not (or a pick",
+    "was cancelled), 2 for a usage error or when input or output failed.",
+};
+
+void WriteLines(OutputBuffer* out, const char* const* lines, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        AppendText(out, lines[i]);
+        AppendLineEnd(out);
+    }
+}
+
+Arguments UsageError(OutputBuffer* err, const char* reason, const char* what) {
+    ReportError(err, reason, what);
+    return {Command::kUsageError, {}, nullptr, 0};
+}
+
+// The operand counts each command takes: colours for a conversion, two for
+// contrast, none for pick.
+Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuffer* err) {
+    switch (arguments.command) {
+    case Command::kContrast:
+        if (outputChosen)
+            return UsageError(err, "contrast prints a ratio: no --to or --json", nullptr);
+        if (arguments.operandCount != 2)
+            return UsageError(err, "contrast takes two colours", nullptr);
+        break;
+    case Command::kPick:
+        if (arguments.operandCount != 0)
+            return UsageError(err, "pick takes no colour", arguments.operands[0]);
+        break;
+    default:
+        break;
+    }
+    return arguments;
+}
+
+}  // namespace
+
+Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
+    Arguments arguments = {Command::kConvert, {OutputForm::kAll, false}, nullptr, 0};
+    int first = 1;
+    if (argc > 1 && std::strcmp(argv[1], "contrast") == 0) {
+        arguments.command = Command::kContrast;
+        first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "pick") == 0) {
+        arguments.command = Command::kPick;
+        first = 2;
+    }
+    // The operands are moved up to the front of argv[first...], over places that
+    // have been read already, so that they stay in order between the options.
+    char** operands = argv + first;
+    int count = 0;
+    bool toGiven = false, optionsEnded = false;
+    for (int i = first; i < argc; ++i) {
+        char* a = argv[i];
+        if (optionsEnded || a[0] != '-' || a[1] == '\0') {
+            operands[count++] = a;
+        } else if (std::strcmp(a, "--") == 0) {
+            optionsEnded = true;
+        } else if (std::strcmp(a, "--help") == 0) {
+            return {Command::kHelp, {}, nullptr, 0};
+        } else if (std::strcmp(a, "--version") == 0) {
+            return {Command::kVersion, {}, nullptr, 0};
+        } else if (std::strcmp(a, "--json") == 0) {
+            arguments.output.json = true;
+        } else if (std::strcmp(a, "--to") == 0 || std::strncmp(a, "--to=", 5) == 0) {
+            const char* form = a[4] == '=' ? a + 5 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (!form) return UsageError(err, "--to needs a form", nullptr);
+            if (!LookupOutputForm(form, &arguments.output.form))
+                return UsageError(err, "unknown form for --to", form);
+            toGiven = true;
+        } else {
+            return UsageError(err, "unknown option", a);
+        }
+    }
+    if (toGiven && arguments.output.json)
+        return UsageError(err, "--to and --json do not go together", nullptr);
+    arguments.operands = operands;
+    arguments.operandCount = count;
+    return CheckOperands(arguments, toGiven || arguments.output.json, err);
+}
+
+void WriteShortUsage(OutputBuffer* out) {
+    WriteLines(out, kSynopsis, sizeof kSynopsis / sizeof kSynopsis[0]);
+    AppendText(out, "Try 'palorin-cli --help' for more.");
+    AppendLineEnd(out);
+}
+
+void WriteHelp(OutputBuffer* out) {
+    WriteLines(out, kSynopsis, sizeof kSynopsis / sizeof kSynopsis[0]);
+    WriteLines(out, kHelp, sizeof kHelp / sizeof kHelp[0]);
+}

@@ -1,0 +1,22 @@
+// palorin-cli's command line: which command, its output options and its operands.
+#pragma once
+
+#include "colour_output.h"
+#include "output_buffer.h"
+
+enum class Command { kConvert, kContrast, kPick, kHelp, kVersion, kUsageError };
+
+struct Arguments {
+    Command command;
+    OutputOptions output;
+    char* const* operands;  // the colours, in argv
+    int operandCount;
+};
+
+// Reads argv, moving the operands together in it. A usage error is explained on
+// `err` (one line; the caller adds the short usage) and gives kUsageError.
+Arguments ReadArguments(int argc, char** argv, OutputBuffer* err);
+
+// The synopsis, for a usage error; the whole help for --help.
+void WriteShortUsage(OutputBuffer* out);
+void WriteHelp(OutputBuffer* out);

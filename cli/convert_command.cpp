@@ -1,0 +1,98 @@
+// The conversion loop: no state between inputs beyond the options, and nothing
+// allocated per input.
+#include "convert_command.h"
+
+#include <cstring>
+
+#include "input_colour.h"
+#include "line_reader.h"
+#include "messages.h"
+#include "standard_io.h"
+
+namespace {
+
+// The longest line held at once. No colour text comes near it; a longer line is
+// reported and passed over in pieces.
+constexpr size_t kLineCapacity = 64 * 1024;
+
+struct Streams {
+    OutputBuffer* out;
+    OutputBuffer* err;
+};
+
+// Everything written so far goes out before the program waits for more input,
+// so that a typed line is answered at once and a pipe's reader keeps up.
+long ReadAfterFlushing(void* context, char* into, size_t size) {
+    Streams* streams = static_cast<Streams*>(context);
+    Flush(streams->out);
+    Flush(streams->err);
+    return ReadStandardInput(into, size);
+}
+
+// One whole input, NUL-terminated at `length`. 1 when it is not a colour. A
+// NUL inside would end the text early for the readers: such a text is none.
+int ConvertInput(const char* text, size_t length, bool holdsNul, const char* source,
+                 unsigned long long number, const OutputOptions& options, OutputBuffer* out,
+                 OutputBuffer* err) {
+    ColorRecord color = {};
+    if (!holdsNul && ReadInputColour(text, &color)) {
+        WriteColourLine(out, options, color, text, length);
+        return 0;
+    }
+    ReportNotAColour(err, source, number, text, length);
+    WriteNotAColourLine(out, options, text, length);
+    return 1;
+}
+
+// A line longer than the buffer, whose first piece is `first`: never a colour.
+// The rest is read and, in JSON, written out piece by piece.
+void PassOverLongLine(LineReader* reader, const LinePiece& first, unsigned long long number,
+                      const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
+    ReportNotAColour(err, "line", number, first.text, first.length);
+    StartNotAColourLine(out, options, first.text, first.length);
+    LinePiece piece;
+    while (NextLinePiece(reader, &piece)) {
+        ContinueNotAColourLine(out, options, piece.text, piece.length);
+        if (piece.endsLine) break;
+    }
+    EndNotAColourLine(out, options);
+}
+
+}  // namespace
+
+int ConvertArguments(char* const* arguments, int count, const OutputOptions& options,
+                     OutputBuffer* out, OutputBuffer* err) {
+    int status = 0;
+    for (int i = 0; i < count; ++i) {
+        // An argument ends at its NUL.
+        status |= ConvertInput(arguments[i], std::strlen(arguments[i]), false, "argument",
+                               static_cast<unsigned long long>(i) + 1, options, out, err);
+    }
+    return status;
+}
+
+int ConvertStandardInput(const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
+    char buffer[kLineCapacity + 1];  // on the stack, like the output blocks
+    Streams streams = {out, err};
+    LineReader reader;
+    StartLineReader(&reader, ReadAfterFlushing, &streams, buffer, kLineCapacity);
+    int status = 0;
+    unsigned long long number = 0;
+    LinePiece piece;
+    // A failed write ends the run: nobody reads the rest.
+    while (!out->failed && NextLinePiece(&reader, &piece)) {
+        ++number;
+        if (piece.endsLine) {
+            status |= ConvertInput(piece.text, piece.length, piece.holdsNul, "line", number,
+                                   options, out, err);
+        } else {
+            PassOverLongLine(&reader, piece, number, options, out, err);
+            status = 1;
+        }
+    }
+    if (reader.failed) {
+        ReportError(err, "cannot read standard input");
+        return 2;
+    }
+    return status;
+}

@@ -1,0 +1,37 @@
+// Messages on standard error.
+#include "messages.h"
+
+#include "escape.h"
+#include "notation_format.h"
+
+namespace {
+
+constexpr char kProgramPrefix[] = "palorin-cli: ";
+
+// Enough of a bad input to recognise it, on one terminal line.
+constexpr size_t kShownInputBytes = 80;
+
+}  // namespace
+
+void ReportError(OutputBuffer* err, const char* text, const char* what) {
+    AppendText(err, kProgramPrefix);
+    AppendText(err, text);
+    if (what) {
+        AppendText(err, ": ");
+        AppendText(err, what);
+    }
+    AppendLineEnd(err);
+}
+
+void ReportNotAColour(OutputBuffer* err, const char* source, unsigned long long number,
+                      const char* text, size_t length) {
+    AppendText(err, kProgramPrefix);
+    AppendText(err, source);
+    char digits[kColorTextCapacity + 1] = {' '};
+    Append(err, digits, 1 + static_cast<size_t>(FormatDecimal(number, digits + 1)));
+    AppendText(err, ": not a colour: ");
+    const size_t shown = length < kShownInputBytes ? length : kShownInputBytes;
+    char* p = Reserve(err, shown * kMaxEscapedByteSize);
+    Commit(err, PutEscaped(text, shown, EscapeStyle::kMessage, p));
+    AppendLineEnd(err);
+}

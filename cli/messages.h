@@ -1,0 +1,16 @@
+// What the program says on standard error: each message starts with its name.
+#pragma once
+
+#include <cstddef>
+
+#include "output_buffer.h"
+
+// "palorin-cli: TEXT", or "palorin-cli: TEXT: WHAT" when `what` is given, and
+// the line end.
+void ReportError(OutputBuffer* err, const char* text, const char* what = nullptr);
+
+// "palorin-cli: line 3: not a colour: TEXT" (`source` "line" or "argument"),
+// TEXT being the input's first 80 bytes with every byte outside printable ASCII
+// escaped.
+void ReportNotAColour(OutputBuffer* err, const char* source, unsigned long long number,
+                      const char* text, size_t length);

@@ -1,0 +1,8 @@
+// The pick on a platform without one: a native build on Linux, for example.
+#include "messages.h"
+#include "pick_command.h"
+
+int RunPickCommand(const OutputOptions&, OutputBuffer*, OutputBuffer* err) {
+    ReportError(err, "pick: this platform has no pick from the screen");
+    return 2;
+}

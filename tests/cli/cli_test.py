@@ -1,0 +1,155 @@
+#!/usr/bin/env python3
+"""palorin-cli end to end: one table of runs per behaviour, each run its
+arguments, standard input, and the exact standard output, standard error and
+exit status expected.
+Usage: cli_test.py PALORIN_CLI TABLE VERSION"""
+import subprocess
+import sys
+
+program, table_name, version = sys.argv[1:]
+
+AQUA = b"#00ffff\t#0ff\t(0,255,255)\t(0%,100%,100%)\t120,120,240\taqua\n"
+USAGE = b"usage: palorin-cli [--to FORM | --json] [COLOUR ...]\n"
+
+
+def bad(source, number, text):
+    return b"palorin-cli: %s %d: not a colour: %s\n" % (source.encode(), number, text)
+
+
+def usage_error(reason):
+    return b"palorin-cli: " + reason + b"\n" + USAGE
+
+
+# Each run: (arguments, standard input, standard output, standard error, status).
+# An expected output ending in USAGE need only start with what is given.
+TABLES = {
+    "forms": [
+        (["aqua"], b"", AQUA, b"", 0),
+        # No name: the last field is empty.
+        (["(1,2,3)"], b"", b"#010203\t#000\t(1,2,3)\t(0%,0%,1%)\t140,2,120\t\n", b"", 0),
+        (["--to", "hex6", "#0FF"], b"", b"#00ffff\n", b"", 0),
+        (["--to", "hex3", "#ff8800"], b"", b"#f80\n", b"", 0),
+        (["--to", "triple", "CornflowerBlue"], b"", b"(100,149,237)\n", b"", 0),
+        (["--to", "percent", "(50%,50%,50%)"], b"", b"(49%,49%,49%)\n", b"", 0),
+        (["--to", "hls", "#ff00ff"], b"", b"200,120,240\n", b"", 0),
+        (["--to", "name", "cyan", "(1,2,3)"], b"", b"aqua\n\n", b"", 0),
+        (["--json", "aqua", "(1,2,3)"], b"",
+         b'{"input":"aqua","hex6":"#00ffff","hex3":"#0ff","triple":"(0,255,255)",'
+         b'"percent":"(0%,100%,100%)","hls":[120,120,240],"name":"aqua"}\n'
+         b'{"input":"(1,2,3)","hex6":"#010203","hex3":"#000","triple":"(1,2,3)",'
+         b'"percent":"(0%,0%,1%)","hls":[140,2,120],"name":null}\n', b"", 0),
+        # The input as given, escaped for JSON and for the message.
+        (["--json", "a\"\\\u00e9\t"], b"",
+         b'{"input":"a\\"\\\\\\u00c3\\u00a9\\u0009","error":"not a colour"}\n',
+         bad("argument", 1, b'a"\\\\\\xc3\\xa9\\x09'), 1),
+    ],
+    "hls_input": [
+        # The HLS shown is always the colour's own: a grey gets hue 160.
+        (["120,120,240", "0,120,0", "007,0,0"], b"",
+         AQUA + b"#7f7f7f\t#777\t(127,127,127)\t(49%,49%,49%)\t160,120,0\t\n"
+         b"#000000\t#000\t(0,0,0)\t(0%,0%,0%)\t160,0,0\tblack\n", b"", 0),
+        (["--to", "triple", "200,120,231", "239,240,240"], b"", b"(251,4,251)\n(255,255,255)\n",
+         b"", 0),
+        (["--to", "hex6", "240,0,0", "0,241,0", "0,0,241", "1,2", "1,2,3,", "1,,3", " 1,2,3",
+          "1,2,3 ", "0001,2,3", "+1,2,3"], b"", b"\n" * 10,
+         b"".join(bad("argument", n + 1, t) for n, t in enumerate(
+             [b"240,0,0", b"0,241,0", b"0,0,241", b"1,2", b"1,2,3,", b"1,,3", b" 1,2,3",
+              b"1,2,3 ", b"0001,2,3", b"+1,2,3"])), 1),
+    ],
+    "cr_lf": [
+        # One CR before the LF goes with it; the last line may lack its LF.
+        (["--to", "hex6"], b"aqua\r\nred\n#0ff", b"#00ffff\n#ff0000\n#00ffff\n", b"", 0),
+        # Any other CR, and blanks, belong to the text.
+        (["--to", "hex6"], b"aqua\r\r\n\r\n aqua\nred\r", b"\n\n\n\n",
+         bad("line", 1, b"aqua\\x0d") + bad("line", 2, b"") + bad("line", 3, b" aqua")
+         + bad("line", 4, b"red\\x0d"), 1),
+    ],
+    "nul": [
+        (["--to", "hex6"], b"aqua\0\nred\n(1,2,3)\0x\n\0", b"\n#ff0000\n\n\n",
+         bad("line", 1, b"aqua\\x00") + bad("line", 3, b"(1,2,3)\\x00x") + bad("line", 4, b"\\x00"),
+         1),
+        (["--json"], b"a\0b\n", b'{"input":"a\\u0000b","error":"not a colour"}\n',
+         bad("line", 1, b"a\\x00b"), 1),
+    ],
+    "long_line": [
+        # A line that fits the reader is read whole: text after a triple's ')' is ignored.
+        (["--to", "hex6"], b"(1,2,3)" + b"x" * 60000 + b"\nred\n", b"#010203\n#ff0000\n", b"", 0),
+        # A 1 MB line is no colour; the lines around it still are.
+        (["--to", "hex6"], b"red\n(1,2,3)" + b"x" * 1000000 + b"\r\nlime\n", b"#ff0000\n\n#00ff00\n",
+         bad("line", 2, b"(1,2,3)" + b"x" * 73), 1),
+        # In JSON it is given back whole, its CR LF dropped, each byte escaped.
+        (["--json"], b"\x01" * 300000 + b"#0\r\n", b'{"input":"' + b"\\u0001" * 300000
+         + b'#0","error":"not a colour"}\n', bad("line", 1, b"\\x01" * 80), 1),
+    ],
+    "bad_lines": [
+        # Output lines stay in step with the input lines; the status says one was bad.
+        ([], b"red\nnope\n#00f\n", b"#ff0000\t#f00\t(255,0,0)\t(100%,0%,0%)\t0,120,240\tred\n\n"
+         b"#0000ff\t#00f\t(0,0,255)\t(0%,0%,100%)\t160,120,240\tblue\n",
+         bad("line", 2, b"nope"), 1),
+        (["--to", "hex6"], b"", b"", b"", 0),
+        (["--to", "hex6"], b"#00F\nWhite\n", b"#0000ff\n#ffffff\n", b"", 0),
+        # The message shows the first 80 bytes.
+        (["--to", "hex6"], b"z" * 100 + b"\n", b"\n", bad("line", 1, b"z" * 80), 1),
+        (["--to", "hex6", "red", "bad", "#0f", "blue"], b"", b"#ff0000\n\n\n#0000ff\n",
+         bad("argument", 2, b"bad") + bad("argument", 3, b"#0f"), 1),
+    ],
+    "arguments": [
+        (["--version"], b"", b"palorin-cli " + version.encode() + b"\n", b"", 0),
+        (["--help"], b"", USAGE, b"", 0),
+        # Options may follow the colours; "--" ends them.
+        (["aqua", "--to", "hex3", "red"], b"", b"#0ff\n#f00\n", b"", 0),
+        (["--to=hls", "aqua"], b"", b"120,120,240\n", b"", 0),
+        (["--to", "hex6", "--", "-x"], b"", b"\n", bad("argument", 1, b"-x"), 1),
+        # Colours as arguments: standard input is not read.
+        (["--to", "hex6", "red"], b"blue\n", b"#ff0000\n", b"", 0),
+        (["pick"], b"", b"", b"palorin-cli: pick: this platform has no pick from the screen\n", 2),
+    ],
+    "usage_errors": [
+        (["--bogus", "aqua"], b"", b"", usage_error(b"unknown option: --bogus"), 2),
+        (["-x"], b"", b"", usage_error(b"unknown option: -x"), 2),
+        (["aqua", "--to"], b"", b"", usage_error(b"--to needs a form"), 2),
+        (["--to", "rgb", "aqua"], b"", b"", usage_error(b"unknown form for --to: rgb"), 2),
+        (["--to", "hls", "--json", "aqua"], b"", b"",
+         usage_error(b"--to and --json do not go together"), 2),
+        (["contrast", "red"], b"", b"", usage_error(b"contrast takes two colours"), 2),
+        (["contrast", "red", "blue", "lime"], b"", b"", usage_error(b"contrast takes two colours"),
+         2),
+        (["contrast", "--json", "red", "blue"], b"", b"",
+         usage_error(b"contrast prints a ratio: no --to or --json"), 2),
+        (["pick", "aqua"], b"", b"", usage_error(b"pick takes no colour: aqua"), 2),
+        (["pick", "--to", "rgb"], b"", b"", usage_error(b"unknown form for --to: rgb"), 2),
+    ],
+    "contrast": [
+        # Each threshold from both sides; truncated, never rounded up (2.995 is 2.99).
+        (["contrast", "black", "white"], b"", b"21.00:1 AAA\n", b"", 0),
+        (["contrast", "white", "black"], b"", b"21.00:1 AAA\n", b"", 0),
+        (["contrast", "red", "#f00"], b"", b"1.00:1 fail\n", b"", 0),
+        (["contrast", "#595959", "white"], b"", b"7.00:1 AAA\n", b"", 0),
+        (["contrast", "(0,173,0)", "black"], b"", b"6.97:1 AA\n", b"", 0),
+        (["contrast", "#767676", "white"], b"", b"4.54:1 AA\n", b"", 0),
+        (["contrast", "(234,0,0)", "black"], b"", b"4.49:1 AA-large\n", b"", 0),
+        (["contrast", "#949494", "white"], b"", b"3.03:1 AA-large\n", b"", 0),
+        (["contrast", "#959595", "white"], b"", b"2.99:1 fail\n", b"", 0),
+        (["contrast", "0,0,0", "(100%,100%,100%)"], b"", b"21.00:1 AAA\n", b"", 0),
+        (["contrast", "nope", "white "], b"", b"",
+         bad("argument", 1, b"nope") + bad("argument", 2, b"white "), 1),
+    ],
+}
+
+
+
+def matches(actual, expected):
+    return actual.startswith(expected) if expected.endswith(USAGE) else actual == expected
+
+
+failures = 0
+for arguments, given, out, err, status in TABLES[table_name]:
+    run = subprocess.run([program] + arguments, input=given, capture_output=True)
+    if not matches(run.stdout, out) or not matches(run.stderr, err) or run.returncode != status:
+        failures += 1
+        print(f"FAIL {arguments} with input {given[:60]!r}:")
+        print(f"  status {run.returncode}, expected {status}")
+        print(f"  stdout {run.stdout[:300]!r}\n  expected {out[:300]!r}")
+        print(f"  stderr {run.stderr[:300]!r}\n  expected {err[:300]!r}")
+print(f"{table_name}: {len(TABLES[table_name]) - failures} of {len(TABLES[table_name])} runs pass")
+sys.exit(1 if failures else 0)
