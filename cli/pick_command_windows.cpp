@@ -1,9 +1,64 @@
-// The pick on Windows. Until it is wired to the screen pick it answers as a
-// platform without one.
+// The pick on Windows: the pick by menu of the converter, without a dialog. The
+// whole screen is frozen under the pointer's cross, with a magnified view beside
+// the pointer; a left click, Enter or Space prints the colour, Escape or a right
+// click prints nothing.
+#include <windows.h>
+
+#include "loupe_window.h"
 #include "messages.h"
 #include "pick_command.h"
+#include "screen_pick.h"
 
-int RunPickCommand(const OutputOptions&, OutputBuffer*, OutputBuffer* err) {
-    ReportError(err, "pick: this platform has no pick from the screen");
-    return 2;
+namespace {
+
+struct PickOutcome {
+    HWND loupe;
+    bool ended;
+    bool kept;
+    COLORREF color;
+};
+
+void OnMoved(void* context, POINT point, COLORREF) {
+    FollowWithLoupe(static_cast<PickOutcome*>(context)->loupe, point);
+}
+
+void OnKept(void* context, POINT, COLORREF color) {
+    PickOutcome* outcome = static_cast<PickOutcome*>(context);
+    outcome->ended = true;
+    outcome->kept = color != CLR_INVALID;
+    outcome->color = color;
+}
+
+void OnRestored(void* context) { static_cast<PickOutcome*>(context)->ended = true; }
+
+}  // namespace
+
+int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
+    PickOutcome outcome = {CreateLoupe(), false, false, 0};
+    if (!outcome.loupe) {
+        ReportError(err, "pick: cannot open a window");
+        return 2;
+    }
+    const PickReport report = {&outcome, OnMoved, OnKept, OnRestored};
+    if (!StartFrozenPick(outcome.loupe, report)) {
+        DestroyWindow(outcome.loupe);
+        ReportError(err, "pick: cannot take a picture of the screen");
+        return 2;
+    }
+    MSG message;
+    while (!outcome.ended && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    AbandonPick();  // a quit message ends the loop with the pick still on
+    DestroyWindow(outcome.loupe);
+    if (!outcome.kept) return 1;
+    const ColorRecord color = {GetBValue(outcome.color), GetGValue(outcome.color),
+                               GetRValue(outcome.color), 0};
+    // A pick prints #rrggbb unless a form or JSON was asked for.
+    OutputOptions pickOptions = options;
+    if (pickOptions.form == OutputForm::kAll && !pickOptions.json)
+        pickOptions.form = OutputForm::kHex6;
+    WriteColourLine(out, pickOptions, color, nullptr, 0);
+    return 0;
 }

@@ -41,6 +41,28 @@ MagnifierLayout LayOutMagnifier(const RECT& area, int across, POINT point, const
     return layout;
 }
 
+namespace {
+
+// Pixels between the pointer and the view beside it.
+constexpr int kLoupeGap = 24;
+
+// One axis: after the point where there is room, before it where there is not,
+// and inside the monitor whatever the room (a view larger than the monitor
+// starts at its edge).
+int PlaceBeside(int point, int side, int low, int high) {
+    int start = point + kLoupeGap;
+    if (start + side > high) start = point - kLoupeGap - side;
+    return Clamp(start, low, high - side > low ? high - side : low);
+}
+
+}  // namespace
+
+RECT PlaceLoupe(POINT point, int side, const RECT& monitor) {
+    const int left = PlaceBeside(point.x, side, monitor.left, monitor.right);
+    const int top = PlaceBeside(point.y, side, monitor.top, monitor.bottom);
+    return {left, top, left + side, top + side};
+}
+
 POINT MovePointOnScreen(POINT point, int dx, int dy, const RECT& screen) {
     return {Clamp(point.x + dx, screen.left, screen.right - 1),
             Clamp(point.y + dy, screen.top, screen.bottom - 1)};

@@ -22,5 +22,11 @@ struct MagnifierLayout {
 // The view of `across` pixels around `point` drawn into `area`, for a screen of `screen`.
 MagnifierLayout LayOutMagnifier(const RECT& area, int across, POINT point, const RECT& screen);
 
+// Where a magnified view of `side` pixels square goes beside the pointer at
+// `point`: below and right of it, a little apart, or on the other side of the
+// pointer where the monitor `monitor` ends, so that it never covers the point
+// and stays on that monitor.
+RECT PlaceLoupe(POINT point, int side, const RECT& monitor);
+
 // `point` moved by dx, dy and kept on `screen`.
 POINT MovePointOnScreen(POINT point, int dx, int dy, const RECT& screen);

@@ -1,7 +1,7 @@
 // The magnified view's geometry on a view of known size: whole square blocks,
 // centred; the part of the view off the screen left out, at every edge and for
 // a screen that reaches into negative coordinates; the zoom steps; the keys'
-// moves kept on the screen.
+// moves kept on the screen; the view beside the pointer kept on its monitor.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -124,6 +124,24 @@ TEST(MagnifierGeometry, KeyMovesStayOnTheScreen) {
         EXPECT_EQ(to.x, c.to.x) << c.from.x << "," << c.from.y;
         EXPECT_EQ(to.y, c.to.y) << c.from.x << "," << c.from.y;
     }
+}
+
+TEST(MagnifierGeometry, TheViewBesideThePointerMovesAsideAtTheMonitorsEdges) {
+    const RECT left = {-1920, -200, 0, 880};  // a monitor left of and above the primary one
+    const struct {
+        const char* what;
+        POINT point;
+        RECT monitor;
+        const char* place;
+    } cases[] = {
+        {"room below and right", {100, 100}, kScreen, "124,124 to 284,284"},
+        {"at the right edge", {1200, 100}, kScreen, "1016,124 to 1176,284"},
+        {"in the bottom right corner", {1279, 1023}, kScreen, "1095,839 to 1255,999"},
+        {"negative, at the monitor's right edge", {-10, -190}, left, "-194,-166 to -34,-6"},
+        {"negative, at its top left corner", {-1920, -200}, left, "-1896,-176 to -1736,-16"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Text(PlaceLoupe(c.point, 160, c.monitor)), c.place) << c.what;
 }
 
 }  // namespace
