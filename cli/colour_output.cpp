@@ -143,6 +143,30 @@ char* PutJsonMembers(const ColorRecord& color, char* out) {
     return out;
 }
 
+// The line from the colour on: the end of a JSON object whose input was written
+// already (or the whole object, without an input), or the forms asked for.
+void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord& color,
+                      bool afterInput) {
+    char* p = Reserve(out, kColourLineCapacity);
+    if (options.json) {
+        p = PutText(afterInput ? "\"," : "{", p);
+        p = PutJsonMembers(color, p);
+    } else if (options.form != OutputForm::kAll) {
+        p = PutForm(options.form, color, p);
+    } else {
+        for (const FormName& form : kForms) {
+            if (form.form != OutputForm::kHex6) *p++ = '\t';
+            p = PutForm(form.form, color, p);
+        }
+    }
+    Commit(out, PutLineEnd(p));
+}
+
+void FinishNotAColourLine(OutputBuffer* out, const OutputOptions& options) {
+    if (options.json) AppendText(out, "\",\"error\":\"not a colour\"}");
+    AppendLineEnd(out);
+}
+
 }  // namespace
 
 int LookupOutputForm(const char* name, OutputForm* form) {
@@ -158,38 +182,28 @@ int LookupOutputForm(const char* name, OutputForm* form) {
 void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord& color,
                      const char* input, size_t inputLength) {
     if (options.json && input) OpenJsonInput(out, input, inputLength);
-    char* p = Reserve(out, kColourLineCapacity);
-    if (options.json) {
-        p = PutText(input ? "\"," : "{", p);
-        p = PutJsonMembers(color, p);
-    } else if (options.form != OutputForm::kAll) {
-        p = PutForm(options.form, color, p);
-    } else {
-        for (const FormName& form : kForms) {
-            if (form.form != OutputForm::kHex6) *p++ = '\t';
-            p = PutForm(form.form, color, p);
-        }
-    }
-    Commit(out, PutLineEnd(p));
+    FinishColourLine(out, options, color, input != nullptr);
 }
 
 void WriteNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
                          size_t inputLength) {
-    StartNotAColourLine(out, options, input, inputLength);
-    EndNotAColourLine(out, options);
+    if (options.json) OpenJsonInput(out, input, inputLength);
+    FinishNotAColourLine(out, options);
 }
 
-void StartNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
-                         size_t inputLength) {
+void StartLongInputLine(OutputBuffer* out, const OutputOptions& options, const char* input,
+                        size_t inputLength) {
     if (options.json) OpenJsonInput(out, input, inputLength);
 }
 
-void ContinueNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
-                            size_t inputLength) {
+void ContinueLongInputLine(OutputBuffer* out, const OutputOptions& options, const char* input,
+                           size_t inputLength) {
     if (options.json) AppendJsonEscaped(out, input, inputLength);
 }
 
-void EndNotAColourLine(OutputBuffer* out, const OutputOptions& options) {
-    if (options.json) AppendText(out, "\",\"error\":\"not a colour\"}");
-    AppendLineEnd(out);
+void EndLongInputLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord* color) {
+    if (color)
+        FinishColourLine(out, options, *color, true);
+    else
+        FinishNotAColourLine(out, options);
 }

@@ -26,12 +26,14 @@ void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const Colo
 
 // The line of an input that is not a colour: empty, so that output lines stay
 // in step with the inputs, or in JSON {"input":"...","error":"not a colour"}.
-// An input too long to hold at once is given in parts: Start with the first,
-// Continue with each further one, End once.
 void WriteNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
                          size_t inputLength);
-void StartNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
-                         size_t inputLength);
-void ContinueNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
-                            size_t inputLength);
-void EndNotAColourLine(OutputBuffer* out, const OutputOptions& options);
+
+// The line of an input too long to hold at once, given in parts: Start with the
+// first, Continue with each further one, then End with the colour it turned out
+// to be, or with null for none.
+void StartLongInputLine(OutputBuffer* out, const OutputOptions& options, const char* input,
+                        size_t inputLength);
+void ContinueLongInputLine(OutputBuffer* out, const OutputOptions& options, const char* input,
+                           size_t inputLength);
+void EndLongInputLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord* color);

@@ -11,8 +11,7 @@
 
 namespace {
 
-// The longest line held at once. No colour text comes near it; a longer line is
-// reported and passed over in pieces.
+// The longest line held at once; a longer one is read in pieces.
 constexpr size_t kLineCapacity = 64 * 1024;
 
 struct Streams {
@@ -44,18 +43,34 @@ int ConvertInput(const char* text, size_t length, bool holdsNul, const char* sou
     return 1;
 }
 
-// A line longer than the buffer, whose first piece is `first`: never a colour.
-// The rest is read and, in JSON, written out piece by piece.
-void PassOverLongLine(LineReader* reader, const LinePiece& first, unsigned long long number,
-                      const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
-    ReportNotAColour(err, "line", number, first.text, first.length);
-    StartNotAColourLine(out, options, first.text, first.length);
+// A line longer than the buffer, whose first piece is `first`. It is read as
+// any line is: the only colour text that long is a decimal triple followed by
+// more text, and its ')' comes within the first piece (unless its numbers carry
+// more than 64 KB of leading zeros). A NUL anywhere makes it none. In JSON the
+// whole input is written out, piece by piece. 1 when it is not a colour.
+int ConvertLongLine(LineReader* reader, LinePiece first, unsigned long long number,
+                    const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
+    // The byte after the piece may be the CR of the next one: it is put back.
+    const char after = first.text[first.length];
+    first.text[first.length] = '\0';
+    ColorRecord color = {};
+    bool isColour = !first.holdsNul && ReadInputColour(first.text, &color);
+    first.text[first.length] = after;
+    // The buffer is read over: the message keeps what it shows of the line.
+    char shown[kShownInputBytes];
+    const size_t shownLength = first.length < kShownInputBytes ? first.length : kShownInputBytes;
+    std::memcpy(shown, first.text, shownLength);
+
+    StartLongInputLine(out, options, first.text, first.length);
     LinePiece piece;
     while (NextLinePiece(reader, &piece)) {
-        ContinueNotAColourLine(out, options, piece.text, piece.length);
+        isColour = isColour && !piece.holdsNul;
+        ContinueLongInputLine(out, options, piece.text, piece.length);
         if (piece.endsLine) break;
     }
-    EndNotAColourLine(out, options);
+    EndLongInputLine(out, options, isColour ? &color : nullptr);
+    if (!isColour) ReportNotAColour(err, "line", number, shown, shownLength);
+    return isColour ? 0 : 1;
 }
 
 }  // namespace
@@ -86,8 +101,7 @@ int ConvertStandardInput(const OutputOptions& options, OutputBuffer* out, Output
             status |= ConvertInput(piece.text, piece.length, piece.holdsNul, "line", number,
                                    options, out, err);
         } else {
-            PassOverLongLine(&reader, piece, number, options, out, err);
-            status = 1;
+            status |= ConvertLongLine(&reader, piece, number, options, out, err);
         }
     }
     if (reader.failed) {

@@ -8,9 +8,6 @@ namespace {
 
 constexpr char kProgramPrefix[] = "palorin-cli: ";
 
-// Enough of a bad input to recognise it, on one terminal line.
-constexpr size_t kShownInputBytes = 80;
-
 }  // namespace
 
 void ReportError(OutputBuffer* err, const char* text, const char* what) {

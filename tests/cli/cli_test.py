@@ -74,9 +74,12 @@ TABLES = {
     "long_line": [
         # A line that fits the reader is read whole: text after a triple's ')' is ignored.
         (["--to", "hex6"], b"(1,2,3)" + b"x" * 60000 + b"\nred\n", b"#010203\n#ff0000\n", b"", 0),
-        # A 1 MB line is no colour; the lines around it still are.
-        (["--to", "hex6"], b"red\n(1,2,3)" + b"x" * 1000000 + b"\r\nlime\n", b"#ff0000\n\n#00ff00\n",
-         bad("line", 2, b"(1,2,3)" + b"x" * 73), 1),
+        # So is one of 1 MB, read in pieces, as the same text given to Palorin at start;
+        # a NUL anywhere in it, or a text of no colour, makes none.
+        (["--to", "hex6"], b"red\n(1,2,3)" + b"x" * 1000000 + b"\r\nlime\n",
+         b"#ff0000\n#010203\n#00ff00\n", b"", 0),
+        (["--to", "hex6"], b"(1,2,3)" + b"x" * 900000 + b"\0\n" + b"y" * 1000000 + b"\n",
+         b"\n\n", bad("line", 1, b"(1,2,3)" + b"x" * 73) + bad("line", 2, b"y" * 80), 1),
         # In JSON it is given back whole, its CR LF dropped, each byte escaped.
         (["--json"], b"\x01" * 300000 + b"#0\r\n", b'{"input":"' + b"\\u0001" * 300000
          + b'#0","error":"not a colour"}\n', bad("line", 1, b"\\x01" * 80), 1),
