@@ -52,12 +52,8 @@ void DeliverPostedMessages() {
 }
 
 HWND OpenDialog(ColorRecord* color) {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                     WatchingProc, reinterpret_cast<LPARAM>(color));
-    if (dialog) {
-        ShowWindow(dialog, SW_SHOW);
-        SetForegroundWindow(dialog);
-    }
+    HWND dialog = OpenConverter(color, WatchingProc);
+    if (dialog) SetForegroundWindow(dialog);
     return dialog;
 }
 

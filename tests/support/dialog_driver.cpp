@@ -4,9 +4,10 @@
 #include "main_dialog.h"
 #include "resource.h"
 
-HWND OpenConverter(ColorRecord* color) {
+HWND OpenConverter(ColorRecord* color, DLGPROC procedure) {
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                     MainDlgProc, reinterpret_cast<LPARAM>(color));
+                                     procedure ? procedure : MainDlgProc,
+                                     reinterpret_cast<LPARAM>(color));
     if (dialog) {
         ShowWindow(dialog, SW_SHOW);
         UpdateWindow(dialog);

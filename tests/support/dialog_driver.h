@@ -6,8 +6,9 @@
 #include "color_record.h"
 
 // The converter, created modeless from its real template and shown; the caller
-// destroys it with DestroyWindow.
-HWND OpenConverter(ColorRecord* color);
+// destroys it with DestroyWindow. A test may put its own procedure in front of
+// the converter's.
+HWND OpenConverter(ColorRecord* color, DLGPROC procedure = nullptr);
 
 std::string ControlText(HWND control);
 std::string FieldText(HWND dialog, int id);
