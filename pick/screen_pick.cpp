@@ -79,6 +79,19 @@ void TearDown(PickSession& ended) {
     LeavePhysicalPixels(ended.ownerDpi);
 }
 
+// The covering window takes the keyboard. A console program (palorin-cli) is
+// not the foreground process, whose window the platform then keeps in front;
+// sharing that window's input state for a moment lets the cover take its place.
+void TakeForeground(HWND window) {
+    if (SetForegroundWindow(window) && GetForegroundWindow() == window) return;
+    HWND foreground = GetForegroundWindow();
+    const DWORD theirs = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
+    const DWORD ours = GetCurrentThreadId();
+    if (!theirs || theirs == ours || !AttachThreadInput(theirs, ours, TRUE)) return;
+    SetForegroundWindow(window);
+    AttachThreadInput(theirs, ours, FALSE);
+}
+
 // Takes the mouse and the keyboard and reads the first point, at the cursor.
 void Begin() {
     PickSession& pick = g_pickSession;
@@ -139,7 +152,7 @@ bool StartFrozenPick(HWND keepAbove, const PickReport& report) {
     UpdateWindow(pick.window);
     if (keepAbove)
         SetWindowPos(keepAbove, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetForegroundWindow(pick.window);
+    TakeForeground(pick.window);
     Begin();
     return true;
 }
