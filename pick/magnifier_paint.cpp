@@ -75,7 +75,7 @@ void LabelPoint(HDC dc, const RECT& view, POINT point) {
 
 }  // namespace
 
-void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point,
+void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point, COLORREF centre,
                     const FrozenScreen* picture) {
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNSHADOW));
     const RECT screen = picture ? picture->area : VirtualScreenRect();
@@ -87,6 +87,6 @@ void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point,
         else
             StretchLive(dc, layout);
     }
-    FrameCentre(dc, layout.centre, picture ? FrozenPixel(*picture, point) : ReadLivePixel(point));
+    FrameCentre(dc, layout.centre, centre);
     LabelPoint(dc, layout.view, point);
 }

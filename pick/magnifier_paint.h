@@ -7,6 +7,8 @@
 // Paints `across` screen pixels around `point` (physical screen pixels) into
 // `area` of `dc`, each a square block, what lies off the screen in the shadow
 // colour, the middle block outlined in black or white, whichever stands out
-// against it, and the point's coordinates in the bottom left corner. The pixels
-// come from `picture`, or from the live screen when it is null.
-void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point, const FrozenScreen* picture);
+// against `centre` (the pixel at the point, CLR_INVALID where none), and the
+// point's coordinates in the bottom left corner. The pixels come from
+// `picture`, or from the live screen when it is null.
+void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point, COLORREF centre,
+                    const FrozenScreen* picture);

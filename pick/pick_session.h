@@ -9,9 +9,10 @@ struct PickSession {
     HWND window;  // the pick's own window; null when no pick lasts
     bool frozen;  // a pick by menu, over the frozen screen
     PickReport report;
-    POINT point;  // the pick point, physical screen pixels
-    int across;   // screen pixels across the magnified view
-    int wheel;    // wheel turns short of a whole notch
+    POINT point;     // the pick point, physical screen pixels
+    COLORREF color;  // the pixel there as last reported; CLR_INVALID where none
+    int across;      // screen pixels across the magnified view
+    int wheel;       // wheel turns short of a whole notch
     FrozenScreen picture;
     HWND keepAbove;  // kept in view above the frozen screen; may be null
     bool keepAboveWasTopmost;

@@ -14,9 +14,10 @@ namespace {
 
 // The reports run in the owner's DPI awareness, whichever window passed them on.
 void ReportMoved() {
-    const PickSession& pick = g_pickSession;
+    PickSession& pick = g_pickSession;
+    pick.color = PickColorAt(pick.point);
     DPI_AWARENESS_CONTEXT inPick = SwitchDpiAwareness(pick.ownerDpi);
-    pick.report.moved(pick.report.context, pick.point, PickColorAt(pick.point));
+    pick.report.moved(pick.report.context, pick.point, pick.color);
     SwitchDpiAwareness(inPick);
 }
 
@@ -182,36 +183,38 @@ void PickZoom(bool closer) {
     ReportMoved();
 }
 
+// Ends the pick that lasts and returns it as it was; g_pickSession says no
+// pick lasts before anything is given back. `windowGone`: someone else is
+// destroying the pick's window.
+PickSession Finish(bool windowGone) {
+    PickSession ended = g_pickSession;
+    g_pickSession = {};
+    if (windowGone) ended.window = nullptr;
+    TearDown(ended);
+    return ended;
+}
+
 void PickEnd(bool keep) {
     if (!g_pickSession.window) return;
-    PickSession ended = g_pickSession;
-    const COLORREF color =
-        keep ? PickColorAt(ended.point) : CLR_INVALID;  // before the picture goes
-    g_pickSession = {};
-    TearDown(ended);
-    ReportEnd(ended, keep, color);
+    // Read again at the end: a release keeps the pixel under the release itself,
+    // before the picture goes.
+    const COLORREF color = keep ? PickColorAt(g_pickSession.point) : CLR_INVALID;
+    ReportEnd(Finish(false), keep, color);
 }
 
 void PickWindowGone() {
-    if (!g_pickSession.window) return;
-    PickSession ended = g_pickSession;
-    g_pickSession = {};
-    ended.window = nullptr;
-    TearDown(ended);
-    ReportEnd(ended, false, CLR_INVALID);
+    if (g_pickSession.window) ReportEnd(Finish(true), false, CLR_INVALID);
 }
 
 void CancelPick() { PickEnd(false); }
 
 void AbandonPick() {
-    if (!g_pickSession.window) return;
-    PickSession ended = g_pickSession;
-    g_pickSession = {};
-    TearDown(ended);
+    if (g_pickSession.window) Finish(false);
 }
 
 void PaintPickView(HDC dc, const RECT& area) {
     const PickSession& pick = g_pickSession;
     if (!pick.window) return;
-    PaintMagnifier(dc, area, pick.across, pick.point, pick.frozen ? &pick.picture : nullptr);
+    PaintMagnifier(dc, area, pick.across, pick.point, pick.color,
+                   pick.frozen ? &pick.picture : nullptr);
 }
