@@ -2,7 +2,6 @@
 // or the colour's digits, and a suffix for a name given before.
 #include "palette_css.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -16,6 +15,28 @@ struct CssName {
     size_t length;
     size_t repeat;  // 0 for the first entry with this name, then 1, 2, ...
 };
+
+// What the names are sorted by: the name, then the entry.
+struct SortedName {
+    const char* text;
+    size_t length;
+    size_t entry;
+};
+
+int CompareNames(const SortedName& a, const SortedName& b) {
+    const int order = std::memcmp(a.text, b.text, a.length < b.length ? a.length : b.length);
+    if (order != 0) return order;
+    return a.length != b.length ? (a.length < b.length ? -1 : 1) : 0;
+}
+
+// For qsort, which the C runtime has already: smaller than a sort of our own.
+int CompareNamesThenEntries(const void* a, const void* b) {
+    const SortedName& x = *static_cast<const SortedName*>(a);
+    const SortedName& y = *static_cast<const SortedName*>(b);
+    const int order = CompareNames(x, y);
+    if (order != 0) return order;
+    return x.entry < y.entry ? -1 : 1;
+}
 
 bool IsAsciiLetterOrDigit(unsigned char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -51,35 +72,23 @@ void AppendBaseName(const Palette& palette, size_t entry, ByteBuffer* names) {
 bool FormatCss(const Palette& palette, ByteBuffer* out) {
     const size_t count = PaletteSize(palette);
     CssName* names = static_cast<CssName*>(std::malloc(count * sizeof(CssName) + 1));
-    size_t* sorted = static_cast<size_t*>(std::malloc(count * sizeof(size_t) + 1));
+    SortedName* sorted = static_cast<SortedName*>(std::malloc(count * sizeof(SortedName) + 1));
     ByteBuffer text = {};
-    bool written = names && sorted;
-    for (size_t entry = 0; written && entry < count; ++entry) {
+    for (size_t entry = 0; names && entry < count; ++entry) {
         names[entry].begin = text.size;
         AppendBaseName(palette, entry, &text);
         names[entry].length = text.size - names[entry].begin;
         names[entry].repeat = 0;
-        sorted[entry] = entry;
     }
-    written = written && !text.failed;
+    const bool written = names && sorted && !text.failed;
     if (written) {
         // Equal names side by side, in palette order among themselves.
-        auto before = [&](size_t a, size_t b) {
-            const CssName& x = names[a];
-            const CssName& y = names[b];
-            const int order = std::memcmp(text.data + x.begin, text.data + y.begin,
-                                          std::min(x.length, y.length));
-            if (order != 0) return order < 0;
-            return x.length != y.length ? x.length < y.length : a < b;
-        };
-        std::sort(sorted, sorted + count, before);
-        for (size_t i = 1; i < count; ++i) {
-            const CssName& previous = names[sorted[i - 1]];
-            const CssName& name = names[sorted[i]];
-            if (name.length == previous.length &&
-                std::memcmp(text.data + name.begin, text.data + previous.begin, name.length) == 0)
-                names[sorted[i]].repeat = previous.repeat + 1;
-        }
+        for (size_t entry = 0; entry < count; ++entry)
+            sorted[entry] = SortedName{text.data + names[entry].begin, names[entry].length, entry};
+        std::qsort(sorted, count, sizeof *sorted, CompareNamesThenEntries);
+        for (size_t i = 1; i < count; ++i)
+            if (CompareNames(sorted[i - 1], sorted[i]) == 0)
+                names[sorted[i].entry].repeat = names[sorted[i - 1].entry].repeat + 1;
         AppendText(out, ":root {\n");
         for (size_t entry = 0; entry < count; ++entry) {
             AppendText(out, "  --");
