@@ -10,21 +10,21 @@
 
 #include "notation_format.h"
 #include "palette_file.h"
+#include "palette_file_read.h"
 
 namespace {
-
-const char kTooLarge[] = "The file is larger than 16 MB.";
-const char kNoMemory[] = "There is not enough memory.";
-
-void SetOwnProblem(FileProblem* problem, const char* text) {
-    problem->code = 0;
-    std::strcpy(problem->text, text);
-}
 
 void SetProblem(FileProblem* problem, int code) {
     problem->code = static_cast<unsigned long>(code);
     std::strncpy(problem->text, std::strerror(code), sizeof problem->text - 1);
     problem->text[sizeof problem->text - 1] = '\0';
+}
+
+long ReadChunk(void* file, char* into, size_t size) {
+    for (;;) {
+        const ssize_t got = read(*static_cast<int*>(file), into, size);
+        if (got >= 0 || errno != EINTR) return static_cast<long>(got);
+    }
 }
 
 bool WriteAll(int descriptor, const char* data, size_t size) {
@@ -59,50 +59,25 @@ void SyncFolder(const char* path) {
 }  // namespace
 
 int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
-    const int descriptor = open(path, O_RDONLY | O_CLOEXEC);
+    int descriptor = open(path, O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         SetProblem(problem, errno);
         return 0;
     }
-    bytes->size = 0;
-    bytes->failed = false;
     struct stat status;
-    int read = 0;
+    ReadEnd end = ReadEnd::kFailed;
     if (fstat(descriptor, &status) != 0) {
         SetProblem(problem, errno);
     } else if (S_ISDIR(status.st_mode)) {
         SetProblem(problem, EISDIR);
     } else if (status.st_size > static_cast<off_t>(kMaxPaletteFileSize)) {
-        SetOwnProblem(problem, kTooLarge);
+        SetTooLarge(problem);
     } else {
-        // The size may change while reading: read on to the end, within the limit.
-        size_t room = static_cast<size_t>(status.st_size) + 1;
-        for (;;) {
-            if (!ReserveBytes(bytes, room)) {
-                SetOwnProblem(problem, kNoMemory);
-                break;
-            }
-            const ssize_t got = ::read(descriptor, bytes->data + bytes->size,
-                                       bytes->capacity - bytes->size);
-            if (got < 0) {
-                if (errno == EINTR) continue;
-                SetProblem(problem, errno);
-                break;
-            }
-            bytes->size += static_cast<size_t>(got);
-            if (bytes->size > kMaxPaletteFileSize) {
-                SetOwnProblem(problem, kTooLarge);
-                break;
-            }
-            if (got == 0) {
-                read = 1;
-                break;
-            }
-            room = 64 * 1024;
-        }
+        end = ReadToEnd(ReadChunk, &descriptor, static_cast<size_t>(status.st_size), bytes, problem);
+        if (end == ReadEnd::kFailed) SetProblem(problem, errno);
     }
     close(descriptor);
-    return read;
+    return end == ReadEnd::kWhole;
 }
 
 int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {

@@ -7,16 +7,9 @@
 
 #include "notation_format.h"
 #include "palette_file.h"
+#include "palette_file_read.h"
 
 namespace {
-
-const char kTooLarge[] = "The file is larger than 16 MB.";
-const char kNoMemory[] = "There is not enough memory.";
-
-void SetOwnProblem(FileProblem* problem, const char* text) {
-    problem->code = 0;
-    std::strcpy(problem->text, text);
-}
 
 // The system's message for the error, without its line break.
 void SetProblem(FileProblem* problem, DWORD code) {
@@ -73,6 +66,12 @@ bool SetDeleteOnClose(HANDLE file, BOOLEAN deleteFile) {
     return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
 }
 
+long ReadChunk(void* file, char* into, size_t size) {
+    DWORD got = 0;
+    const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+    return ReadFile(file, into, chunk, &got, nullptr) ? static_cast<long>(got) : -1;
+}
+
 bool WriteAll(HANDLE file, const char* data, size_t size) {
     while (size > 0) {
         const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
@@ -97,42 +96,18 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
         SetProblem(problem, GetLastError());
         return 0;
     }
-    bytes->size = 0;
-    bytes->failed = false;
-    LARGE_INTEGER expected;
-    int read = 0;
-    if (!GetFileSizeEx(file, &expected)) {
+    LARGE_INTEGER size;
+    ReadEnd end = ReadEnd::kFailed;
+    if (!GetFileSizeEx(file, &size)) {
         SetProblem(problem, GetLastError());
-    } else if (expected.QuadPart > static_cast<LONGLONG>(kMaxPaletteFileSize)) {
-        SetOwnProblem(problem, kTooLarge);
+    } else if (size.QuadPart > static_cast<LONGLONG>(kMaxPaletteFileSize)) {
+        SetTooLarge(problem);
     } else {
-        // The size may change while reading: read on to the end, within the limit.
-        size_t room = static_cast<size_t>(expected.QuadPart) + 1;
-        for (;;) {
-            if (!ReserveBytes(bytes, room)) {
-                SetOwnProblem(problem, kNoMemory);
-                break;
-            }
-            DWORD got = 0;
-            const DWORD chunk = static_cast<DWORD>(bytes->capacity - bytes->size);
-            if (!ReadFile(file, bytes->data + bytes->size, chunk, &got, nullptr)) {
-                SetProblem(problem, GetLastError());
-                break;
-            }
-            bytes->size += got;
-            if (bytes->size > kMaxPaletteFileSize) {
-                SetOwnProblem(problem, kTooLarge);
-                break;
-            }
-            if (got == 0) {
-                read = 1;
-                break;
-            }
-            room = 64 * 1024;
-        }
+        end = ReadToEnd(ReadChunk, file, static_cast<size_t>(size.QuadPart), bytes, problem);
+        if (end == ReadEnd::kFailed) SetProblem(problem, GetLastError());
     }
     CloseHandle(file);
-    return read;
+    return end == ReadEnd::kWhole;
 }
 
 int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {

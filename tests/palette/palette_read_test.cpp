@@ -18,6 +18,18 @@ struct ReadCase {
     Strings entries;
 };
 
+// Each file reads as its entries; `ownHeader`: as a GIMP palette.
+template <size_t N>
+void ExpectReads(const ReadCase (&cases)[N], bool ownHeader) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestPalette palette;
+        ReadOrFail(c.bytes, &palette);
+        EXPECT_EQ(Entries(palette.palette), c.entries);
+        EXPECT_EQ(palette.palette.ownHeader, ownHeader);
+    }
+}
+
 TEST(ReadPalette, ReadsGimpPalettesAsOtherProgramsWriteThem) {
     const ReadCase cases[] = {
         {"GIMP's own layout",
@@ -38,13 +50,7 @@ TEST(ReadPalette, ReadsGimpPalettesAsOtherProgramsWriteThem) {
          "GIMP Palette\n000 0255 00 Lime\n0 255 0 Lime again\n0 255 0 Lime\n",
          {"#00ff00 Lime", "#00ff00 Lime again", "#00ff00 Lime"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        TestPalette palette;
-        ReadOrFail(c.bytes, &palette);
-        EXPECT_EQ(Entries(palette.palette), c.entries);
-        EXPECT_TRUE(palette.palette.ownHeader);
-    }
+    ExpectReads(cases, true);
 }
 
 TEST(ReadPalette, ReadsPlainTextInEveryNotation) {
@@ -57,13 +63,7 @@ TEST(ReadPalette, ReadsPlainTextInEveryNotation) {
          "\xEF\xBB\xBF  #123456 \r\n\r\n\t \r\ncyan\t\r\n", {"#123456", "#00ffff aqua"}},
         {"an empty file", "", {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        TestPalette palette;
-        ReadOrFail(c.bytes, &palette);
-        EXPECT_EQ(Entries(palette.palette), c.entries);
-        EXPECT_FALSE(palette.palette.ownHeader);
-    }
+    ExpectReads(cases, false);
 }
 
 TEST(ReadPalette, RefusesADamagedFileAtItsLineAndKeepsThePalette) {
