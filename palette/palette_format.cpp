@@ -36,10 +36,18 @@ void AppendHex6(ByteBuffer* out, const ColorRecord& colour) {
     AppendBytes(out, hex, static_cast<size_t>(FormatHex6(colour, hex)));
 }
 
+// GIMP reads a palette's name as UTF-8, but a file name here is in the
+// system's code page: only plain ASCII is the same in both.
+bool IsPlainAscii(const char* text) {
+    for (; *text; ++text)
+        if (static_cast<unsigned char>(*text) >= 0x80) return false;
+    return true;
+}
+
 void FormatGimp(const Palette& palette, const char* title, ByteBuffer* out) {
     if (!palette.ownHeader) {
         AppendText(out, "GIMP Palette\n");
-        if (*title) {
+        if (*title && IsPlainAscii(title)) {
             AppendText(out, "Name: ");
             // A file name holds no line break, but a title must never make one.
             for (const char* p = title; *p; ++p)

@@ -29,7 +29,8 @@ void PaletteTitleOfFileName(const char* fileName, char* out, size_t capacity);
 //
 // GIMP: a palette read from a GIMP palette writes its lines back as they are. A
 // new one (or one read from plain text) starts "GIMP Palette", then
-// "Name: TITLE" unless `title` is empty (GIMP then names it after its file).
+// "Name: TITLE" unless `title` is empty or holds anything but ASCII (GIMP then
+// names the palette after its file).
 //
 // CSS: each colour a custom property on :root, named after the colour's name
 // in lower case, ASCII letters and digits kept and each run of anything else

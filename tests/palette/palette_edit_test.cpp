@@ -93,7 +93,10 @@ TEST(FormatPalette, WritesANewPaletteAsACleanGimpPalette) {
     EXPECT_EQ(AddPaletteColour(&palette.palette, kAqua), PaletteChange::kAdded);
     EXPECT_EQ(Formatted(palette.palette, PaletteFormat::kGimp, "brand"),
               "GIMP Palette\nName: brand\n  0 255 255\taqua\n 51  51  51\n");
-    // Without a title GIMP names the palette after its file.
+    // Without a title GIMP names the palette after its file; it would read a
+    // title in the system's code page as broken UTF-8.
+    EXPECT_EQ(Formatted(palette.palette, PaletteFormat::kGimp, "Gr\xFCn"),
+              "GIMP Palette\n  0 255 255\taqua\n 51  51  51\n");
     TestPalette text;
     ReadOrFail("tomato\r\n#000\r\n", &text);
     EXPECT_EQ(Formatted(text.palette, PaletteFormat::kGimp),
