@@ -2,15 +2,26 @@
 // that writing it back after an edit changes only the lines the edit touched.
 // Pure C++, no window system: the converter shows it and tells it what changed.
 //
-// How the converter uses it:
-//   Palette palette = {};                       a new, empty palette
-//   ReadPalette(bytes, size, &palette, &error)  (palette_read.h) opens a file's bytes
-//   PaletteSize, PaletteColour, FormatPaletteEntry   fill the list, one item an entry
-//   AddPaletteColour, RemovePaletteEntries      edit; each says whether anything changed
-//   FormatPalette (palette_format.h), then WriteFileAtomically (palette_file.h)
-//                                               write the palette's file after a change
-//   FreePalette                                 when the palette is replaced or at the end
-// Entries are numbered 0 .. PaletteSize() - 1 in the palette's order, the front first.
+// How the converter uses it (the calls are in this header, palette_read.h,
+// palette_format.h and palette_file.h):
+//   - Start: `Palette palette = {};` is a new, empty palette with no file.
+//   - Open: ReadWholeFile, then ReadPalette. Either refusal leaves the palette
+//     as it was; the message is FileProblem::text, or "line 12: not a colour"
+//     from FormatPaletteError. A palette read with `ownHeader` set came from a
+//     GIMP palette: that file becomes the palette's file.
+//   - Show: PaletteSize items; FormatPaletteEntry gives item i's text and
+//     PaletteColour its swatch. Nothing here changes without an edit call.
+//   - Edit: AddPaletteColour (Add, Ctrl+D, a kept pick) and
+//     RemovePaletteEntries (Delete, Remove). When one reports a change and the
+//     palette has a file: FormatPalette(kGimp, title of the file's name), then
+//     WriteFileAtomically. A failed write keeps the palette and leaves the old
+//     file whole; the next change writes everything again. Without a change,
+//     nothing is written, so opening and closing leaves the file untouched.
+//   - Save: PaletteFormatOfFileName picks the format, FormatPalette and
+//     WriteFileAtomically write it; a .gpl saved becomes the palette's file.
+//   - End, or before replacing the palette: FreePalette.
+// Entries are numbered 0 .. PaletteSize() - 1 in the palette's order, the
+// front first; each edit may renumber them and move their bytes.
 #pragma once
 
 #include <cstddef>

@@ -29,7 +29,7 @@ struct Line {
 };
 
 Line LineAt(const char* bytes, size_t size, size_t begin) {
-    const void* lf = std::memchr(bytes + begin, '\n', size - begin);
+    const void* lf = begin < size ? std::memchr(bytes + begin, '\n', size - begin) : nullptr;
     Line line;
     line.begin = begin;
     line.next = lf ? static_cast<size_t>(static_cast<const char*>(lf) - bytes) + 1 : size;
