@@ -21,6 +21,7 @@ struct PickSession {
     HCURSOR previousCursor;
     bool grabKept;  // a held pick under Wine whose pointer the keys moved (screen_pick.cpp)
     DPI_AWARENESS_CONTEXT ownerDpi;  // the owner's DPI awareness, for the reports
+    bool keysPressed[256];  // by virtual key: it went down while the pick lasted
 };
 
 extern PickSession g_pickSession;

@@ -260,4 +260,27 @@ TEST_F(PickTest, EveryWayOfLeavingPutsTheColourBackAndLeavesNothing) {
     DestroyWindow(other);
 }
 
+// A key held down from before the pick, as the Enter that started the
+// command-line program may be, does nothing while it repeats; a key pressed
+// during the pick acts, and so do its repeats.
+TEST_F(PickTest, OnlyKeysPressedDuringThePickAct) {
+    StartFrozen(At(50, 50));
+    // The keyboard's repeats, which Wine's SendInput does not make: the key was
+    // down before this message.
+    const auto repeat = [](WORD key) {
+        PostMessageA(PickWindow(), WM_KEYDOWN, key, 1 | (KF_REPEAT << 16));
+        DeliverInput();
+    };
+    repeat(VK_RETURN);
+    EXPECT_NE(PickWindow(), nullptr) << "the held Enter kept a colour";
+    repeat(VK_RIGHT);
+    EXPECT_EQ(Last(), Event("moved", At(50, 50), Gradient(50, 50))) << "nor do held arrows move";
+    RealKeyDown(VK_RIGHT);
+    repeat(VK_RIGHT);
+    RealKeyUp(VK_RIGHT);
+    EXPECT_EQ(Last(), Event("moved", At(52, 50), Gradient(52, 50)));
+    RealKey(VK_RETURN);
+    EXPECT_EQ(Last(), Event("kept", At(52, 50), Gradient(52, 50)));
+}
+
 }  // namespace
