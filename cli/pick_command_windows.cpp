@@ -40,7 +40,9 @@ int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer
         return 2;
     }
     const PickReport report = {&outcome, OnMoved, OnKept, OnRestored};
-    if (!StartFrozenPick(outcome.loupe, report)) {
+    // A pick that ended while it started (another window took the keyboard) is
+    // a cancel, as it would be a moment later.
+    if (!StartFrozenPick(outcome.loupe, report) && !outcome.ended) {
         DestroyWindow(outcome.loupe);
         ReportError(err, "pick: cannot take a picture of the screen");
         return 2;

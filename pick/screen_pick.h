@@ -23,12 +23,16 @@ struct PickReport {
 };
 
 // Starts a held pick for the button held down on `owner`, at the cursor.
-// False if a pick lasts already or the platform refuses.
+// False if a pick lasts already or the platform refuses; nothing has changed then.
+// False too when the pick ended while it started (another window took the
+// keyboard or the mouse back, the owner cancelled at the first report): it has
+// reported restored then, and given everything back.
 bool StartHeldPick(HWND owner, const PickReport& report);
 
 // Starts a pick by menu at the cursor. `keepAbove` (may be null) stays in view
 // above the frozen screen. False if a pick lasts already or the screen can't be
-// taken; nothing has changed then.
+// taken; nothing has changed then. False too, as for a held pick, when the pick
+// ended while it started.
 bool StartFrozenPick(HWND keepAbove, const PickReport& report);
 
 // The window that holds the mouse and the keyboard while a pick lasts; null when

@@ -1,6 +1,7 @@
 // The pick from the screen on its own, with an owner that records what it is
 // told, driven with real input: the frozen screen and its covering window, the
-// keys over a 1-pixel pattern, the zoom, and every way a pick ends.
+// keys over a 1-pixel pattern, the zoom, every way a pick ends, and starts that
+// fail or end at once.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,6 +30,7 @@ struct Heard {
     std::vector<std::string> events;  // "moved x,y r,g,b", "kept ...", "restored"
     POINT point;
     COLORREF color;
+    bool cancelAtMove;  // the owner cancels the pick when it hears of a move
 };
 Heard g_heard;
 
@@ -39,10 +41,26 @@ void Moved(void*, POINT p, COLORREF c) {
     g_heard.events.push_back(Event("moved", p, c));
     g_heard.point = p;
     g_heard.color = c;
+    if (g_heard.cancelAtMove) CancelPick();
 }
-void Kept(void*, POINT p, COLORREF c) { g_heard.events.push_back(Event("kept", p, c)); }
-void Restored(void*) { g_heard.events.push_back("restored"); }
+void Kept(void*, POINT p, COLORREF c) {
+    g_heard.events.push_back(Event("kept", p, c));
+}
+void Restored(void*) {
+    g_heard.events.push_back("restored");
+}
 const PickReport kReport = {nullptr, Moved, Kept, Restored};
+
+// An owner that, asked to stay above the cover, closes the pick before it has
+// the keyboard, as the user's Alt+F4 or another program's WM_CLOSE might.
+WNDPROC g_ownerProc;
+bool g_closeWhenAbove;
+LRESULT CALLBACK ClosingOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING && g_closeWhenAbove && PickWindow() &&
+        reinterpret_cast<const WINDOWPOS*>(lParam)->hwndInsertAfter == HWND_TOPMOST)
+        SendMessageA(PickWindow(), WM_CLOSE, 0, 0);
+    return CallWindowProcA(g_ownerProc, window, message, wParam, lParam);
+}
 
 class PickTest : public testing::Test {
 protected:
@@ -72,13 +90,26 @@ protected:
     void StartHeld(POINT start) {
         ASSERT_TRUE(RealMouseTo({60, 60}));
         RealButtons(MOUSEEVENTF_LEFTDOWN);
+        SetCursor(Hand());
         ASSERT_TRUE(StartHeldPick(owner, kReport));
         ASSERT_TRUE(RealMouseTo(start));
     }
     void StartFrozen(POINT start) {
         ASSERT_TRUE(RealMouseTo(start));
+        SetCursor(Hand());
         ASSERT_TRUE(StartFrozenPick(owner, kReport));
         DeliverInput();
+    }
+
+    // The cursor from before the pick, set by the test so that it is neither the
+    // arrow of the windows around nor the pick's cross.
+    static HCURSOR Hand() { return LoadCursorA(nullptr, IDC_HAND); }
+    // What a pick that no longer lasts gives back: the cursor and its window.
+    void ExpectGivenBack() const {
+        EXPECT_EQ(GetCursor(), Hand()) << "the cursor from before the pick";
+        EXPECT_EQ(PickWindow(), nullptr);
+        EXPECT_EQ(FindWindowA("PalorinPick", nullptr), nullptr);
+        EXPECT_EQ(GetCapture(), nullptr);
     }
 
     // The blocks across the painted view: the width of the middle block.
@@ -119,6 +150,7 @@ TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
     EXPECT_EQ(GetCapture(), cover);
     EXPECT_EQ(GetForegroundWindow(), cover);
     EXPECT_EQ(Last(), Event("moved", At(10, 20), Gradient(10, 20))) << "the first point at once";
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_CROSS));
     // The owner stays in view above the cover while the pick lasts.
     EXPECT_TRUE(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
     bool coverBelow = false;
@@ -134,9 +166,7 @@ TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
     RealButtons(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Last(), Event("kept", At(120, 70), Gradient(120, 70)));
     EXPECT_EQ(PatternPresses(pattern), 0) << "the click reached the window under it";
-    EXPECT_EQ(PickWindow(), nullptr);
-    EXPECT_FALSE(IsWindow(cover));
-    EXPECT_EQ(GetCapture(), nullptr);
+    ExpectGivenBack();
     EXPECT_FALSE(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(GetForegroundWindow(), owner);
 }
@@ -250,10 +280,10 @@ TEST_F(PickTest, EveryWayOfLeavingPutsTheColourBackAndLeavesNothing) {
         DeliverInput();
         EXPECT_EQ(Last(), "restored");
         EXPECT_EQ(g_heard.events.size(), before + 1) << "one end, nothing more";
-        EXPECT_EQ(PickWindow(), nullptr);
         EXPECT_FALSE(IsWindow(window));
         EXPECT_NE(GetCapture(), window);
         ReleaseCapture();
+        ExpectGivenBack();
         RealButtons(MOUSEEVENTF_LEFTUP);
         EXPECT_EQ(g_heard.events.size(), before + 1) << "nothing after the end";
     }
@@ -281,6 +311,45 @@ TEST_F(PickTest, OnlyKeysPressedDuringThePickAct) {
     EXPECT_EQ(Last(), Event("moved", At(52, 50), Gradient(52, 50)));
     RealKey(VK_RETURN);
     EXPECT_EQ(Last(), Event("kept", At(52, 50), Gradient(52, 50)));
+}
+
+// A start that fails, or a pick that ends while it starts, leaves nothing taken
+// and says so: the start is false, and an owner told of a move is told the end.
+TEST_F(PickTest, AStartThatFailsOrEndsAtOnceLeavesNothing) {
+    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+    DestroyWindow(gone);
+    g_ownerProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClosingOwnerProc)));
+    const struct {
+        const char* what;
+        bool held;
+        HWND owner;
+        bool closeWhenAbove, cancelAtMove;
+        size_t events;  // a move and the end, or nothing
+    } cases[] = {
+        {"held, for an owner already gone", true, gone, false, false, 0},
+        {"frozen, closed as it shows", false, owner, true, false, 1},
+        {"frozen, cancelled at its first report", false, owner, false, true, 2},
+        {"held, cancelled at its first report", true, owner, false, true, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_heard = {};
+        g_heard.cancelAtMove = c.cancelAtMove;
+        g_closeWhenAbove = c.closeWhenAbove;
+        SetForegroundWindow(owner);
+        ASSERT_TRUE(RealMouseTo(At(30, 30)));
+        SetCursor(Hand());
+        EXPECT_FALSE(c.held ? StartHeldPick(c.owner, kReport) : StartFrozenPick(c.owner, kReport));
+        DeliverInput();
+        EXPECT_EQ(g_heard.events.size(), c.events);
+        EXPECT_EQ(Last(), c.events ? "restored" : "");
+        ExpectGivenBack();
+        EXPECT_FALSE(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_EQ(GetForegroundWindow(), owner);
+    }
+    g_closeWhenAbove = false;
 }
 
 }  // namespace
