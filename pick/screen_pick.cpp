@@ -1,7 +1,9 @@
 // The start and the end of a pick from the screen (see screen_pick.h). Whatever
 // ends a pick, one teardown gives back the capture, the keyboard, the window,
-// the picture, the cursor and the thread's DPI awareness; an end asked for
-// while the pick starts waits for the start to be through.
+// the picture and the cursor; an end asked for while the pick starts waits for
+// the start to be through. The thread's DPI awareness is the owner's
+// throughout: the frozen pick's window is per-monitor aware, and so is each
+// call that needs physical pixels, for its own length.
 #include "screen_pick.h"
 
 #include "magnifier_geometry.h"
@@ -17,16 +19,18 @@ namespace {
 void ReportMoved() {
     PickSession& pick = g_pickSession;
     pick.color = PickColorAt(pick.point);
-    DPI_AWARENESS_CONTEXT inPick = SwitchDpiAwareness(pick.ownerDpi);
+    DPI_AWARENESS_CONTEXT passedOn = SwitchDpiAwareness(pick.ownerDpi);
     pick.report.moved(pick.report.context, pick.point, pick.color);
-    SwitchDpiAwareness(inPick);
+    SwitchDpiAwareness(passedOn);
 }
 
 void ReportEnd(const PickSession& ended, bool keep, COLORREF color) {
+    DPI_AWARENESS_CONTEXT passedOn = SwitchDpiAwareness(ended.ownerDpi);
     if (keep)
         ended.report.kept(ended.report.context, ended.point, color);
     else
         ended.report.restored(ended.report.context);
+    SwitchDpiAwareness(passedOn);
 }
 
 // The keyboard goes back where it was only while the pick still has it: a user
@@ -78,7 +82,6 @@ void TearDown(PickSession& ended) {
     if (ended.window) DestroyWindow(ended.window);
     ThawScreen(&ended.picture);
     if (ended.cursorTaken) SetCursor(ended.previousCursor);
-    LeavePhysicalPixels(ended.ownerDpi);
 }
 
 // The covering window takes the keyboard. A console program (palorin-cli) is
@@ -144,7 +147,7 @@ PickSession NewSession(const PickReport& report) {
     PickSession pick = {};
     pick.report = report;
     pick.across = kStartZoom;
-    pick.ownerDpi = EnterPhysicalPixels();
+    pick.ownerDpi = ThreadDpiAwareness();
     return pick;
 }
 
@@ -173,8 +176,12 @@ bool StartFrozenPick(HWND keepAbove, const PickReport& report) {
     PickSession pick = NewSession(report);
     pick.frozen = true;
     const RECT screen = VirtualScreenRect();
-    if (!FreezeScreen(screen, &pick.picture) ||
-        !(pick.window = CreatePickWindow(nullptr, screen))) {
+    // Per-monitor aware, the cover's place, size and mouse messages are physical pixels.
+    DPI_AWARENESS_CONTEXT previous = EnterPhysicalPixels();
+    const bool made = FreezeScreen(screen, &pick.picture) &&
+                      (pick.window = CreatePickWindow(nullptr, screen)) != nullptr;
+    LeavePhysicalPixels(previous);
+    if (!made) {
         TearDown(pick);
         return false;
     }

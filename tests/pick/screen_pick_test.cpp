@@ -31,22 +31,34 @@ struct Heard {
     POINT point;
     COLORREF color;
     bool cancelAtMove;  // the owner cancels the pick when it hears of a move
+    int reportsInOtherDpi;
 };
 Heard g_heard;
+
+// The owner is unaware of DPI (see PickTest::SetUp), and hears of the pick so,
+// whichever window passes the report on.
+void NoteDpi() {
+    if (!AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                      DPI_AWARENESS_CONTEXT_UNAWARE))
+        ++g_heard.reportsInOtherDpi;
+}
 
 std::string Event(const char* what, POINT p, COLORREF c) {
     return std::string(what) + " " + std::to_string(p.x) + "," + std::to_string(p.y) + " " + Rgb(c);
 }
 void Moved(void*, POINT p, COLORREF c) {
+    NoteDpi();
     g_heard.events.push_back(Event("moved", p, c));
     g_heard.point = p;
     g_heard.color = c;
     if (g_heard.cancelAtMove) CancelPick();
 }
 void Kept(void*, POINT p, COLORREF c) {
+    NoteDpi();
     g_heard.events.push_back(Event("kept", p, c));
 }
 void Restored(void*) {
+    NoteDpi();
     g_heard.events.push_back("restored");
 }
 const PickReport kReport = {nullptr, Moved, Kept, Restored};
@@ -66,6 +78,9 @@ class PickTest : public testing::Test {
 protected:
     void SetUp() override {
         g_heard = {};
+        // An owner unaware of DPI, so that the pick's own awareness differs from it.
+        dpiBefore = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+        ASSERT_NE(dpiBefore, nullptr);
         pattern = ShowPattern(
             {kPatternAt.x, kPatternAt.y, kPatternAt.x + kPatternSide, kPatternAt.y + kPatternSide},
             Gradient);
@@ -79,6 +94,7 @@ protected:
     }
     void TearDown() override {
         AbandonPick();
+        SetThreadDpiAwarenessContext(dpiBefore);
         RealButtons(MOUSEEVENTF_LEFTUP);
         DestroyWindow(owner);
         DestroyWindow(pattern);
@@ -104,9 +120,14 @@ protected:
     // The cursor from before the pick, set by the test so that it is neither the
     // arrow of the windows around nor the pick's cross.
     static HCURSOR Hand() { return LoadCursorA(nullptr, IDC_HAND); }
-    // What a pick that no longer lasts gives back: the cursor and its window.
+    // What a pick that no longer lasts gives back: the cursor and the thread's
+    // DPI awareness, and its window.
     void ExpectGivenBack() const {
         EXPECT_EQ(GetCursor(), Hand()) << "the cursor from before the pick";
+        EXPECT_TRUE(AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                                 DPI_AWARENESS_CONTEXT_UNAWARE))
+            << "the thread's DPI awareness from before the pick";
+        EXPECT_EQ(g_heard.reportsInOtherDpi, 0) << "reports outside the owner's DPI awareness";
         EXPECT_EQ(PickWindow(), nullptr);
         EXPECT_EQ(FindWindowA("PalorinPick", nullptr), nullptr);
         EXPECT_EQ(GetCapture(), nullptr);
@@ -135,6 +156,7 @@ protected:
 
     HWND pattern = nullptr;
     HWND owner = nullptr;
+    DPI_AWARENESS_CONTEXT dpiBefore = nullptr;  // the test program's own, put back at the end
 };
 
 TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
@@ -151,6 +173,9 @@ TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
     EXPECT_EQ(GetForegroundWindow(), cover);
     EXPECT_EQ(Last(), Event("moved", At(10, 20), Gradient(10, 20))) << "the first point at once";
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_CROSS));
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(cover)),
+              DPI_AWARENESS_PER_MONITOR_AWARE)
+        << "the cover works in physical pixels";
     // The owner stays in view above the cover while the pick lasts.
     EXPECT_TRUE(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
     bool coverBelow = false;
