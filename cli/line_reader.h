@@ -15,8 +15,11 @@ struct LineReader {
     size_t capacity;  // at least 2
     size_t begin;     // the unread bytes are buffer[begin, end)
     size_t end;
+    size_t scanned;   // buffer[begin, scanned) holds no LF: a slow input is
+                      // not searched again from `begin` after each read
+    bool scannedNul;  // and a NUL is among those bytes
     bool atEnd;       // `read` has reported the end
-    bool failed;      // `read` has reported an error
+    bool failed;      // `read` has reported an error, and is not asked again
     bool inLongLine;  // the pieces given so far have not ended their line
 };
 
@@ -33,6 +36,6 @@ void StartLineReader(LineReader* reader, ReadBytes read, void* context, char* bu
                      size_t capacity);
 
 // 1 with the next piece; 0 at the end of the input, or on a read error (then
-// `failed` is set). A line comes in one piece when it fits in the capacity with
+// `failed` is set, and every later call is 0 too). A line comes in one piece when it fits in the capacity with
 // its LF, else in several. A piece that ends its line is followed by a NUL.
 int NextLinePiece(LineReader* reader, LinePiece* piece);
