@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "utf8.h"
+
 namespace {
 
 // The first LF in [p, stop), or stop; *holdsNul set when a NUL comes before it.
@@ -37,7 +39,7 @@ char* FindLineEnd(char* p, char* const stop, bool* holdsNul) {
 }
 
 // Hands out buffer[begin, begin + length) and goes on reading at `next`. What
-// a piece leaves behind of its line (a CR) holds no LF.
+// a piece leaves behind of its line (a CR, part of a character) holds no LF.
 int Give(LineReader* reader, size_t length, bool endsLine, size_t next, LinePiece* piece) {
     char* const text = reader->buffer + reader->begin;
     if (endsLine) text[length] = '\0';
@@ -83,10 +85,11 @@ int NextLinePiece(LineReader* reader, LinePiece* piece) {
         }
         if (reader->end == reader->capacity) {
             // Longer than the buffer. A CR at its end stays for the next piece:
-            // it is dropped if the LF comes next.
+            // it is dropped if the LF comes next. So does a character the
+            // buffer's end cuts in two.
             const size_t length = reader->buffer[reader->capacity - 1] == '\r'
                                       ? reader->capacity - 1
-                                      : reader->capacity;
+                                      : WithoutCutCharacter(reader->buffer, reader->capacity);
             return Give(reader, length, false, length, piece);
         }
         const long count = reader->read(reader->context, reader->buffer + reader->end,

@@ -24,7 +24,9 @@ struct LineReader {
 };
 
 // A line, or a piece of one longer than the buffer. A line ends at LF; one CR
-// right before the LF is dropped with it; the last line may lack its LF.
+// right before the LF is dropped with it; the last line may lack its LF. A
+// piece that does not end its line does not end inside a UTF-8 character
+// either (see WithoutCutCharacter), so that each can be shown on its own.
 struct LinePiece {
     char* text;     // in the reader's buffer, valid until the next call
     size_t length;  // nothing else is trimmed

@@ -1,13 +1,15 @@
 // libFuzzer target over the typed-notation readers, the name lookup and
 // palorin-cli's line reader: any text must be read safely, a rejected text must
 // leave the record alone, an accepted colour must survive its display forms,
-// and any stream, read in any chunks, must come back as exactly its lines.
+// and any stream, read in any chunks, must come back as exactly its lines, which
+// JSON writes the same piece by piece as whole.
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "escape.h"
 #include "line_reader.h"
 #include "named_colors.h"
 #include "notation_format.h"
@@ -122,6 +124,12 @@ std::vector<std::string> ExpectedLines(const uint8_t* data, size_t size, std::ve
     return lines;
 }
 
+std::string JsonEscaped(const char* text, size_t length) {
+    std::string out(length * kMaxEscapedByteSize, '\0');
+    out.resize(static_cast<size_t>(PutEscaped(text, length, EscapeStyle::kJson, &out[0]) - &out[0]));
+    return out;
+}
+
 // Reads the stream with a buffer of `capacity` and compares with the lines.
 void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t chunkSeed) {
     std::vector<size_t> raw;
@@ -136,6 +144,7 @@ void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t 
     while (NextLinePiece(&reader, &piece)) {
         Check(line < expected.size());
         std::string text(piece.text, piece.length);
+        std::string escaped = JsonEscaped(piece.text, piece.length);
         // A line comes whole when it fits with its LF.
         Check(piece.endsLine == (raw[line] + 1 <= capacity));
         Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
@@ -143,9 +152,12 @@ void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t 
             Check(NextLinePiece(&reader, &piece));
             Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
             text.append(piece.text, piece.length);
+            escaped += JsonEscaped(piece.text, piece.length);
         }
         Check(piece.text[piece.length] == '\0');
         Check(text == expected[line]);
+        // No piece cuts a character in two, where a buffer holds the longest.
+        if (capacity >= 4) Check(escaped == JsonEscaped(text.data(), text.size()));
         ++line;
     }
     Check(!reader.failed && line == expected.size());

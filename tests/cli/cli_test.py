@@ -38,10 +38,14 @@ TABLES = {
          b'"percent":"(0%,100%,100%)","hls":[120,120,240],"name":"aqua"}\n'
          b'{"input":"(1,2,3)","hex6":"#010203","hex3":"#000","triple":"(1,2,3)",'
          b'"percent":"(0%,0%,1%)","hls":[140,2,120],"name":null}\n', b"", 0),
-        # The input as given, escaped for JSON and for the message.
+        # The input as given, escaped for JSON (UTF-8 kept as it is, a byte of no
+        # character as U+FFFD) and for the message.
         (["--json", "a\"\\\u00e9\t"], b"",
-         b'{"input":"a\\"\\\\\\u00c3\\u00a9\\u0009","error":"not a colour"}\n',
+         b'{"input":"a\\"\\\\\xc3\xa9\\u0009","error":"not a colour"}\n',
          bad("argument", 1, b'a"\\\\\\xc3\\xa9\\x09'), 1),
+        (["--json"], b"\xe2\x82\xac\xff\n",
+         b'{"input":"\xe2\x82\xac\xef\xbf\xbd","error":"not a colour"}\n',
+         bad("line", 1, b"\\xe2\\x82\\xac\\xff"), 1),
     ],
     "hls_input": [
         # The HLS shown is always the colour's own: a grey gets hue 160.
@@ -83,6 +87,9 @@ TABLES = {
         # In JSON it is given back whole, its CR LF dropped, each byte escaped.
         (["--json"], b"\x01" * 300000 + b"#0\r\n", b'{"input":"' + b"\\u0001" * 300000
          + b'#0","error":"not a colour"}\n', bad("line", 1, b"\\x01" * 80), 1),
+        # A character the reader's buffer would cut in two comes back whole.
+        (["--json"], b"y" * 65535 + b"\xc3\xa9\n", b'{"input":"' + b"y" * 65535
+         + b'\xc3\xa9","error":"not a colour"}\n', bad("line", 1, b"y" * 80), 1),
     ],
     "bad_lines": [
         # Output lines stay in step with the input lines; the status says one was bad.
