@@ -3,6 +3,7 @@
 arguments, standard input, and the exact standard output, standard error and
 exit status expected.
 Usage: cli_test.py PALORIN_CLI TABLE VERSION"""
+import os
 import subprocess
 import sys
 
@@ -20,8 +21,12 @@ def usage_error(reason):
     return b"palorin-cli: " + reason + b"\n" + USAGE
 
 
-# Each run: (arguments, standard input, standard output, standard error, status).
-# An expected output ending in USAGE need only start with what is given.
+WRITE_ERROR = b"palorin-cli: cannot write the output\n"
+
+
+# Each run: (arguments, standard input, standard output, standard error, status),
+# and where standard output goes when it is not a pipe: "full" (/dev/full) or
+# "closed". An expected output ending in USAGE need only start with what is given.
 TABLES = {
     "forms": [
         (["aqua"], b"", AQUA, b"", 0),
@@ -144,6 +149,12 @@ TABLES = {
         (["contrast", "nope", "white "], b"", b"",
          bad("argument", 1, b"nope") + bad("argument", 2, b"white "), 1),
     ],
+    "write_errors": [
+        # Output that can't be written is a failure, said once, whatever was converted.
+        (["aqua"], b"", b"", WRITE_ERROR, 2, "full"),
+        (["--to", "hex6"], b"red\n" * 100000, b"", WRITE_ERROR, 2, "full"),
+        (["--json", "aqua"], b"", b"", WRITE_ERROR, 2, "closed"),
+    ],
 }
 
 
@@ -152,9 +163,23 @@ def matches(actual, expected):
     return actual.startswith(expected) if expected.endswith(USAGE) else actual == expected
 
 
+def run_program(arguments, given, where):
+    if not where:
+        return subprocess.run([program] + arguments, input=given, capture_output=True)
+    if where == ["full"]:
+        with open("/dev/full", "wb") as full:
+            done = subprocess.run([program] + arguments, input=given, stdout=full,
+                                  stderr=subprocess.PIPE)
+    else:
+        done = subprocess.run([program] + arguments, input=given, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.PIPE, preexec_fn=lambda: os.close(1))
+    done.stdout = b""
+    return done
+
+
 failures = 0
-for arguments, given, out, err, status in TABLES[table_name]:
-    run = subprocess.run([program] + arguments, input=given, capture_output=True)
+for arguments, given, out, err, status, *where in TABLES[table_name]:
+    run = run_program(arguments, given, where)
     if not matches(run.stdout, out) or not matches(run.stderr, err) or run.returncode != status:
         failures += 1
         print(f"FAIL {arguments} with input {given[:60]!r}:")
