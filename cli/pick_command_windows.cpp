@@ -1,8 +1,8 @@
-// The pick on Windows: the pick by menu of the converter, without a dialog. The
-// whole screen is frozen under the pointer's cross, with a magnified view beside
-// the pointer; a left click, Enter or Space prints the colour, Escape or a right
-// click prints nothing. A kept point that has no pixel, or a failing message
-// loop, is an error, not a cancel.
+// The pick on Windows: a frozen pick, the converter's pick by menu without a
+// dialog. The whole screen is frozen under the pointer's cross, with the loupe
+// beside the pointer; a left click, Enter or Space prints the colour, Escape or
+// a right click prints nothing. A kept point that has no pixel, or a failing
+// message loop, is an error, not a cancel.
 #include <windows.h>
 
 #include "loupe_window.h"

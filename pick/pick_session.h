@@ -13,16 +13,16 @@ enum PickEndWaiting {
 
 struct PickSession {
     HWND window;  // the pick's own window; null when no pick lasts
-    bool frozen;  // a pick by menu, over the frozen screen
+    bool frozen;  // a frozen pick, over the picture of the screen
     PickReport report;
     POINT point;     // the pick point, physical screen pixels
     COLORREF color;  // the pixel there as last reported; CLR_INVALID where none
-    int across;      // screen pixels across the magnified view
+    int across;      // screen pixels across the magnifier
     int wheel;       // wheel turns short of a whole notch
     FrozenScreen picture;
     HWND keepAbove;  // kept in view above the frozen screen; may be null
     bool keepAboveWasTopmost;
-    HWND previousForeground;  // gets the keyboard back after a pick by menu
+    HWND previousForeground;  // gets the keyboard back after a frozen pick
     HWND previousFocus;       // and after a held pick
     HCURSOR previousCursor;
     bool cursorTaken;  // previousCursor holds what the cross replaced

@@ -1,5 +1,5 @@
 // The window that holds the mouse and the keyboard while a pick lasts: for a
-// pick by menu it covers the virtual screen with the frozen picture, pixel for
+// frozen pick it covers the virtual screen with the frozen picture, pixel for
 // pixel; for a held pick it is a hidden child of the owner that takes the keys
 // away from the owner's controls.
 #include <windowsx.h>

@@ -259,7 +259,7 @@ void AbandonPick() {
         Finish(false);
 }
 
-void PaintPickView(HDC dc, const RECT& area) {
+void PaintPickMagnifier(HDC dc, const RECT& area) {
     const PickSession& pick = g_pickSession;
     if (!pick.window) return;
     PaintMagnifier(dc, area, pick.across, pick.point, pick.color,

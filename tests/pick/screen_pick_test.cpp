@@ -133,7 +133,7 @@ protected:
         EXPECT_EQ(GetCapture(), nullptr);
     }
 
-    // The blocks across the painted view: the width of the middle block.
+    // The blocks across the painted magnifier: the width of the middle block.
     int PaintedBlock() const {
         const RECT area = {0, 0, 93, 93};
         BITMAPINFO info = {};
@@ -142,7 +142,7 @@ protected:
         HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, bitmap);
-        PaintPickView(dc, area);
+        PaintPickMagnifier(dc, area);
         GdiFlush();
         const DWORD* pixels = static_cast<const DWORD*>(bits);
         const DWORD middle = pixels[46 * 93 + 46];
@@ -197,7 +197,7 @@ TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
 }
 
 // A pick over a 1-pixel pattern, steered by the keys: one pixel, ten with Shift,
-// the mouse pointer with it. A pick by menu keeps at Enter or Space; a held pick
+// the mouse pointer with it. A frozen pick keeps at Enter or Space; a held pick
 // at the button's release, where the keys took it.
 TEST_F(PickTest, ArrowsMoveOnePixelAndTenWithShift) {
     for (const char* how : {"held", "Enter", "Space"}) {
@@ -277,16 +277,16 @@ TEST_F(PickTest, EveryWayOfLeavingPutsTheColourBackAndLeavesNothing) {
         bool held;
         void (*leave)(HWND other);
     } cases[] = {
-        {"Escape, by menu", false, [](HWND) { RealKey(VK_ESCAPE); }},
+        {"Escape, frozen", false, [](HWND) { RealKey(VK_ESCAPE); }},
         {"Escape, held", true, [](HWND) { RealKey(VK_ESCAPE); }},
         {"right click", false,
          [](HWND) {
              RealButtons(MOUSEEVENTF_RIGHTDOWN);
              RealButtons(MOUSEEVENTF_RIGHTUP);
          }},
-        {"another window activated, by menu", false, [](HWND w) { SetForegroundWindow(w); }},
+        {"another window activated, frozen", false, [](HWND w) { SetForegroundWindow(w); }},
         {"another window activated, held", true, [](HWND w) { SetForegroundWindow(w); }},
-        {"capture taken, by menu", false, [](HWND w) { SetCapture(w); }},
+        {"capture taken, frozen", false, [](HWND w) { SetCapture(w); }},
         {"capture taken, held", true, [](HWND w) { SetCapture(w); }},
         {"Alt+F4 on the cover", false, [](HWND) { SendMessageA(PickWindow(), WM_CLOSE, 0, 0); }},
     };
