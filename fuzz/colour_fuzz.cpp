@@ -126,7 +126,8 @@ std::vector<std::string> ExpectedLines(const uint8_t* data, size_t size, std::ve
 
 std::string JsonEscaped(const char* text, size_t length) {
     std::string out(length * kMaxEscapedByteSize, '\0');
-    out.resize(static_cast<size_t>(PutEscaped(text, length, EscapeStyle::kJson, &out[0]) - &out[0]));
+    out.resize(
+        static_cast<size_t>(PutEscaped(text, length, EscapeStyle::kJson, &out[0]) - &out[0]));
     return out;
 }
 

@@ -26,9 +26,9 @@ struct PickSession {
     HWND previousFocus;       // and after a held pick
     HCURSOR previousCursor;
     bool cursorTaken;  // previousCursor holds what the cross replaced
-    bool grabKept;  // a held pick under Wine whose pointer the keys moved (screen_pick.cpp)
+    bool grabKept;     // a held pick under Wine whose pointer the keys moved (screen_pick.cpp)
     DPI_AWARENESS_CONTEXT ownerDpi;  // the owner's DPI awareness, for the reports
-    bool keysPressed[256];  // by virtual key: it went down while the pick lasted
+    bool keysPressed[256];           // by virtual key: it went down while the pick lasted
     // While the pick starts, an end waits until the start is through, so that
     // no step of the start works on a pick already given back.
     bool starting;

@@ -25,11 +25,13 @@ TEST(JsonEscaping, ValidUtf8StaysAndEachInvalidByteBecomesOneReplacement) {
          r + r + " " + r + r + r + " " + r + r + r + r},
         {"a surrogate", "\xed\xa0\x80", r + r + r},
         {"beyond U+10FFFF", "\xf4\x90\x80\x80", r + r + r + r},
-        {"cut short by the next byte and by the end", "\xe2\x82x\xf0\x9f\x98", r + r + "x" + r + r + r},
+        {"cut short by the next byte and by the end", "\xe2\x82x\xf0\x9f\x98",
+         r + r + "x" + r + r + r},
     };
     for (const auto& row : rows) {
         std::string out(row.input.size() * kMaxEscapedByteSize, '\0');
-        const char* end = PutEscaped(row.input.data(), row.input.size(), EscapeStyle::kJson, &out[0]);
+        const char* end =
+            PutEscaped(row.input.data(), row.input.size(), EscapeStyle::kJson, &out[0]);
         out.resize(static_cast<size_t>(end - out.data()));
         EXPECT_EQ(out, row.json) << row.what;
     }

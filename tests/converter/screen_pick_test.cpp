@@ -80,7 +80,8 @@ protected:
     void ExpectView(COLORREF centre, int dx = 0, COLORREF right = 0) {
         PaintPending();
         const RECT picker = Picker();
-        ASSERT_EQ(picker.right - picker.left, 205) << "the picker's width, which the places rest on";
+        ASSERT_EQ(picker.right - picker.left, 205)
+            << "the picker's width, which the places rest on";
         ASSERT_EQ(picker.bottom - picker.top, 201) << "the picker's height";
         const int block = 18;
         const RECT c = {picker.left + 93, picker.top + 91, picker.left + 93 + block,
@@ -94,7 +95,8 @@ protected:
             // The view turns from the middle's colour to `right` exactly where block dx starts.
             const int edge = c.left + dx * block, y = (c.top + c.bottom) / 2;
             EXPECT_EQ(RgbOf(Pixel(edge - 1, y)), RgbOf(centre)) << "the pixel before block " << dx;
-            EXPECT_EQ(RgbOf(Pixel(edge, y)), RgbOf(right)) << "block " << dx << " right of the middle";
+            EXPECT_EQ(RgbOf(Pixel(edge, y)), RgbOf(right))
+                << "block " << dx << " right of the middle";
         }
     }
 

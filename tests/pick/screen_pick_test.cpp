@@ -341,8 +341,8 @@ TEST_F(PickTest, OnlyKeysPressedDuringThePickAct) {
 // A start that fails, or a pick that ends while it starts, leaves nothing taken
 // and says so: the start is false, and an owner told of a move is told the end.
 TEST_F(PickTest, AStartThatFailsOrEndsAtOnceLeavesNothing) {
-    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                nullptr);
     DestroyWindow(gone);
     g_ownerProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClosingOwnerProc)));
