@@ -65,12 +65,15 @@ int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer
         ReportError(err, "pick: cannot read the pixel there");
         return 2;
     }
-    const ColorRecord color = {GetBValue(outcome.color), GetGValue(outcome.color),
-                               GetRValue(outcome.color), 0};
+    const ColourReading colour = {
+        {GetBValue(outcome.color), GetGValue(outcome.color), GetRValue(outcome.color), 0},
+        255,
+        false,
+        ""};
     // A pick prints #rrggbb unless a form or JSON was asked for.
     OutputOptions pickOptions = options;
     if (pickOptions.form == OutputForm::kAll && !pickOptions.json)
         pickOptions.form = OutputForm::kHex6;
-    WriteColourLine(out, pickOptions, color, nullptr, 0);
+    WriteColourLine(out, pickOptions, colour, nullptr, 0);
     return 0;
 }
