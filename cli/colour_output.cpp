@@ -84,7 +84,9 @@ char* PutLineEnd(char* out) {
 
 void AppendJsonEscaped(OutputBuffer* out, const char* text, size_t length) {
     while (length > 0) {
-        const size_t slice = length < kEscapeSlice ? length : kEscapeSlice;
+        // A slice never ends inside a UTF-8 character, which would come out as two U+FFFD.
+        const size_t slice =
+            length < kEscapeSlice ? length : WithoutCutCharacter(text, kEscapeSlice);
         char* p = Reserve(out, slice * kMaxEscapedByteSize);
         Commit(out, PutEscaped(text, slice, EscapeStyle::kJson, p));
         text += slice;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "utf8.h"
+
 namespace {
 
 // The first LF in [p, stop), or stop; *holdsNul set when a NUL comes before it.
@@ -36,13 +38,15 @@ char* FindLineEnd(char* p, char* const stop, bool* holdsNul) {
     return stop;
 }
 
-// Hands out buffer[begin, begin + length) and goes on reading at `next`.
-int Give(LineReader* reader, size_t length, bool endsLine, bool holdsNul, size_t next,
-         LinePiece* piece) {
+// Hands out buffer[begin, begin + length) and goes on reading at `next`. What
+// a piece leaves behind of its line (a CR, part of a character) holds no LF.
+int Give(LineReader* reader, size_t length, bool endsLine, size_t next, LinePiece* piece) {
     char* const text = reader->buffer + reader->begin;
     if (endsLine) text[length] = '\0';
-    *piece = {text, length, endsLine, holdsNul};
+    *piece = {text, length, endsLine, reader->scannedNul};
     reader->begin = next;
+    reader->scanned = endsLine ? next : reader->end;
+    reader->scannedNul = false;
     reader->inLongLine = !endsLine;
     return 1;
 }
@@ -51,37 +55,42 @@ int Give(LineReader* reader, size_t length, bool endsLine, bool holdsNul, size_t
 
 void StartLineReader(LineReader* reader, ReadBytes read, void* context, char* buffer,
                      size_t capacity) {
-    *reader = {read, context, buffer, capacity, 0, 0, false, false, false};
+    *reader = {read, context, buffer, capacity, 0, 0, 0, false, false, false, false};
 }
 
 int NextLinePiece(LineReader* reader, LinePiece* piece) {
+    if (reader->failed) return 0;
     for (;;) {
         char* const start = reader->buffer + reader->begin;
-        const size_t available = reader->end - reader->begin;
-        bool holdsNul = false;
-        char* const lf = FindLineEnd(start, start + available, &holdsNul);
-        if (lf != start + available) {
+        char* const stop = reader->buffer + reader->end;
+        char* const lf = FindLineEnd(reader->buffer + reader->scanned, stop, &reader->scannedNul);
+        reader->scanned = static_cast<size_t>(lf - reader->buffer);
+        if (lf != stop) {
             const size_t length = static_cast<size_t>(lf - start);
             const size_t cr = length > 0 && lf[-1] == '\r' ? 1 : 0;
-            return Give(reader, length - cr, true, holdsNul, reader->begin + length + 1, piece);
+            return Give(reader, length - cr, true, reader->begin + length + 1, piece);
         }
+        const size_t available = reader->end - reader->begin;
         if (reader->atEnd) {
             // The last line, without its LF, or the end of a long one.
             if (available == 0 && !reader->inLongLine) return 0;
-            return Give(reader, available, true, holdsNul, reader->end, piece);
+            return Give(reader, available, true, reader->end, piece);
         }
         // The rest of the buffer is the start of a line: move it to the front.
         if (reader->begin > 0) {
             std::memmove(reader->buffer, start, available);
+            reader->scanned -= reader->begin;
             reader->begin = 0;
             reader->end = available;
         }
         if (reader->end == reader->capacity) {
             // Longer than the buffer. A CR at its end stays for the next piece:
-            // it is dropped if the LF comes next.
-            const size_t cr = reader->buffer[reader->capacity - 1] == '\r' ? 1 : 0;
-            return Give(reader, reader->capacity - cr, false, holdsNul, reader->capacity - cr,
-                        piece);
+            // it is dropped if the LF comes next. So does a character the
+            // buffer's end cuts in two.
+            const size_t length = reader->buffer[reader->capacity - 1] == '\r'
+                                      ? reader->capacity - 1
+                                      : WithoutCutCharacter(reader->buffer, reader->capacity);
+            return Give(reader, length, false, length, piece);
         }
         const long count = reader->read(reader->context, reader->buffer + reader->end,
                                         reader->capacity - reader->end);

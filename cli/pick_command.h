@@ -7,5 +7,6 @@
 
 // Runs the pick and writes the picked colour's line to `out` with
 // WriteColourLine (no input). The exit status: 0 for a colour picked, 1 when the
-// user cancelled, 2 where the platform has no pick from the screen (said on `err`).
+// user cancelled, 2 where the platform has no pick from the screen or the pick
+// failed (said on `err`).
 int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer* err);

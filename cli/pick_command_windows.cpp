@@ -1,7 +1,8 @@
-// The pick on Windows: the pick by menu of the converter, without a dialog. The
-// whole screen is frozen under the pointer's cross, with a magnified view beside
-// the pointer; a left click, Enter or Space prints the colour, Escape or a right
-// click prints nothing.
+// The pick on Windows: a frozen pick, the converter's pick by menu without a
+// dialog. The whole screen is frozen under the pointer's cross, with the loupe
+// beside the pointer; a left click, Enter or Space prints the colour, Escape or
+// a right click prints nothing. A kept point that has no pixel, or a failing
+// message loop, is an error, not a cancel.
 #include <windows.h>
 
 #include "loupe_window.h"
@@ -25,7 +26,7 @@ void OnMoved(void* context, POINT point, COLORREF) {
 void OnKept(void* context, POINT, COLORREF color) {
     PickOutcome* outcome = static_cast<PickOutcome*>(context);
     outcome->ended = true;
-    outcome->kept = color != CLR_INVALID;
+    outcome->kept = true;
     outcome->color = color;
 }
 
@@ -40,19 +41,30 @@ int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer
         return 2;
     }
     const PickReport report = {&outcome, OnMoved, OnKept, OnRestored};
-    if (!StartFrozenPick(outcome.loupe, report)) {
+    // A pick that ended while it started (another window took the keyboard) is
+    // a cancel, as it would be a moment later.
+    if (!StartFrozenPick(outcome.loupe, report) && !outcome.ended) {
         DestroyWindow(outcome.loupe);
         ReportError(err, "pick: cannot take a picture of the screen");
         return 2;
     }
     MSG message;
-    while (!outcome.ended && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    BOOL got = TRUE;
+    while (!outcome.ended && (got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    AbandonPick();  // a quit message ends the loop with the pick still on
+    AbandonPick();  // a quit message or a failure ends the loop with the pick still on
     DestroyWindow(outcome.loupe);
+    if (got < 0) {
+        ReportError(err, "pick: cannot read the window messages");
+        return 2;
+    }
     if (!outcome.kept) return 1;
+    if (outcome.color == CLR_INVALID) {
+        ReportError(err, "pick: cannot read the pixel there");
+        return 2;
+    }
     const ColourReading colour = {
         {GetBValue(outcome.color), GetGValue(outcome.color), GetRValue(outcome.color), 0},
         255,

@@ -1,6 +1,6 @@
 // The converter's side of a pick from the screen (see converter_pick.h). While
 // the pick lasts the colour is the pixel at the pick point and every field and
-// picture follows; the picker shows the magnified view.
+// picture follows; the picker shows the pick's magnifier.
 #include "converter_pick.h"
 
 #include "converter_state.h"
@@ -13,7 +13,7 @@
 namespace {
 
 // A pixel that can't be read (off every monitor) leaves the colour as it was;
-// the view still follows the point.
+// the magnifier still follows the point.
 void TakePixel(HWND dialog, COLORREF pixel) {
     if (pixel == CLR_INVALID) {
         RewriteConverter(dialog, UPD_PICKER);

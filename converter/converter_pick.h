@@ -1,6 +1,6 @@
 // The converter's side of a pick from the screen: where it starts (a press held
 // on the swatch, or the system-menu item) and what the colour does meanwhile.
-// The pick itself, its window and its magnified view, is the pick library's.
+// The pick itself, its window and its magnifier, is the pick library's.
 #pragma once
 #include <windows.h>
 

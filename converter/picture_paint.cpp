@@ -53,14 +53,14 @@ void PaintMarker(HDC dc, const RECT& picker) {
 
 // The picker image never changes: it is built at the first paint and kept.
 // The marker is hidden while the picker is dragged, so it doesn't trail the
-// cursor. During a pick from the screen the picker shows the magnified view.
+// cursor. During a pick from the screen the picker shows the pick's magnifier.
 void PaintPicker(HDC dc, const RECT& picker) {
     HRGN clip = CreateRectRgnIndirect(&picker);
     bool clipped = clip && SelectClipRgn(dc, clip) != ERROR;
     if (clip) DeleteObject(clip);  // the DC keeps its own copy
 
     if (g_dragMode == DRAG_SCREEN) {
-        PaintPickView(dc, picker);
+        PaintPickMagnifier(dc, picker);
         SelectClipRgn(dc, nullptr);
         return;
     }

@@ -3,8 +3,8 @@
 // the palette file reader: any text must be read safely, a rejected text must
 // leave the record alone, an accepted colour must survive its display forms
 // and its CSS forms, any stream, read in any chunks, must come back as exactly
-// its lines, and a palette must write back as it was read and read back as it
-// was edited.
+// its lines, which JSON writes the same piece by piece as whole, and a palette
+// must write back as it was read and read back as it was edited.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "css_format.h"
+#include "escape.h"
 #include "line_reader.h"
 #include "named_colors.h"
 #include "notation_format.h"
@@ -131,6 +132,13 @@ std::vector<std::string> ExpectedLines(const uint8_t* data, size_t size, std::ve
     return lines;
 }
 
+std::string JsonEscaped(const char* text, size_t length) {
+    std::string out(length * kMaxEscapedByteSize, '\0');
+    out.resize(
+        static_cast<size_t>(PutEscaped(text, length, EscapeStyle::kJson, &out[0]) - &out[0]));
+    return out;
+}
+
 // Reads the stream with a buffer of `capacity` and compares with the lines.
 void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t chunkSeed) {
     std::vector<size_t> raw;
@@ -145,6 +153,7 @@ void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t 
     while (NextLinePiece(&reader, &piece)) {
         Check(line < expected.size());
         std::string text(piece.text, piece.length);
+        std::string escaped = JsonEscaped(piece.text, piece.length);
         // A line comes whole when it fits with its LF.
         Check(piece.endsLine == (raw[line] + 1 <= capacity));
         Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
@@ -152,9 +161,12 @@ void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t 
             Check(NextLinePiece(&reader, &piece));
             Check(piece.holdsNul == (std::memchr(piece.text, '\0', piece.length) != nullptr));
             text.append(piece.text, piece.length);
+            escaped += JsonEscaped(piece.text, piece.length);
         }
         Check(piece.text[piece.length] == '\0');
         Check(text == expected[line]);
+        // No piece cuts a character in two, where a buffer holds the longest.
+        if (capacity >= 4) Check(escaped == JsonEscaped(text.data(), text.size()));
         ++line;
     }
     Check(!reader.failed && line == expected.size());

@@ -1,4 +1,4 @@
-// One picture of the whole virtual screen, taken when a pick by menu starts, so
+// One picture of the whole virtual screen, taken when a frozen pick starts, so
 // that what the pick reads can't change under it (a hover effect, a tooltip, a
 // menu that closes).
 #pragma once

@@ -1,4 +1,4 @@
-// The magnified view beside the pointer (see loupe_window.h). It never takes the
+// The loupe beside the pointer (see loupe_window.h). It never takes the
 // keyboard or the mouse: the pick's own window holds both.
 #include "loupe_window.h"
 
@@ -9,7 +9,7 @@
 namespace {
 
 const char kLoupeClass[] = "PalorinLoupe";
-// 31 blocks of 5 pixels, 5 of 31: every zoom fills the view with whole blocks.
+// 31 blocks of 5 pixels, 5 of 31: every zoom fills the loupe with whole blocks.
 constexpr int kLoupeSide = 155;
 
 LRESULT CALLBACK LoupeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -24,7 +24,7 @@ LRESULT CALLBACK LoupeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         if (dc) {
             RECT client;
             GetClientRect(window, &client);
-            PaintPickView(dc, client);
+            PaintPickMagnifier(dc, client);
             EndPaint(window, &paint);
         }
         return 0;

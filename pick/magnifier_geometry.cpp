@@ -1,4 +1,4 @@
-// The magnified view's geometry (see magnifier_geometry.h).
+// The magnifier's and the loupe's geometry (see magnifier_geometry.h).
 #include "magnifier_geometry.h"
 
 namespace {
@@ -24,7 +24,7 @@ MagnifierLayout LayOutMagnifier(const RECT& area, int across, POINT point, const
     layout.block = (width < height ? width : height) / across;
     const int side = layout.block * across;
     const int left = area.left + (width - side) / 2, top = area.top + (height - side) / 2;
-    layout.view = {left, top, left + side, top + side};
+    layout.grid = {left, top, left + side, top + side};
     if (layout.block == 0) return layout;
 
     const int half = across / 2;
@@ -43,11 +43,11 @@ MagnifierLayout LayOutMagnifier(const RECT& area, int across, POINT point, const
 
 namespace {
 
-// Pixels between the pointer and the view beside it.
+// Pixels between the pointer and the loupe beside it.
 constexpr int kLoupeGap = 24;
 
 // One axis: after the point where there is room, before it where there is not,
-// and inside the monitor whatever the room (a view larger than the monitor
+// and inside the monitor whatever the room (a loupe larger than the monitor
 // starts at its edge).
 int PlaceBeside(int point, int side, int low, int high) {
     int start = point + kLoupeGap;

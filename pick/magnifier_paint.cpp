@@ -1,4 +1,4 @@
-// The magnified view (see magnifier_paint.h). Every device context it takes is
+// The magnifier (see magnifier_paint.h). Every device context it takes is
 // given back in the same paint.
 #include "magnifier_paint.h"
 
@@ -55,14 +55,14 @@ void FrameCentre(HDC dc, const RECT& centre, COLORREF pixel) {
 }
 
 // White on a black box of its own, so that it reads over any colour.
-void LabelPoint(HDC dc, const RECT& view, POINT point) {
+void LabelPoint(HDC dc, const RECT& grid, POINT point) {
     char text[32];
     const int length = wsprintfA(text, "%ld, %ld", point.x, point.y);
     HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SIZE size;
     if (GetTextExtentPoint32A(dc, text, length, &size)) {
-        const RECT box = {view.left, view.bottom - size.cy - 2, view.left + size.cx + 4,
-                          view.bottom};
+        const RECT box = {grid.left, grid.bottom - size.cy - 2, grid.left + size.cx + 4,
+                          grid.bottom};
         const COLORREF oldText = SetTextColor(dc, RGB(255, 255, 255));
         const COLORREF oldBack = SetBkColor(dc, RGB(0, 0, 0));
         ExtTextOutA(dc, box.left + 2, box.top + 1, ETO_OPAQUE | ETO_CLIPPED, &box, text,
@@ -88,5 +88,5 @@ void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point, COLORREF 
             StretchLive(dc, layout);
     }
     FrameCentre(dc, layout.centre, centre);
-    LabelPoint(dc, layout.view, point);
+    LabelPoint(dc, layout.grid, point);
 }

@@ -1,4 +1,4 @@
-// Painting the magnified view of a pick.
+// Painting a pick's magnifier.
 #pragma once
 #include <windows.h>
 

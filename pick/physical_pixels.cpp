@@ -5,6 +5,7 @@
 namespace {
 
 typedef DPI_AWARENESS_CONTEXT(WINAPI* SetThreadDpiAwarenessContextFn)(DPI_AWARENESS_CONTEXT);
+typedef DPI_AWARENESS_CONTEXT(WINAPI* GetThreadDpiAwarenessContextFn)();
 typedef BOOL(WINAPI* CursorPosFn)(LPPOINT);
 typedef BOOL(WINAPI* SetCursorPosFn)(int, int);
 
@@ -13,6 +14,7 @@ typedef BOOL(WINAPI* SetCursorPosFn)(int, int);
 struct User32Calls {
     bool looked;
     SetThreadDpiAwarenessContextFn setThreadAwareness;
+    GetThreadDpiAwarenessContextFn threadAwareness;
     CursorPosFn getPhysicalCursorPos;
     SetCursorPosFn setPhysicalCursorPos;
 };
@@ -30,6 +32,8 @@ const User32Calls& Calls() {
         if (HMODULE user32 = GetModuleHandleA("user32.dll")) {
             g_calls.setThreadAwareness =
                 Lookup<SetThreadDpiAwarenessContextFn>(user32, "SetThreadDpiAwarenessContext");
+            g_calls.threadAwareness =
+                Lookup<GetThreadDpiAwarenessContextFn>(user32, "GetThreadDpiAwarenessContext");
             g_calls.getPhysicalCursorPos = Lookup<CursorPosFn>(user32, "GetPhysicalCursorPos");
             g_calls.setPhysicalCursorPos = Lookup<SetCursorPosFn>(user32, "SetPhysicalCursorPos");
         }
@@ -45,23 +49,36 @@ DPI_AWARENESS_CONTEXT SwitchDpiAwareness(DPI_AWARENESS_CONTEXT context) {
     return set && context ? set(context) : nullptr;
 }
 
+// The second version came a release after the first (Windows 10 1703, 1607);
+// either gives physical pixels, which is all a pick asks of it.
+DPI_AWARENESS_CONTEXT ThreadDpiAwareness() {
+    GetThreadDpiAwarenessContextFn get = Calls().threadAwareness;
+    return get ? get() : nullptr;
+}
+
 DPI_AWARENESS_CONTEXT EnterPhysicalPixels() {
-    return SwitchDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    DPI_AWARENESS_CONTEXT previous = SwitchDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    return previous ? previous : SwitchDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
 }
 
 void LeavePhysicalPixels(DPI_AWARENESS_CONTEXT previous) { SwitchDpiAwareness(previous); }
 
 bool PhysicalCursorPos(POINT* point) {
     CursorPosFn get = Calls().getPhysicalCursorPos;
-    return (get ? get(point) : GetCursorPos(point)) != FALSE;
+    DPI_AWARENESS_CONTEXT previous = EnterPhysicalPixels();
+    const bool read = (get ? get(point) : GetCursorPos(point)) != FALSE;
+    LeavePhysicalPixels(previous);
+    return read;
 }
 
 void MoveCursorToPhysical(POINT point) {
     SetCursorPosFn set = Calls().setPhysicalCursorPos;
+    DPI_AWARENESS_CONTEXT previous = EnterPhysicalPixels();
     if (set)
         set(point.x, point.y);
     else
         SetCursorPos(point.x, point.y);
+    LeavePhysicalPixels(previous);
 }
 
 RECT VirtualScreenRect() {

@@ -5,9 +5,9 @@
 enum PickKeyAction {
     PICK_KEY_NONE,
     PICK_KEY_MOVE,     // the pick point moves by dx, dy
-    PICK_KEY_KEEP,     // Enter or Space: keeps the colour (a pick by menu)
+    PICK_KEY_KEEP,     // Enter or Space: keeps the colour (a frozen pick)
     PICK_KEY_RESTORE,  // Escape: puts the colour back
-    PICK_KEY_CLOSER,   // + : fewer, larger pixels in the magnified view
+    PICK_KEY_CLOSER,   // + : fewer, larger pixels in the magnifier
     PICK_KEY_FARTHER,  // - : more, smaller ones
 };
 

@@ -5,22 +5,35 @@
 #include "frozen_screen.h"
 #include "screen_pick.h"
 
+enum PickEndWaiting {
+    PICK_END_NONE,
+    PICK_END_RESTORED,  // reported as restored once the start is through
+    PICK_END_SILENT,    // the owner is going away: nothing reported
+};
+
 struct PickSession {
     HWND window;  // the pick's own window; null when no pick lasts
-    bool frozen;  // a pick by menu, over the frozen screen
+    bool frozen;  // a frozen pick, over the picture of the screen
     PickReport report;
     POINT point;     // the pick point, physical screen pixels
     COLORREF color;  // the pixel there as last reported; CLR_INVALID where none
-    int across;      // screen pixels across the magnified view
+    int across;      // screen pixels across the magnifier
     int wheel;       // wheel turns short of a whole notch
     FrozenScreen picture;
     HWND keepAbove;  // kept in view above the frozen screen; may be null
     bool keepAboveWasTopmost;
-    HWND previousForeground;  // gets the keyboard back after a pick by menu
+    HWND previousForeground;  // gets the keyboard back after a frozen pick
     HWND previousFocus;       // and after a held pick
     HCURSOR previousCursor;
-    bool grabKept;  // a held pick under Wine whose pointer the keys moved (screen_pick.cpp)
+    bool cursorTaken;  // previousCursor holds what the cross replaced
+    bool grabKept;     // a held pick under Wine whose pointer the keys moved (screen_pick.cpp)
     DPI_AWARENESS_CONTEXT ownerDpi;  // the owner's DPI awareness, for the reports
+    bool keysPressed[256];           // by virtual key: it went down while the pick lasted
+    // While the pick starts, an end waits until the start is through, so that
+    // no step of the start works on a pick already given back.
+    bool starting;
+    PickEndWaiting endWaiting;
+    bool windowGone;  // someone else destroyed the pick's window while it started
 };
 
 extern PickSession g_pickSession;

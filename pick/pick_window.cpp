@@ -1,5 +1,5 @@
 // The window that holds the mouse and the keyboard while a pick lasts: for a
-// pick by menu it covers the virtual screen with the frozen picture, pixel for
+// frozen pick it covers the virtual screen with the frozen picture, pixel for
 // pixel; for a held pick it is a hidden child of the owner that takes the keys
 // away from the owner's controls.
 #include <windowsx.h>
@@ -47,6 +47,15 @@ void OnKey(UINT virtualKey) {
     case PICK_KEY_NONE:
         break;
     }
+}
+
+// A key acts once it has gone down during the pick, and then as it repeats; the
+// repeats of one held from before (the Enter that started the command-line
+// program, say) do nothing.
+void OnKeyDown(WPARAM virtualKey, LPARAM lParam) {
+    bool& pressed = g_pickSession.keysPressed[virtualKey & 0xFF];
+    if (!(HIWORD(lParam) & KF_REPEAT)) pressed = true;
+    if (pressed) OnKey(static_cast<UINT>(virtualKey));
 }
 
 // Forward is closer; a fine-grained wheel zooms once per whole notch.
@@ -105,7 +114,7 @@ LRESULT CALLBACK PickWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS;  // keys reach the pick, not the owner's dialog manager
     case WM_KEYDOWN:
-        if (IsPickWindow(window)) OnKey(static_cast<UINT>(wParam));
+        if (IsPickWindow(window)) OnKeyDown(wParam, lParam);
         return 0;
     case WM_CHAR:
         return 0;

@@ -1,6 +1,9 @@
 // The start and the end of a pick from the screen (see screen_pick.h). Whatever
 // ends a pick, one teardown gives back the capture, the keyboard, the window,
-// the picture, the cursor and the thread's DPI awareness.
+// the picture and the cursor; an end asked for while the pick starts waits for
+// the start to be through. The thread's DPI awareness is the owner's
+// throughout: the frozen pick's window is per-monitor aware, and so is each
+// call that needs physical pixels, for its own length.
 #include "screen_pick.h"
 
 #include "magnifier_geometry.h"
@@ -16,16 +19,18 @@ namespace {
 void ReportMoved() {
     PickSession& pick = g_pickSession;
     pick.color = PickColorAt(pick.point);
-    DPI_AWARENESS_CONTEXT inPick = SwitchDpiAwareness(pick.ownerDpi);
+    DPI_AWARENESS_CONTEXT passedOn = SwitchDpiAwareness(pick.ownerDpi);
     pick.report.moved(pick.report.context, pick.point, pick.color);
-    SwitchDpiAwareness(inPick);
+    SwitchDpiAwareness(passedOn);
 }
 
 void ReportEnd(const PickSession& ended, bool keep, COLORREF color) {
+    DPI_AWARENESS_CONTEXT passedOn = SwitchDpiAwareness(ended.ownerDpi);
     if (keep)
         ended.report.kept(ended.report.context, ended.point, color);
     else
         ended.report.restored(ended.report.context);
+    SwitchDpiAwareness(passedOn);
 }
 
 // The keyboard goes back where it was only while the pick still has it: a user
@@ -76,8 +81,7 @@ void TearDown(PickSession& ended) {
     if (ended.grabKept) ClipCursor(nullptr);
     if (ended.window) DestroyWindow(ended.window);
     ThawScreen(&ended.picture);
-    SetCursor(ended.previousCursor);
-    LeavePhysicalPixels(ended.ownerDpi);
+    if (ended.cursorTaken) SetCursor(ended.previousCursor);
 }
 
 // The covering window takes the keyboard. A console program (palorin-cli) is
@@ -93,23 +97,57 @@ void TakeForeground(HWND window) {
     AttachThreadInput(theirs, ours, FALSE);
 }
 
+bool StillStarting() { return g_pickSession.endWaiting == PICK_END_NONE; }
+
 // Takes the mouse and the keyboard and reads the first point, at the cursor.
+// Each step may end the pick: another window taking the focus back, the owner
+// cancelling at the first report.
 void Begin() {
     PickSession& pick = g_pickSession;
     if (!pick.frozen) pick.previousFocus = GetFocus();
     SetFocus(pick.window);
-    SetCapture(pick.window);
+    if (StillStarting()) SetCapture(pick.window);
+    if (!StillStarting()) return;
     pick.previousCursor = SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    pick.cursorTaken = true;
     if (!PhysicalCursorPos(&pick.point))
         pick.point = {pick.picture.area.left, pick.picture.area.top};
     ReportMoved();
+}
+
+// An end asked for while the pick starts waits for the start to be through;
+// an owner going away has the last word.
+void WaitForStart(PickEndWaiting end) {
+    if (end == PICK_END_SILENT || g_pickSession.endWaiting == PICK_END_NONE)
+        g_pickSession.endWaiting = end;
+}
+
+// Ends the pick that lasts and returns it as it was; g_pickSession says no
+// pick lasts before anything is given back. `windowGone`: someone else is
+// destroying the pick's window.
+PickSession Finish(bool windowGone) {
+    PickSession ended = g_pickSession;
+    g_pickSession = {};
+    if (windowGone) ended.window = nullptr;
+    TearDown(ended);
+    return ended;
+}
+
+// True if the pick lasts once its start is through; else it ends now, as was asked.
+bool FinishStart() {
+    g_pickSession.starting = false;
+    const PickEndWaiting end = g_pickSession.endWaiting;
+    if (end == PICK_END_NONE) return true;
+    const PickSession ended = Finish(g_pickSession.windowGone);
+    if (end == PICK_END_RESTORED) ReportEnd(ended, false, CLR_INVALID);
+    return false;
 }
 
 PickSession NewSession(const PickReport& report) {
     PickSession pick = {};
     pick.report = report;
     pick.across = kStartZoom;
-    pick.ownerDpi = EnterPhysicalPixels();
+    pick.ownerDpi = ThreadDpiAwareness();
     return pick;
 }
 
@@ -127,9 +165,10 @@ bool StartHeldPick(HWND owner, const PickReport& report) {
         TearDown(pick);
         return false;
     }
+    pick.starting = true;
     g_pickSession = pick;
     Begin();
-    return true;
+    return FinishStart();
 }
 
 bool StartFrozenPick(HWND keepAbove, const PickReport& report) {
@@ -137,8 +176,12 @@ bool StartFrozenPick(HWND keepAbove, const PickReport& report) {
     PickSession pick = NewSession(report);
     pick.frozen = true;
     const RECT screen = VirtualScreenRect();
-    if (!FreezeScreen(screen, &pick.picture) ||
-        !(pick.window = CreatePickWindow(nullptr, screen))) {
+    // Per-monitor aware, the cover's place, size and mouse messages are physical pixels.
+    DPI_AWARENESS_CONTEXT previous = EnterPhysicalPixels();
+    const bool made = FreezeScreen(screen, &pick.picture) &&
+                      (pick.window = CreatePickWindow(nullptr, screen)) != nullptr;
+    LeavePhysicalPixels(previous);
+    if (!made) {
         TearDown(pick);
         return false;
     }
@@ -146,6 +189,7 @@ bool StartFrozenPick(HWND keepAbove, const PickReport& report) {
     pick.keepAboveWasTopmost =
         keepAbove && (GetWindowLongPtrA(keepAbove, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     pick.previousForeground = GetForegroundWindow();
+    pick.starting = true;
     g_pickSession = pick;
 
     // The picture is the screen as it is, so showing it changes nothing visible.
@@ -153,9 +197,9 @@ bool StartFrozenPick(HWND keepAbove, const PickReport& report) {
     UpdateWindow(pick.window);
     if (keepAbove)
         SetWindowPos(keepAbove, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    TakeForeground(pick.window);
-    Begin();
-    return true;
+    if (StillStarting()) TakeForeground(pick.window);
+    if (StillStarting()) Begin();
+    return FinishStart();
 }
 
 HWND PickWindow() { return g_pickSession.window; }
@@ -183,19 +227,12 @@ void PickZoom(bool closer) {
     ReportMoved();
 }
 
-// Ends the pick that lasts and returns it as it was; g_pickSession says no
-// pick lasts before anything is given back. `windowGone`: someone else is
-// destroying the pick's window.
-PickSession Finish(bool windowGone) {
-    PickSession ended = g_pickSession;
-    g_pickSession = {};
-    if (windowGone) ended.window = nullptr;
-    TearDown(ended);
-    return ended;
-}
-
 void PickEnd(bool keep) {
     if (!g_pickSession.window) return;
+    if (g_pickSession.starting) {
+        WaitForStart(PICK_END_RESTORED);  // nothing has been picked yet
+        return;
+    }
     // Read again at the end: a release keeps the pixel under the release itself,
     // before the picture goes.
     const COLORREF color = keep ? PickColorAt(g_pickSession.point) : CLR_INVALID;
@@ -203,16 +240,26 @@ void PickEnd(bool keep) {
 }
 
 void PickWindowGone() {
-    if (g_pickSession.window) ReportEnd(Finish(true), false, CLR_INVALID);
+    if (!g_pickSession.window) return;
+    if (g_pickSession.starting) {
+        g_pickSession.windowGone = true;
+        WaitForStart(PICK_END_RESTORED);
+        return;
+    }
+    ReportEnd(Finish(true), false, CLR_INVALID);
 }
 
 void CancelPick() { PickEnd(false); }
 
 void AbandonPick() {
-    if (g_pickSession.window) Finish(false);
+    if (!g_pickSession.window) return;
+    if (g_pickSession.starting)
+        WaitForStart(PICK_END_SILENT);
+    else
+        Finish(false);
 }
 
-void PaintPickView(HDC dc, const RECT& area) {
+void PaintPickMagnifier(HDC dc, const RECT& area) {
     const PickSession& pick = g_pickSession;
     if (!pick.window) return;
     PaintMagnifier(dc, area, pick.across, pick.point, pick.color,

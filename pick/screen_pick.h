@@ -1,11 +1,11 @@
 // Picking a colour anywhere on the screen. Two kinds of pick:
 // - held: a button pressed on the owner's window and held while the mouse moves;
 //   the pick follows the live screen and ends at the release;
-// - by menu: the whole screen is frozen in one picture shown in a window that
+// - frozen: the whole screen is frozen in one picture shown in a window that
 //   covers it; the pick follows the mouse without a button and ends with a click,
 //   Enter or Space.
 // In both the arrow keys steer the pick point (Shift for ten pixels), + and -
-// and the mouse wheel zoom the magnified view, and Escape (or the user leaving for
+// and the mouse wheel zoom the magnifier, and Escape (or the user leaving for
 // another window) puts the colour back. A pick holds the mouse and the keyboard
 // in a window of its own while it lasts, and gives back everything it took when it ends.
 #pragma once
@@ -16,19 +16,23 @@
 // called the pick has already ended.
 struct PickReport {
     void* context;
-    // The pick point moved, or the magnified view around it changed.
+    // The pick point moved, or the magnifier around it changed.
     void (*moved)(void* context, POINT point, COLORREF color);
     void (*kept)(void* context, POINT point, COLORREF color);
     void (*restored)(void* context);
 };
 
 // Starts a held pick for the button held down on `owner`, at the cursor.
-// False if a pick lasts already or the platform refuses.
+// False if a pick lasts already or the platform refuses; nothing has changed then.
+// False too when the pick ended while it started (another window took the
+// keyboard or the mouse back, the owner cancelled at the first report): it has
+// reported restored then, and given everything back.
 bool StartHeldPick(HWND owner, const PickReport& report);
 
-// Starts a pick by menu at the cursor. `keepAbove` (may be null) stays in view
+// Starts a frozen pick at the cursor. `keepAbove` (may be null) stays in view
 // above the frozen screen. False if a pick lasts already or the screen can't be
-// taken; nothing has changed then.
+// taken; nothing has changed then. False too, as for a held pick, when the pick
+// ended while it started.
 bool StartFrozenPick(HWND keepAbove, const PickReport& report);
 
 // The window that holds the mouse and the keyboard while a pick lasts; null when
@@ -41,5 +45,5 @@ void CancelPick();
 // Ends the pick that lasts, if any, reporting nothing: for an owner going away.
 void AbandonPick();
 
-// Paints the pick's magnified view into `area` of `dc`; nothing when no pick lasts.
-void PaintPickView(HDC dc, const RECT& area);
+// Paints the pick's magnifier into `area` of `dc`; nothing when no pick lasts.
+void PaintPickMagnifier(HDC dc, const RECT& area);

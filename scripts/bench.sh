@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh
 cmake --preset host >/dev/null
-cmake --build --preset host --target colour_bench cli_bench palorin_cli >/dev/null
+cmake --build --preset host --target colour_bench cli_bench line_reader_bench palorin_cli >/dev/null
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target palorin palorin_cli interaction_bench start_bench peer_colour_dialog wine_prefix >/dev/null
 
@@ -16,6 +16,8 @@ build/host/bench/colour_bench
 echo
 echo "== palorin-cli, native"
 build/host/bench/cli_bench build/host/palorin-cli
+echo
+build/host/bench/line_reader_bench
 echo
 echo "== Footprint"
 for exe in palorin.exe palorin-cli.exe; do

@@ -35,8 +35,12 @@ def usage_error(reason):
     return b"palorin-cli: " + reason + b"\n" + USAGE
 
 
-# Each run: (arguments, standard input, standard output, standard error, status).
-# An expected output ending in USAGE need only start with what is given.
+WRITE_ERROR = b"palorin-cli: cannot write the output\n"
+
+
+# Each run: (arguments, standard input, standard output, standard error, status),
+# and where standard output goes when it is not a pipe: "full" (/dev/full) or
+# "closed". An expected output ending in USAGE need only start with what is given.
 TABLES = {
     "forms": [
         (["aqua"], b"", AQUA, b"", 0),
@@ -60,10 +64,14 @@ TABLES = {
          b'"hsl":"hsl(210 50% 0.8%)","hwb":"hwb(210 0.4% 99%)","lab":"lab(0.5 0 -0.5)",'
          b'"lch":"lch(0.5 0.5 251)","oklab":"oklab(0.08 0 -0.01)","oklch":"oklch(0.08 0.01 241)",'
          b'"alpha":1,"mapped":false}\n', b"", 0),
-        # The input as given, escaped for JSON and for the message.
+        # The input as given, escaped for JSON (UTF-8 kept as it is, a byte of no
+        # character as U+FFFD) and for the message.
         (["--json", "a\"\\\u00e9\t"], b"",
-         b'{"input":"a\\"\\\\\\u00c3\\u00a9\\u0009","error":"not a colour"}\n',
+         b'{"input":"a\\"\\\\\xc3\xa9\\u0009","error":"not a colour"}\n',
          bad("argument", 1, b'a"\\\\\\xc3\\xa9\\x09'), 1),
+        (["--json"], b"\xe2\x82\xac\xff\n",
+         b'{"input":"\xe2\x82\xac\xef\xbf\xbd","error":"not a colour"}\n',
+         bad("line", 1, b"\\xe2\\x82\\xac\\xff"), 1),
     ],
     "hls_input": [
         # The HLS shown is always the colour's own: a grey gets hue 160.
@@ -94,6 +102,9 @@ TABLES = {
          bad("line", 1, b"a\\x00b"), 1),
     ],
     "long_line": [
+        # A character across the JSON escaper's slices comes back whole.
+        (["--json"], b"y" * 1023 + b"\xc3\xa9\n", b'{"input":"' + b"y" * 1023 + b'\xc3\xa9","error":"not a colour"}\n',
+         bad("line", 1, b"y" * 80), 1),
         # A line that fits the reader is read whole: text after a triple's ')' is ignored.
         (["--to", "hex6"], b"(1,2,3)" + b"x" * 60000 + b"\nred\n", b"#010203\n#ff0000\n", b"", 0),
         # So is one of 1 MB, read in pieces, as the same text given to Palorin at start;
@@ -105,6 +116,9 @@ TABLES = {
         # In JSON it is given back whole, its CR LF dropped, each byte escaped.
         (["--json"], b"\x01" * 300000 + b"#0\r\n", b'{"input":"' + b"\\u0001" * 300000
          + b'#0","error":"not a colour"}\n', bad("line", 1, b"\\x01" * 80), 1),
+        # A character the reader's buffer would cut in two comes back whole.
+        (["--json"], b"y" * 65535 + b"\xc3\xa9\n", b'{"input":"' + b"y" * 65535
+         + b'\xc3\xa9","error":"not a colour"}\n', bad("line", 1, b"y" * 80), 1),
     ],
     "bad_lines": [
         # Output lines stay in step with the input lines; the status says one was bad.
@@ -199,6 +213,12 @@ TABLES = {
         (["contrast", "nope", "white "], b"", b"",
          bad("argument", 1, b"nope") + bad("argument", 2, b"white "), 1),
     ],
+    "write_errors": [
+        # Output that can't be written is a failure, said once, whatever was converted.
+        (["aqua"], b"", b"", WRITE_ERROR, 2, "full"),
+        (["--to", "hex6"], b"red\n" * 100000, b"", WRITE_ERROR, 2, "full"),
+        (["--json", "aqua"], b"", b"", WRITE_ERROR, 2, "closed"),
+    ],
 }
 
 
@@ -210,9 +230,23 @@ def matches(actual, expected):
     return actual.startswith(expected) if expected.endswith(USAGE) else actual == expected
 
 
+def run_program(arguments, given, where):
+    if not where:
+        return subprocess.run([program] + arguments, input=given, capture_output=True)
+    if where == ["full"]:
+        with open("/dev/full", "wb") as full:
+            done = subprocess.run([program] + arguments, input=given, stdout=full,
+                                  stderr=subprocess.PIPE)
+    else:
+        done = subprocess.run([program] + arguments, input=given, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.PIPE, preexec_fn=lambda: os.close(1))
+    done.stdout = b""
+    return done
+
+
 failures = 0
-for arguments, given, out, err, status in TABLES[table_name]:
-    run = subprocess.run([program] + arguments, input=given, capture_output=True)
+for arguments, given, out, err, status, *where in TABLES[table_name]:
+    run = run_program(arguments, given, where)
     if not matches(run.stdout, out) or not matches(run.stderr, err) or run.returncode != status:
         failures += 1
         print(f"FAIL {arguments} with input {given[:60]!r}:")

@@ -285,7 +285,11 @@ std::string Fuzzer::PickLeftovers() const {
     if (FindWindowA("PalorinPick", nullptr) ||
         FindWindowExA(dialog_, nullptr, "PalorinPick", nullptr))
         return "a pick window is left";
-    RECT clip, screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    // Free, the cursor may go anywhere on the virtual screen, every monitor.
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const RECT screen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                         top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT clip;
     GetClipCursor(&clip);
     if (!EqualRect(&clip, &screen)) return "the cursor is confined";
     return "";

@@ -10,7 +10,6 @@
 #include "converter_fixture.h"
 #include "converter_state.h"
 #include "dialog_driver.h"
-#include "magnifier_geometry.h"
 #include "pattern_window.h"
 #include "picture_probe.h"
 #include "real_input.h"
@@ -73,22 +72,31 @@ protected:
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)));
     }
 
-    // The middle block of the magnified view, whole, in this colour; and the block
-    // `dx` blocks to its right in `right`.
-    void ExpectView(POINT point, COLORREF centre, int dx = 0, COLORREF right = 0) {
+    // The middle block of the magnified view, whole, in this colour; and the
+    // block `dx` blocks to its right, from its first pixel, in `right`. The picker, 205 by 201 pixels, shows
+    // the 11 pixels of a new pick as blocks of 201 / 11 = 18, the 198 pixels of
+    // the view centred, 3 pixels in from the left and 1 from the top: the sixth
+    // block starts 3 + 5 * 18 = 93 pixels in from the left and 91 from the top.
+    void ExpectView(COLORREF centre, int dx = 0, COLORREF right = 0) {
         PaintPending();
-        const RECT c = LayOutMagnifier(Picker(), kStartZoom, point, ScreenRect()).centre;
-        const int block = c.right - c.left;
-        ASSERT_GT(block, 4);
+        const RECT picker = Picker();
+        ASSERT_EQ(picker.right - picker.left, 205)
+            << "the picker's width, which the places rest on";
+        ASSERT_EQ(picker.bottom - picker.top, 201) << "the picker's height";
+        const int block = 18;
+        const RECT c = {picker.left + 93, picker.top + 91, picker.left + 93 + block,
+                        picker.top + 91 + block};
         for (POINT p : {POINT{c.left, c.top}, POINT{c.right - 1, c.top},
                         POINT{c.left, c.bottom - 1}, POINT{c.right - 1, c.bottom - 1},
                         POINT{(c.left + c.right) / 2, (c.top + c.bottom) / 2}})
             EXPECT_EQ(RgbOf(Pixel(p.x, p.y)), RgbOf(centre))
                 << "view's middle block at " << p.x << "," << p.y;
         if (dx) {
-            EXPECT_EQ(RgbOf(Pixel(c.left + dx * block + block / 2, (c.top + c.bottom) / 2)),
-                      RgbOf(right))
-                << "view block " << dx << " right of the middle";
+            // The view turns from the middle's colour to `right` exactly where block dx starts.
+            const int edge = c.left + dx * block, y = (c.top + c.bottom) / 2;
+            EXPECT_EQ(RgbOf(Pixel(edge - 1, y)), RgbOf(centre)) << "the pixel before block " << dx;
+            EXPECT_EQ(RgbOf(Pixel(edge, y)), RgbOf(right))
+                << "block " << dx << " right of the middle";
         }
     }
 
@@ -104,12 +112,12 @@ TEST_F(ScreenPickTest, HeldPickFollowsTheScreenAndKeepsTheColourAtRelease) {
         ASSERT_TRUE(RealMouseTo(BlockPoint(i)));
         EXPECT_EQ(Rgb(), RgbOf(kBlocks[i]));
         ExpectFieldsFollow();
-        ExpectView(BlockPoint(i), kBlocks[i]);
+        ExpectView(kBlocks[i]);
     }
     // Three pixels short of the next block: a shifted view would show it in the middle.
     ASSERT_TRUE(RealMouseTo(BlockPoint(1, kBlock / 2 - 3)));
     EXPECT_EQ(Rgb(), RgbOf(kBlocks[1]));
-    ExpectView(BlockPoint(1, kBlock / 2 - 3), kBlocks[1], 3, kBlocks[2]);
+    ExpectView(kBlocks[1], 3, kBlocks[2]);
 
     ASSERT_TRUE(RealMouseTo(BlockPoint(2)));
     RealButtons(MOUSEEVENTF_LEFTUP);
@@ -178,7 +186,7 @@ TEST_F(ScreenPickTest, MenuPickFollowsTheFrozenScreenUntilAClick) {
         EXPECT_EQ(Rgb(), RgbOf(kBlocks[i]));
     }
     ExpectFieldsFollow();
-    ExpectView(BlockPoint(1), kBlocks[1]);
+    ExpectView(kBlocks[1]);
     RealButtons(MOUSEEVENTF_LEFTDOWN);
     EXPECT_EQ(g_dragMode, DRAG_SCREEN) << "the pick ends at the button's release";
     RealButtons(MOUSEEVENTF_LEFTUP);

@@ -1,7 +1,7 @@
-// The magnified view's geometry on a view of known size: whole square blocks,
-// centred; the part of the view off the screen left out, at every edge and for
+// The magnifier's geometry in an area of known size: whole square blocks,
+// centred; the part of the grid off the screen left out, at every edge and for
 // a screen that reaches into negative coordinates; the zoom steps; the keys'
-// moves kept on the screen; the view beside the pointer kept on its monitor.
+// moves kept on the screen; the loupe beside the pointer kept on its monitor.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,7 +27,7 @@ TEST(MagnifierGeometry, BlocksAreWholeCentredAndOnlyTheScreenIsDrawn) {
         POINT point;
         RECT screen;
         int block;
-        const char *view, *centre, *source, *target;
+        const char *grid, *centre, *source, *target;
     } cases[] = {
         {"middle of the screen",
          11,
@@ -88,12 +88,12 @@ TEST(MagnifierGeometry, BlocksAreWholeCentredAndOnlyTheScreenIsDrawn) {
         SCOPED_TRACE(c.what);
         const MagnifierLayout layout = LayOutMagnifier(kArea, c.across, c.point, c.screen);
         EXPECT_EQ(layout.block, c.block);
-        EXPECT_EQ(Text(layout.view), c.view);
+        EXPECT_EQ(Text(layout.grid), c.grid);
         EXPECT_EQ(Text(layout.centre), c.centre);
         EXPECT_EQ(Text(layout.source), c.source);
         EXPECT_EQ(Text(layout.target), c.target);
     }
-    EXPECT_EQ(LayOutMagnifier({0, 0, 20, 20}, 31, {5, 5}, kScreen).block, 0) << "too small a view";
+    EXPECT_EQ(LayOutMagnifier({0, 0, 20, 20}, 31, {5, 5}, kScreen).block, 0) << "too small an area";
 }
 
 TEST(MagnifierGeometry, ZoomStepsThroughOddSizesAndStopsAtTheEnds) {
@@ -126,7 +126,7 @@ TEST(MagnifierGeometry, KeyMovesStayOnTheScreen) {
     }
 }
 
-TEST(MagnifierGeometry, TheViewBesideThePointerMovesAsideAtTheMonitorsEdges) {
+TEST(MagnifierGeometry, TheLoupeBesideThePointerMovesAsideAtTheMonitorsEdges) {
     const RECT left = {-1920, -200, 0, 880};  // a monitor left of and above the primary one
     const struct {
         const char* what;

@@ -1,6 +1,7 @@
 // The pick from the screen on its own, with an owner that records what it is
 // told, driven with real input: the frozen screen and its covering window, the
-// keys over a 1-pixel pattern, the zoom, and every way a pick ends.
+// keys over a 1-pixel pattern, the zoom, every way a pick ends, and starts that
+// fail or end at once.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,25 +30,57 @@ struct Heard {
     std::vector<std::string> events;  // "moved x,y r,g,b", "kept ...", "restored"
     POINT point;
     COLORREF color;
+    bool cancelAtMove;  // the owner cancels the pick when it hears of a move
+    int reportsInOtherDpi;
 };
 Heard g_heard;
+
+// The owner is unaware of DPI (see PickTest::SetUp), and hears of the pick so,
+// whichever window passes the report on.
+void NoteDpi() {
+    if (!AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                      DPI_AWARENESS_CONTEXT_UNAWARE))
+        ++g_heard.reportsInOtherDpi;
+}
 
 std::string Event(const char* what, POINT p, COLORREF c) {
     return std::string(what) + " " + std::to_string(p.x) + "," + std::to_string(p.y) + " " + Rgb(c);
 }
 void Moved(void*, POINT p, COLORREF c) {
+    NoteDpi();
     g_heard.events.push_back(Event("moved", p, c));
     g_heard.point = p;
     g_heard.color = c;
+    if (g_heard.cancelAtMove) CancelPick();
 }
-void Kept(void*, POINT p, COLORREF c) { g_heard.events.push_back(Event("kept", p, c)); }
-void Restored(void*) { g_heard.events.push_back("restored"); }
+void Kept(void*, POINT p, COLORREF c) {
+    NoteDpi();
+    g_heard.events.push_back(Event("kept", p, c));
+}
+void Restored(void*) {
+    NoteDpi();
+    g_heard.events.push_back("restored");
+}
 const PickReport kReport = {nullptr, Moved, Kept, Restored};
+
+// An owner that, asked to stay above the cover, closes the pick before it has
+// the keyboard, as the user's Alt+F4 or another program's WM_CLOSE might.
+WNDPROC g_ownerProc;
+bool g_closeWhenAbove;
+LRESULT CALLBACK ClosingOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING && g_closeWhenAbove && PickWindow() &&
+        reinterpret_cast<const WINDOWPOS*>(lParam)->hwndInsertAfter == HWND_TOPMOST)
+        SendMessageA(PickWindow(), WM_CLOSE, 0, 0);
+    return CallWindowProcA(g_ownerProc, window, message, wParam, lParam);
+}
 
 class PickTest : public testing::Test {
 protected:
     void SetUp() override {
         g_heard = {};
+        // An owner unaware of DPI, so that the pick's own awareness differs from it.
+        dpiBefore = SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+        ASSERT_NE(dpiBefore, nullptr);
         pattern = ShowPattern(
             {kPatternAt.x, kPatternAt.y, kPatternAt.x + kPatternSide, kPatternAt.y + kPatternSide},
             Gradient);
@@ -61,6 +94,7 @@ protected:
     }
     void TearDown() override {
         AbandonPick();
+        SetThreadDpiAwarenessContext(dpiBefore);
         RealButtons(MOUSEEVENTF_LEFTUP);
         DestroyWindow(owner);
         DestroyWindow(pattern);
@@ -72,16 +106,34 @@ protected:
     void StartHeld(POINT start) {
         ASSERT_TRUE(RealMouseTo({60, 60}));
         RealButtons(MOUSEEVENTF_LEFTDOWN);
+        SetCursor(Hand());
         ASSERT_TRUE(StartHeldPick(owner, kReport));
         ASSERT_TRUE(RealMouseTo(start));
     }
     void StartFrozen(POINT start) {
         ASSERT_TRUE(RealMouseTo(start));
+        SetCursor(Hand());
         ASSERT_TRUE(StartFrozenPick(owner, kReport));
         DeliverInput();
     }
 
-    // The blocks across the painted view: the width of the middle block.
+    // The cursor from before the pick, set by the test so that it is neither the
+    // arrow of the windows around nor the pick's cross.
+    static HCURSOR Hand() { return LoadCursorA(nullptr, IDC_HAND); }
+    // What a pick that no longer lasts gives back: the cursor and the thread's
+    // DPI awareness, and its window.
+    void ExpectGivenBack() const {
+        EXPECT_EQ(GetCursor(), Hand()) << "the cursor from before the pick";
+        EXPECT_TRUE(AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                                 DPI_AWARENESS_CONTEXT_UNAWARE))
+            << "the thread's DPI awareness from before the pick";
+        EXPECT_EQ(g_heard.reportsInOtherDpi, 0) << "reports outside the owner's DPI awareness";
+        EXPECT_EQ(PickWindow(), nullptr);
+        EXPECT_EQ(FindWindowA("PalorinPick", nullptr), nullptr);
+        EXPECT_EQ(GetCapture(), nullptr);
+    }
+
+    // The blocks across the painted magnifier: the width of the middle block.
     int PaintedBlock() const {
         const RECT area = {0, 0, 93, 93};
         BITMAPINFO info = {};
@@ -90,7 +142,7 @@ protected:
         HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, bitmap);
-        PaintPickView(dc, area);
+        PaintPickMagnifier(dc, area);
         GdiFlush();
         const DWORD* pixels = static_cast<const DWORD*>(bits);
         const DWORD middle = pixels[46 * 93 + 46];
@@ -104,6 +156,7 @@ protected:
 
     HWND pattern = nullptr;
     HWND owner = nullptr;
+    DPI_AWARENESS_CONTEXT dpiBefore = nullptr;  // the test program's own, put back at the end
 };
 
 TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
@@ -119,13 +172,16 @@ TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
     EXPECT_EQ(GetCapture(), cover);
     EXPECT_EQ(GetForegroundWindow(), cover);
     EXPECT_EQ(Last(), Event("moved", At(10, 20), Gradient(10, 20))) << "the first point at once";
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_CROSS));
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(cover)),
+              DPI_AWARENESS_PER_MONITOR_AWARE)
+        << "the cover works in physical pixels";
     // The owner stays in view above the cover while the pick lasts.
     EXPECT_TRUE(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    for (HWND w = GetWindow(owner, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (w == cover)
-            break;
-        else
-            ASSERT_NE(w, nullptr);
+    bool coverBelow = false;
+    for (HWND w = GetWindow(owner, GW_HWNDNEXT); w && !coverBelow; w = GetWindow(w, GW_HWNDNEXT))
+        coverBelow = w == cover;
+    EXPECT_TRUE(coverBelow) << "the cover lies below the owner";
 
     // What the pattern shows changes under the mouse, as a hover effect would.
     ChangePattern(pattern, Hovered);
@@ -135,15 +191,13 @@ TEST_F(PickTest, AFrozenPickCoversTheScreenAndReadsThePictureAsItWas) {
     RealButtons(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Last(), Event("kept", At(120, 70), Gradient(120, 70)));
     EXPECT_EQ(PatternPresses(pattern), 0) << "the click reached the window under it";
-    EXPECT_EQ(PickWindow(), nullptr);
-    EXPECT_FALSE(IsWindow(cover));
-    EXPECT_EQ(GetCapture(), nullptr);
+    ExpectGivenBack();
     EXPECT_FALSE(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(GetForegroundWindow(), owner);
 }
 
 // A pick over a 1-pixel pattern, steered by the keys: one pixel, ten with Shift,
-// the mouse pointer with it. A pick by menu keeps at Enter or Space; a held pick
+// the mouse pointer with it. A frozen pick keeps at Enter or Space; a held pick
 // at the button's release, where the keys took it.
 TEST_F(PickTest, ArrowsMoveOnePixelAndTenWithShift) {
     for (const char* how : {"held", "Enter", "Space"}) {
@@ -223,16 +277,16 @@ TEST_F(PickTest, EveryWayOfLeavingPutsTheColourBackAndLeavesNothing) {
         bool held;
         void (*leave)(HWND other);
     } cases[] = {
-        {"Escape, by menu", false, [](HWND) { RealKey(VK_ESCAPE); }},
+        {"Escape, frozen", false, [](HWND) { RealKey(VK_ESCAPE); }},
         {"Escape, held", true, [](HWND) { RealKey(VK_ESCAPE); }},
         {"right click", false,
          [](HWND) {
              RealButtons(MOUSEEVENTF_RIGHTDOWN);
              RealButtons(MOUSEEVENTF_RIGHTUP);
          }},
-        {"another window activated, by menu", false, [](HWND w) { SetForegroundWindow(w); }},
+        {"another window activated, frozen", false, [](HWND w) { SetForegroundWindow(w); }},
         {"another window activated, held", true, [](HWND w) { SetForegroundWindow(w); }},
-        {"capture taken, by menu", false, [](HWND w) { SetCapture(w); }},
+        {"capture taken, frozen", false, [](HWND w) { SetCapture(w); }},
         {"capture taken, held", true, [](HWND w) { SetCapture(w); }},
         {"Alt+F4 on the cover", false, [](HWND) { SendMessageA(PickWindow(), WM_CLOSE, 0, 0); }},
     };
@@ -251,14 +305,76 @@ TEST_F(PickTest, EveryWayOfLeavingPutsTheColourBackAndLeavesNothing) {
         DeliverInput();
         EXPECT_EQ(Last(), "restored");
         EXPECT_EQ(g_heard.events.size(), before + 1) << "one end, nothing more";
-        EXPECT_EQ(PickWindow(), nullptr);
         EXPECT_FALSE(IsWindow(window));
         EXPECT_NE(GetCapture(), window);
         ReleaseCapture();
+        ExpectGivenBack();
         RealButtons(MOUSEEVENTF_LEFTUP);
         EXPECT_EQ(g_heard.events.size(), before + 1) << "nothing after the end";
     }
     DestroyWindow(other);
+}
+
+// A key held down from before the pick, as the Enter that started the
+// command-line program may be, does nothing while it repeats; a key pressed
+// during the pick acts, and so do its repeats.
+TEST_F(PickTest, OnlyKeysPressedDuringThePickAct) {
+    StartFrozen(At(50, 50));
+    // The keyboard's repeats, which Wine's SendInput does not make: the key was
+    // down before this message.
+    const auto repeat = [](WORD key) {
+        PostMessageA(PickWindow(), WM_KEYDOWN, key, 1 | (KF_REPEAT << 16));
+        DeliverInput();
+    };
+    repeat(VK_RETURN);
+    EXPECT_NE(PickWindow(), nullptr) << "the held Enter kept a colour";
+    repeat(VK_RIGHT);
+    EXPECT_EQ(Last(), Event("moved", At(50, 50), Gradient(50, 50))) << "nor do held arrows move";
+    RealKeyDown(VK_RIGHT);
+    repeat(VK_RIGHT);
+    RealKeyUp(VK_RIGHT);
+    EXPECT_EQ(Last(), Event("moved", At(52, 50), Gradient(52, 50)));
+    RealKey(VK_RETURN);
+    EXPECT_EQ(Last(), Event("kept", At(52, 50), Gradient(52, 50)));
+}
+
+// A start that fails, or a pick that ends while it starts, leaves nothing taken
+// and says so: the start is false, and an owner told of a move is told the end.
+TEST_F(PickTest, AStartThatFailsOrEndsAtOnceLeavesNothing) {
+    HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                nullptr);
+    DestroyWindow(gone);
+    g_ownerProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClosingOwnerProc)));
+    const struct {
+        const char* what;
+        bool held;
+        HWND owner;
+        bool closeWhenAbove, cancelAtMove;
+        size_t events;  // a move and the end, or nothing
+    } cases[] = {
+        {"held, for an owner already gone", true, gone, false, false, 0},
+        {"frozen, closed as it shows", false, owner, true, false, 1},
+        {"frozen, cancelled at its first report", false, owner, false, true, 2},
+        {"held, cancelled at its first report", true, owner, false, true, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_heard = {};
+        g_heard.cancelAtMove = c.cancelAtMove;
+        g_closeWhenAbove = c.closeWhenAbove;
+        SetForegroundWindow(owner);
+        ASSERT_TRUE(RealMouseTo(At(30, 30)));
+        SetCursor(Hand());
+        EXPECT_FALSE(c.held ? StartHeldPick(c.owner, kReport) : StartFrozenPick(c.owner, kReport));
+        DeliverInput();
+        EXPECT_EQ(g_heard.events.size(), c.events);
+        EXPECT_EQ(Last(), c.events ? "restored" : "");
+        ExpectGivenBack();
+        EXPECT_FALSE(GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_EQ(GetForegroundWindow(), owner);
+    }
+    g_closeWhenAbove = false;
 }
 
 }  // namespace

@@ -71,3 +71,13 @@ void RealKey(WORD virtualKey, bool shift) {
     if (shift) keys[count++] = Key(VK_SHIFT, KEYEVENTF_KEYUP);
     Send(keys, count);
 }
+
+void RealKeyDown(WORD virtualKey) {
+    INPUT key = Key(virtualKey, 0);
+    Send(&key, 1);
+}
+
+void RealKeyUp(WORD virtualKey) {
+    INPUT key = Key(virtualKey, KEYEVENTF_KEYUP);
+    Send(&key, 1);
+}

@@ -14,6 +14,9 @@ void RealButtons(DWORD buttons);
 void RealWheel(int delta);
 // One key pressed and released, with Shift held when `shift` is set.
 void RealKey(WORD virtualKey, bool shift = false);
+// A key going down and, later, up.
+void RealKeyDown(WORD virtualKey);
+void RealKeyUp(WORD virtualKey);
 
 // Delivers what is queued, through the dialog manager.
 void DeliverInput();

@@ -12,6 +12,8 @@
 //   wintool settext CAPTION ID TEXT   set the text of control ID (sends EN_CHANGE)
 //   wintool click CAPTION ID          press button ID
 //   wintool close CAPTION             ask the window to close (WM_CLOSE)
+//   wintool release CLASS X Y         post a left button's release at client X, Y
+//                                     (may be negative) to the window of class CLASS
 //   wintool clip TEXT                 put TEXT on the clipboard ("" empties it)
 //   wintool pixels X Y N              print N screen pixels from X,Y rightwards, as rrggbb
 //   wintool hoverbox X Y SIDE RRGGBB HOVER
@@ -199,6 +201,11 @@ int Run(int argc, char** argv) {
         return RunTestWindow("hoverbox", argv + 2, argv + 5);
     if (!std::strcmp(command, "pattern") && argc > 4)
         return RunTestWindow("pattern", argv + 2, nullptr);
+    if (!std::strcmp(command, "release") && argc > 4) {
+        HWND target = FindWindowA(argv[2], nullptr);
+        const LPARAM at = MAKELPARAM(std::atoi(argv[3]), std::atoi(argv[4]));
+        return target && PostMessageA(target, WM_LBUTTONUP, 0, at) ? 0 : 1;
+    }
 
     HWND window = FindVisible(caption);
     if (!window) return 1;
