@@ -6,6 +6,7 @@
 #include "converter_state.h"
 #include "dialog_control.h"
 #include "field_refresh.h"
+#include "palette_commands.h"
 #include "resource.h"
 #include "screen_pick.h"
 #include "version_box.h"
@@ -31,11 +32,13 @@ void OnPickMoved(void* context, POINT, COLORREF pixel) {
     TakePixel(static_cast<HWND>(context), pixel);
 }
 
-// The picker shows its image and marker again.
+// The picker shows its image and marker again; a colour kept goes to the
+// front of the palette.
 void OnPickKept(void* context, POINT, COLORREF pixel) {
     HWND dialog = static_cast<HWND>(context);
     g_dragMode = DRAG_NONE;
     TakePixel(dialog, pixel);
+    if (pixel != CLR_INVALID) AddColourToPalette(dialog, *g_color);
 }
 
 // The colour and HLS from before the pick, which need not convert into each

@@ -7,6 +7,7 @@
 #include "color_record.h"
 #include "css_format.h"
 #include "hls.h"
+#include "palette.h"
 
 // What the mouse is setting: a picture being dragged, or a pick from the screen.
 enum DragMode { DRAG_NONE = 0, DRAG_PICKER = 1, DRAG_LUMINANCE = 2, DRAG_SCREEN = 3 };
@@ -27,3 +28,14 @@ extern DragMode g_dragMode;
 extern HBITMAP g_pickerBitmap;  // built at the first paint, kept until the process ends
 extern ScreenPick g_pick;
 extern CssForm g_cssForm;  // what the CSS field shows; kept while the program runs
+
+// The palette: its colours, and the GIMP palette file every change is written
+// to ("" while it has none). A write that failed has said so; the next failure
+// of a run of them says nothing more.
+extern Palette g_palette;
+extern char g_paletteFile[MAX_PATH];
+extern bool g_paletteWriteFailed;
+// The palette colour the contrast line compares with, while `g_comparing`.
+extern bool g_comparing;
+extern ColorRecord g_compareColour;
+extern HHOOK g_keyHook;  // Ctrl+D, seen before the dialog manager takes the key

@@ -2,6 +2,7 @@
 // rejected input.
 #include "field_refresh.h"
 
+#include "contrast_line.h"
 #include "converter_state.h"
 #include "coordinates.h"
 #include "dialog_control.h"
@@ -50,6 +51,7 @@ void ShowColor(HWND dialog, const ColorRecord& color, UpdateMask mask, int32_t& 
     }
     // A CSS text the program wrote needed no change in reading.
     if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
+    if (mask & UPD_CONTRAST) ShowContrastLine(dialog, color);
     idle = 1;
 
     InvalidateControl(dialog, IDC_SWATCH);
@@ -74,6 +76,7 @@ void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
     for (const ConverterField& field : kConverterFields)
         if (mask & field.bit) WriteField(dialog, field.id, "");
     if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
+    if (mask & UPD_CONTRAST) ClearContrastLine(dialog);
     idle = 1;
 }
 

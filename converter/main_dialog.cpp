@@ -2,6 +2,9 @@
 // label colours. Typed input, painting and the mouse have files of their own.
 #include "main_dialog.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
 #include "converter_pick.h"
 #include "converter_state.h"
 #include "css_group.h"
@@ -10,6 +13,8 @@
 #include "field_input.h"
 #include "field_refresh.h"
 #include "field_table.h"
+#include "palette_commands.h"
+#include "palette_list.h"
 #include "picture_mouse.h"
 #include "picture_paint.h"
 #include "resource.h"
@@ -22,6 +27,40 @@ void SetTextLimits(HWND dialog) {
         SendMessageA(DialogControl(dialog, field.id), EM_LIMITTEXT, field.textLimit, 0);
 }
 
+// Ctrl+D adds the colour to the palette wherever the focus is: seen here,
+// before the dialog manager gives the key to a control. Not during a pick,
+// whose keys are its own.
+LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && msg->wParam == 'D' &&
+        GetKeyState(VK_CONTROL) < 0 && g_dragMode == DRAG_NONE) {
+        HWND dialog = GetAncestor(msg->hwnd, GA_ROOT);
+        if (dialog && GetDlgItem(dialog, IDC_PALETTE)) {
+            PostMessageA(dialog, WM_COMMAND, IDC_PALETTE_ADD, 0);
+            return 1;
+        }
+    }
+    return CallNextHookEx(g_keyHook, code, wParam, lParam);
+}
+
+void SetUpPalette(HWND dialog) {
+    SetUpPaletteList(dialog);
+    DragAcceptFiles(dialog, TRUE);
+    if (!g_keyHook) g_keyHook = SetWindowsHookExA(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
+    OpenStartPalette(dialog);
+}
+
+// The palette is the dialog's: a new converter starts with the one at start.
+void OnDestroy(HWND dialog) {
+    CancelDrag(dialog);
+    if (g_keyHook) UnhookWindowsHookEx(g_keyHook);
+    g_keyHook = nullptr;
+    FreePalette(&g_palette);
+    g_paletteFile[0] = '\0';
+    g_paletteWriteFailed = false;
+    g_comparing = false;
+}
+
 void OnInitDialog(HWND dialog, LPARAM lParam) {
     g_fieldsIdle = 1;
     g_instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
@@ -32,6 +71,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     g_dragMode = DRAG_NONE;
     SetTextLimits(dialog);
     FillCssForms(dialog);
+    SetUpPalette(dialog);
     RefreshConverter(dialog, MASK_ALL);
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
     AppendVersionMenuItem(dialog);
@@ -39,9 +79,15 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
 }
 
 // Enter moves on to the next control in creation order: into the next edit of a
-// three-field group with its text selected, or presses a following button.
+// three-field group with its text selected, or presses a following button. In
+// the palette it recalls the colour with the focus.
 void OnEnterKey(HWND dialog) {
     HWND focus = GetFocus();
+    if (focus && focus == DialogControl(dialog, IDC_PALETTE)) {
+        const int entry = FocusedPaletteEntry(dialog);
+        if (entry >= 0) RecallPaletteEntry(dialog, static_cast<size_t>(entry));
+        return;
+    }
     HWND next = focus ? GetWindow(focus, GW_HWNDNEXT) : nullptr;
     char className[24];
     if (!next || !GetClassNameA(next, className, sizeof className)) return;
@@ -84,6 +130,16 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_CSS_FORM:
         if (code == CBN_SELCHANGE) OnCssFormChange(dialog);
         break;
+    case IDC_PALETTE_ADD:
+        // Only a colour the fields show: not one a rejected text left behind.
+        if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) AddColourToPalette(dialog, *g_color);
+        break;
+    case IDC_PALETTE_OPEN:
+        OpenPaletteByDialog(dialog);
+        break;
+    case IDC_PALETTE_SAVE:
+        SavePaletteByDialog(dialog);
+        break;
     default:
         OnFieldCommand(dialog, id, code);
         break;
@@ -125,6 +181,13 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     case WM_SYSCOMMAND:
         OnSysCommand(dialog, wParam);
         return 0;
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        return header->idFrom == IDC_PALETTE && OnPaletteNotify(dialog, header);
+    }
+    case WM_DROPFILES:
+        OpenDroppedPalette(dialog, reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_CTLCOLORSTATIC:
         return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_PAINT:
@@ -143,13 +206,19 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         OnCaptureLost(dialog, reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_DESTROY:
-        CancelDrag(dialog);
+        OnDestroy(dialog);
         return 0;
     }
     return 0;
 }
 
+void InitConverterControls() {
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
 INT_PTR RunConverter(HINSTANCE instance, ColorRecord* color) {
+    InitConverterControls();
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc,
                            reinterpret_cast<LPARAM>(color));
 }

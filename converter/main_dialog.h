@@ -8,6 +8,10 @@
 // the result is 0 when it ends, -1 when it could not be created.
 INT_PTR RunConverter(HINSTANCE instance, ColorRecord* color);
 
+// Registers the common controls the converter holds (its palette list); done
+// by RunConverter, and before any other creation of the dialog.
+void InitConverterControls();
+
 // The converter's dialog procedure, for tests that create it themselves. Its
 // creation parameter is the address of the ColorRecord.
 INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

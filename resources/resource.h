@@ -58,6 +58,25 @@
 #define IDC_PICKER          1111
 #define IDC_LUMBAR          1112
 
+/* Converter dialog: the palette, below the CSS group, and the contrast line
+ * under the swatch */
+#define IDC_PALETTE         1120
+#define IDC_PALETTE_ADD     1121
+#define IDC_PALETTE_OPEN    1122
+#define IDC_PALETTE_SAVE    1123
+#define IDC_CONTRAST        1124
+
+/* The palette's right-click menu: copy as each notation, compare, remove */
+#define IDM_COPY_HEX6       1130
+#define IDM_COPY_HEX3       1131
+#define IDM_COPY_PERCENT    1132
+#define IDM_COPY_TRIPLE     1133
+#define IDM_COPY_NAME       1134
+#define IDM_COPY_HLS        1135
+#define IDM_COPY_CSS        1136
+#define IDM_COMPARE         1137
+#define IDM_REMOVE          1138
+
 /* Quick result box (IDD_QUICK) */
 #define IDC_QUICK_TEXT      1101
 #define IDC_TO_MAIN         1102

@@ -6,6 +6,7 @@
 #include "color_record.h"
 #include "command_line.h"
 #include "main_dialog.h"
+#include "palette_commands.h"
 #include "quick_convert.h"
 
 namespace {
@@ -19,12 +20,30 @@ int QuickConvertClipboard(HINSTANCE instance, ColorRecord* color) {
     return end;
 }
 
+// 1 with `path` set when `text`, without quotation marks around it, names an
+// existing file: a palette to open the converter with.
+int NamesAFile(const char* text, char* path) {
+    const size_t length = lstrlenA(text);
+    const bool quoted = length >= 2 && text[0] == '"' && text[length - 1] == '"';
+    if (length == 0 || length - (quoted ? 2 : 0) >= MAX_PATH) return 0;
+    lstrcpynA(path, text + (quoted ? 1 : 0), static_cast<int>(length - (quoted ? 2 : 0) + 1));
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ColorRecord color = {};
     const char* text = CommandLineText(GetCommandLineA());
     if (*text && QuickConvert(instance, text, &color)) return 0;
+    // A command line that is no colour but a palette file opens the converter with it.
+    char palette[MAX_PATH];
+    if (color.notation == kNotationNone && *text && NamesAFile(text, palette)) {
+        SetStartPalette(palette);
+        RunConverter(instance, &color);
+        return 0;
+    }
     // A colour on the command line leaves the clipboard alone, whatever the user chose.
     if (color.notation == kNotationNone && QuickConvertClipboard(instance, &color)) return 0;
     RunConverter(instance, &color);

@@ -353,8 +353,8 @@ std::string Fuzzer::Check() {
         if (!left.empty()) return left;
     }
     bool enabled = IsWindowEnabled(GetDlgItem(dialog_, IDC_NEGAPOSI)) != FALSE;
-    std::vector<FieldValue> expected = ExpectedFields(*color_);
-    for (const FieldValue& field : expected) {
+    std::vector<FieldShown> expected = ExpectedFields(*color_);
+    for (const FieldShown& field : expected) {
         bool skip = false;
         for (int id : edited_) skip |= id == field.id;
         if (skip) continue;

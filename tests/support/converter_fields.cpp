@@ -51,7 +51,7 @@ std::vector<int> FieldGroupOf(int id) {
     return {id};
 }
 
-std::vector<FieldValue> ExpectedFields(const ColorRecord& color) {
+std::vector<FieldShown> ExpectedFields(const ColorRecord& color) {
     HlsTriple hls;
     RgbToHls(color.red, color.green, color.blue, &hls.hue, &hls.lightness, &hls.saturation);
     return {
@@ -72,9 +72,9 @@ std::vector<FieldValue> ExpectedFields(const ColorRecord& color) {
     };
 }
 
-void ExpectFieldsShow(HWND dialog, const std::vector<FieldValue>& expected,
+void ExpectFieldsShow(HWND dialog, const std::vector<FieldShown>& expected,
                       const std::vector<int>& skip) {
-    for (const FieldValue& field : expected)
+    for (const FieldShown& field : expected)
         if (!Skipped(skip, field.id)) {
             EXPECT_EQ(FieldText(dialog, field.id), field.text) << "field " << field.id;
         }

@@ -9,7 +9,7 @@
 // Every text field of the converter, in the order the dialog writes them.
 extern const int kAllFields[14];
 
-struct FieldValue {
+struct FieldShown {
     int id;
     std::string text;
 };
@@ -19,10 +19,10 @@ struct FieldValue {
 std::vector<int> FieldGroupOf(int id);
 
 // What each field shows for `color`, as the dialog itself formats it.
-std::vector<FieldValue> ExpectedFields(const ColorRecord& color);
+std::vector<FieldShown> ExpectedFields(const ColorRecord& color);
 
 // Checks the fields against `expected`, skipping the ids in `skip`.
-void ExpectFieldsShow(HWND dialog, const std::vector<FieldValue>& expected,
+void ExpectFieldsShow(HWND dialog, const std::vector<FieldShown>& expected,
                       const std::vector<int>& skip = {});
 
 // Checks that every field but those in `skip` is empty.

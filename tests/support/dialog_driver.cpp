@@ -5,6 +5,7 @@
 #include "resource.h"
 
 HWND OpenConverter(ColorRecord* color, DLGPROC procedure) {
+    InitConverterControls();
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                      procedure ? procedure : MainDlgProc,
                                      reinterpret_cast<LPARAM>(color));

@@ -1,0 +1,13 @@
+// The contrast line under the swatch: the WCAG contrast of the colour on white
+// and on black, or against the palette colour chosen with Compare.
+#pragma once
+#include <windows.h>
+
+#include "color_record.h"
+
+// Writes the line for `color`: "4.54:1 AA on white · 4.62:1 AA on black", or
+// "7.12:1 AAA against #123456" while a palette colour is compared with.
+void ShowContrastLine(HWND dialog, const ColorRecord& color);
+
+// Empties the line, as a text that is no colour empties the fields.
+void ClearContrastLine(HWND dialog);
