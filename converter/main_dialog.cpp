@@ -9,6 +9,7 @@
 #include "field_input.h"
 #include "field_refresh.h"
 #include "field_table.h"
+#include "picture_control.h"
 #include "picture_mouse.h"
 #include "picture_paint.h"
 #include "resource.h"
@@ -30,6 +31,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     g_arrowSize = static_cast<uint16_t>(LOWORD(GetDialogBaseUnits()) * 3 / 4);
     g_dragMode = DRAG_NONE;
     SetTextLimits(dialog);
+    SubclassConverterControls(dialog);
     RefreshConverter(dialog, MASK_ALL);
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
     AppendVersionMenuItem(dialog);

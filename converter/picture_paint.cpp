@@ -5,6 +5,7 @@
 
 #include "converter_state.h"
 #include "coordinates.h"
+#include "face_cues.h"
 #include "picture_geometry.h"
 #include "picture_images.h"
 #include "resource.h"
@@ -92,6 +93,7 @@ INT_PTR OnPaint(HWND dialog) {
     }
     if (GetControlRectInDialog(dialog, IDC_PICKER, &rect)) PaintPicker(dc, rect);
     if (GetControlRectInDialog(dialog, IDC_SWATCH, &rect)) PaintSwatch(dc, rect);
+    PaintFocusRing(dc, dialog);
     EndPaint(dialog, &paint);
     SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
     return 1;
