@@ -9,3 +9,4 @@ HINSTANCE g_instance = nullptr;
 DragMode g_dragMode = DRAG_NONE;
 HBITMAP g_pickerBitmap = nullptr;
 ScreenPick g_pick = {};
+PictureValues g_announced = {};

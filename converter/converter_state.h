@@ -17,6 +17,12 @@ struct ScreenPick {
     HlsTriple undoHls;
 };
 
+// The pictures' values as screen readers were last told of them.
+struct PictureValues {
+    HlsTriple hls;
+    ColorRecord color;
+};
+
 extern ColorRecord* g_color;  // the current colour, edited in place
 extern HlsTriple g_hls;       // the current colour as HLS; the markers follow it
 extern int32_t g_fieldsIdle;  // 0 while the dialog writes its own fields
@@ -25,3 +31,4 @@ extern HINSTANCE g_instance;  // the module the dialog and its icons come from
 extern DragMode g_dragMode;
 extern HBITMAP g_pickerBitmap;  // built at the first paint, kept until the process ends
 extern ScreenPick g_pick;
+extern PictureValues g_announced;
