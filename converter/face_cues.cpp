@@ -1,8 +1,9 @@
-// The focus ring (see face_cues.h). It follows the system colours at every
-// paint, so a change of theme shows at the next one.
+// The arrow's colour and the focus ring (see face_cues.h). Both follow the
+// system colours at every paint, so a change of theme shows at the next one.
 #include "face_cues.h"
 
 #include "dialog_control.h"
+#include "hls.h"
 #include "resource.h"
 
 namespace {
@@ -10,6 +11,12 @@ namespace {
 // Every other pixel, as the platform's own focus rectangles are dotted; rows
 // of a monochrome bitmap are padded to 16 bits.
 const WORD kDots[8] = {0x55, 0xaa, 0x55, 0xaa, 0x55, 0xaa, 0x55, 0xaa};
+
+int LightnessOf(COLORREF color) {
+    uint8_t hue, lightness, saturation;
+    RgbToHls(GetRValue(color), GetGValue(color), GetBValue(color), &hue, &lightness, &saturation);
+    return lightness;
+}
 
 // The ring lies in the dialog's own client area, just outside the control.
 bool FocusRing(HWND picture, RECT* ring) {
@@ -36,6 +43,17 @@ void PaintDottedRing(HDC dc, const RECT& ring) {
 }
 
 }  // namespace
+
+// Black stands as far from the face as the face's lightness; the text colour
+// is taken only when it stands further. Where the text is black, as in the
+// usual themes, the arrow stays the stock black.
+HBRUSH ArrowBrush() {
+    const int face = LightnessOf(GetSysColor(COLOR_BTNFACE));
+    const int text = LightnessOf(GetSysColor(COLOR_BTNTEXT));
+    const int fromText = text > face ? text - face : face - text;
+    if (fromText > face) return GetSysColorBrush(COLOR_BTNTEXT);
+    return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+}
 
 // Only the ring's four edges, erased to the face colour: the picture inside
 // needn't be painted again, and a ring that lost the focus is gone.

@@ -29,7 +29,7 @@ void PaintArrow(HDC dc, const RECT& bar) {
     LineTo(dc, x0 + a, y0 + a);
     LineTo(dc, x0, y0);
     EndPath(dc);
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    HGDIOBJ previous = SelectObject(dc, ArrowBrush());
     FillPath(dc);
     if (previous) SelectObject(dc, previous);
 }
