@@ -9,8 +9,8 @@
 namespace {
 
 const char* const kSynopsis[] = {
-    "usage: palorin-cli [--to FORM | --json] [COLOUR ...]",
-    "       palorin-cli contrast COLOUR COLOUR",
+    "usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]",
+    "       palorin-cli contrast [--gamut clip] COLOUR COLOUR",
     "       palorin-cli pick [--to FORM | --json]",
     "       palorin-cli --help | --version",
 };
@@ -19,16 +19,22 @@ const char* const kHelp[] = {
     "",
     "Converts each COLOUR, or else each line of standard input, to the other",
     "notations: one output line per input, in order. A colour is #RGB, #RRGGBB,",
-    "(R,G,B), (R%,G%,B%), one of the 140 colour names in any letter case, or",
-    "H,L,S on the 0-240 scale. Nothing is trimmed: ' aqua' is not a colour.",
+    "(R,G,B), (R%,G%,B%), one of the 140 colour names in any letter case,",
+    "H,L,S on the 0-240 scale, or any CSS colour: #rgba, #rrggbbaa, the 148 CSS",
+    "names, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color().",
+    "Nothing is trimmed: ' aqua' is not a colour.",
     "",
     "By default a line holds every form, separated by tabs:",
     "  #rrggbb  #rgb  (R,G,B)  (R%,G%,B%)  H,L,S  name (empty when it has none)",
     "",
-    "  --to FORM   that form alone: hex6, hex3, triple, percent, hls or name",
-    "  --json      one JSON object per line, with the input",
-    "  --help      this help",
-    "  --version   the version",
+    "  --to FORM     that form alone: hex6, hex3, triple, percent, hls, name,",
+    "                rgb, hsl, hwb, lab, lch, oklab, oklch (the CSS forms, with",
+    "                the alpha) or hex8 (#rrggbbaa)",
+    "  --json        one JSON object per line, with the input",
+    "  --gamut clip  a CSS colour outside sRGB is clipped, channel by channel,",
+    "                instead of mapped in as CSS maps it",
+    "  --help        this help",
+    "  --version     the version",
     "",
     "An input that is no colour gives an empty line (in JSON an \"error\") and a",
     "message on standard error; the others are still converted.",
@@ -78,7 +84,7 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
 }  // namespace
 
 Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
-    Arguments arguments = {Command::kConvert, {OutputForm::kAll, false}, nullptr, 0};
+    Arguments arguments = {Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap}, nullptr, 0};
     int first = 1;
     if (argc > 1 && std::strcmp(argv[1], "contrast") == 0) {
         arguments.command = Command::kContrast;
@@ -104,6 +110,15 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
             return {Command::kVersion, {}, nullptr, 0};
         } else if (std::strcmp(a, "--json") == 0) {
             arguments.output.json = true;
+        } else if (std::strcmp(a, "--gamut") == 0 || std::strncmp(a, "--gamut=", 8) == 0) {
+            const char* mode = a[7] == '=' ? a + 8 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (!mode) return UsageError(err, "--gamut needs clip or map", nullptr);
+            if (std::strcmp(mode, "clip") == 0)
+                arguments.output.gamut = GamutMode::kClip;
+            else if (std::strcmp(mode, "map") == 0)
+                arguments.output.gamut = GamutMode::kMap;
+            else
+                return UsageError(err, "--gamut takes clip or map", mode);
         } else if (std::strcmp(a, "--to") == 0 || std::strncmp(a, "--to=", 5) == 0) {
             const char* form = a[4] == '=' ? a + 5 : (i + 1 < argc ? argv[++i] : nullptr);
             if (!form) return UsageError(err, "--to needs a form", nullptr);

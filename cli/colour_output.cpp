@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "css_format.h"
 #include "escape.h"
 #include "hls.h"
 #include "named_colors.h"
@@ -17,15 +18,22 @@ struct FormName {
     OutputForm form;
 };
 
-// In the order of the default line and of the JSON object.
+// The converter's forms, in the order of the default line and of the JSON
+// object; then the CSS forms, which follow them in JSON; then hex8.
 const FormName kForms[] = {
-    {"hex6", OutputForm::kHex6},       {"hex3", OutputForm::kHex3}, {"triple", OutputForm::kTriple},
-    {"percent", OutputForm::kPercent}, {"hls", OutputForm::kHls},   {"name", OutputForm::kName},
+    {"hex6", OutputForm::kHex6},   {"hex3", OutputForm::kHex3},   {"triple", OutputForm::kTriple},
+    {"percent", OutputForm::kPercent}, {"hls", OutputForm::kHls}, {"name", OutputForm::kName},
+    {"rgb", OutputForm::kRgb},     {"hsl", OutputForm::kHsl},     {"hwb", OutputForm::kHwb},
+    {"lab", OutputForm::kLab},     {"lch", OutputForm::kLch},     {"oklab", OutputForm::kOklab},
+    {"oklch", OutputForm::kOklch}, {"hex8", OutputForm::kHex8},
 };
 
+constexpr int kConverterFormCount = 6;  // hex6 to name
+constexpr int kJsonFormCount = 13;      // hex6 to oklch
+
 // The longest line without its input: the JSON object of a colour with the
-// longest forms and name is about 150 bytes.
-constexpr size_t kColourLineCapacity = 256;
+// longest forms and name is about 450 bytes.
+constexpr size_t kColourLineCapacity = 1024;
 
 // Input escaped in slices, each of which fits in a block at once.
 constexpr size_t kEscapeSlice = 1024;
@@ -35,50 +43,22 @@ char* PutText(const char* text, char* out) {
     return out;
 }
 
-// The decimal texts of 0-255, looked up rather than divided out: HLS is the
-// form a script asks for most, three numbers on every line.
-struct SmallNumberTexts {
-    char digits[256][3];
-    uint8_t length[256];
-};
+bool IsCssForm(OutputForm form) { return form >= OutputForm::kRgb && form <= OutputForm::kOklch; }
 
-constexpr SmallNumberTexts MakeSmallNumberTexts() {
-    SmallNumberTexts texts = {};
-    for (int value = 0; value < 256; ++value) {
-        char* d = texts.digits[value];
-        int n = 0;
-        if (value >= 100) d[n++] = static_cast<char>('0' + value / 100);
-        if (value >= 10) d[n++] = static_cast<char>('0' + value / 10 % 10);
-        d[n++] = static_cast<char>('0' + value % 10);
-        texts.length[value] = static_cast<uint8_t>(n);
-    }
-    return texts;
+CssForm CssFormOf(OutputForm form) {
+    return static_cast<CssForm>(static_cast<int>(form) - static_cast<int>(OutputForm::kRgb));
 }
 
-constexpr SmallNumberTexts kSmallNumbers = MakeSmallNumberTexts();
-
-// Writes all three bytes and keeps the length's worth: no branch on the length.
-char* PutSmallNumber(uint8_t value, char* out) {
-    out[0] = kSmallNumbers.digits[value][0];
-    out[1] = kSmallNumbers.digits[value][1];
-    out[2] = kSmallNumbers.digits[value][2];
-    return out + kSmallNumbers.length[value];
-}
-
-// "H,L,S" as the converter computes it from the channels.
-char* PutHls(const ColorRecord& color, char* out) {
+HlsTriple HlsOf(const ColorRecord& color) {
     HlsTriple hls;
     RgbToHls(color.red, color.green, color.blue, &hls.hue, &hls.lightness, &hls.saturation);
-    out = PutSmallNumber(hls.hue, out);
-    *out++ = ',';
-    out = PutSmallNumber(hls.lightness, out);
-    *out++ = ',';
-    return PutSmallNumber(hls.saturation, out);
+    return hls;
 }
 
-// One form's text as the converter shows it. (The formatters' NULs are
-// overwritten by what follows.)
-char* PutForm(OutputForm form, const ColorRecord& color, char* out) {
+// One form's text. (The formatters' NULs are overwritten by what follows.)
+char* PutForm(OutputForm form, const ColourReading& colour, char* out) {
+    const ColorRecord& color = colour.color;
+    if (IsCssForm(form)) return out + FormatCssColor(CssFormOf(form), color, colour.alpha, out);
     switch (form) {
     case OutputForm::kHex6:
         return out + FormatHex6(color, out);
@@ -89,12 +69,12 @@ char* PutForm(OutputForm form, const ColorRecord& color, char* out) {
     case OutputForm::kPercent:
         return out + FormatPercentTriple(color, out);
     case OutputForm::kHls:
-        return PutHls(color, out);
-    case OutputForm::kName:
-    case OutputForm::kAll:  // not one form: never asked for here
-        break;
+        return out + FormatHlsTriple(HlsOf(color), out);
+    case OutputForm::kHex8:
+        return out + FormatHex8(color, colour.alpha, out);
+    default:  // kName; kAll is not one form and never asked for here
+        return PutText(FindColorName(color), out);
     }
-    return PutText(FindColorName(color), out);
 }
 
 char* PutLineEnd(char* out) {
@@ -118,52 +98,59 @@ void OpenJsonInput(OutputBuffer* out, const char* input, size_t inputLength) {
     AppendJsonEscaped(out, input, inputLength);
 }
 
-// "hex6":"#00ffff",...,"name":"aqua"} after the object's opening or its input.
-char* PutJsonMembers(const ColorRecord& color, char* out) {
-    for (const FormName& form : kForms) {
-        if (form.form != OutputForm::kHex6) *out++ = ',';
+// "hex6":"#00ffff",...,"oklch":"...","alpha":1,"mapped":false} after the
+// object's opening or its input.
+char* PutJsonMembers(const ColourReading& colour, char* out) {
+    for (int i = 0; i < kJsonFormCount; ++i) {
+        const FormName& form = kForms[i];
+        if (i > 0) *out++ = ',';
         *out++ = '"';
         out = PutText(form.name, out);
         *out++ = '"';
         *out++ = ':';
         if (form.form == OutputForm::kHls) {
             *out++ = '[';
-            out = PutHls(color, out);
+            out = out + FormatHlsTriple(HlsOf(colour.color), out);
             *out++ = ']';
         } else if (form.form == OutputForm::kName) {
-            const char* name = FindColorName(color);
+            const char* name = FindColorName(colour.color);
             out = *name ? PutText("\"", PutText(name, PutText("\"", out))) : PutText("null", out);
         } else {
             *out++ = '"';
-            out = PutForm(form.form, color, out);
+            out = PutForm(form.form, colour, out);
             *out++ = '"';
         }
     }
-    *out++ = '}';
-    return out;
+    out = PutText(",\"alpha\":", out);
+    out += FormatCssAlpha(colour.alpha, out);
+    return PutText(colour.mapped ? ",\"mapped\":true}" : ",\"mapped\":false}", out);
 }
 
 // The line from the colour on: the end of a JSON object whose input was written
 // already (or the whole object, without an input), or the forms asked for.
-void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord& color,
+void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& colour,
                       bool afterInput) {
     char* p = Reserve(out, kColourLineCapacity);
     if (options.json) {
         p = PutText(afterInput ? "\"," : "{", p);
-        p = PutJsonMembers(color, p);
+        p = PutJsonMembers(colour, p);
     } else if (options.form != OutputForm::kAll) {
-        p = PutForm(options.form, color, p);
+        p = PutForm(options.form, colour, p);
     } else {
-        for (const FormName& form : kForms) {
-            if (form.form != OutputForm::kHex6) *p++ = '\t';
-            p = PutForm(form.form, color, p);
+        for (int i = 0; i < kConverterFormCount; ++i) {
+            if (i > 0) *p++ = '\t';
+            p = PutForm(kForms[i].form, colour, p);
         }
     }
     Commit(out, PutLineEnd(p));
 }
 
-void FinishNotAColourLine(OutputBuffer* out, const OutputOptions& options) {
-    if (options.json) AppendText(out, "\",\"error\":\"not a colour\"}");
+void FinishNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* error) {
+    if (options.json) {
+        AppendText(out, "\",\"error\":\"");
+        AppendText(out, error);
+        AppendText(out, "\"}");
+    }
     AppendLineEnd(out);
 }
 
@@ -179,16 +166,16 @@ int LookupOutputForm(const char* name, OutputForm* form) {
     return 0;
 }
 
-void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord& color,
+void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& colour,
                      const char* input, size_t inputLength) {
     if (options.json && input) OpenJsonInput(out, input, inputLength);
-    FinishColourLine(out, options, color, input != nullptr);
+    FinishColourLine(out, options, colour, input != nullptr);
 }
 
 void WriteNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
-                         size_t inputLength) {
+                         size_t inputLength, const char* error) {
     if (options.json) OpenJsonInput(out, input, inputLength);
-    FinishNotAColourLine(out, options);
+    FinishNotAColourLine(out, options, error);
 }
 
 void StartLongInputLine(OutputBuffer* out, const OutputOptions& options, const char* input,
@@ -201,9 +188,9 @@ void ContinueLongInputLine(OutputBuffer* out, const OutputOptions& options, cons
     if (options.json) AppendJsonEscaped(out, input, inputLength);
 }
 
-void EndLongInputLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord* color) {
-    if (color)
-        FinishColourLine(out, options, *color, true);
+void EndLongInputLine(OutputBuffer* out, const OutputOptions& options, const ColourReading* colour) {
+    if (colour)
+        FinishColourLine(out, options, *colour, true);
     else
-        FinishNotAColourLine(out, options);
+        FinishNotAColourLine(out, options, "not a colour");
 }

@@ -1,33 +1,54 @@
 // The output line of one input: every form, one form alone (--to), or a JSON
-// object (--json). The texts are the converter's display forms.
+// object (--json). The texts are the converter's display forms and the
+// modern CSS forms.
 #pragma once
 
 #include <cstddef>
 
-#include "color_record.h"
 #include "output_buffer.h"
+#include "read_color.h"
 
-enum class OutputForm { kAll, kHex6, kHex3, kTriple, kPercent, kHls, kName };
+enum class OutputForm {
+    kAll,  // the default line: the converter's forms
+    kHex6,
+    kHex3,
+    kTriple,
+    kPercent,
+    kHls,
+    kName,
+    kRgb,  // the CSS forms, in CssForm's order
+    kHsl,
+    kHwb,
+    kLab,
+    kLch,
+    kOklab,
+    kOklch,
+    kHex8,
+};
 
 struct OutputOptions {
     OutputForm form;  // kAll unless --to chose one
     bool json;
+    GamutMode gamut;  // how a CSS colour outside sRGB is read
 };
 
-// 1 with *form set for a form's name as --to takes it ("hex6", "hex3", "triple",
-// "percent", "hls", "name"), 0 for anything else.
+// 1 with *form set for a form's name as --to takes it ("hex6", "hex3",
+// "triple", "percent", "hls", "name", "rgb", "hsl", "hwb", "lab", "lch",
+// "oklab", "oklch", "hex8"), 0 for anything else.
 int LookupOutputForm(const char* name, OutputForm* form);
 
 // Writes the colour's line for the options, line end included. `input` is the
 // text it was read from, shown only in JSON; null for a colour that came from
-// no text (a pick from the screen), whose object then has no "input".
-void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord& color,
-                     const char* input, size_t inputLength);
+// no text (a pick from the screen), whose object then has no "input". The
+// alpha shows in the CSS forms and hex8, and in JSON.
+void WriteColourLine(OutputBuffer* out, const OutputOptions& options,
+                     const ColourReading& colour, const char* input, size_t inputLength);
 
 // The line of an input that is not a colour: empty, so that output lines stay
-// in step with the inputs, or in JSON {"input":"...","error":"not a colour"}.
+// in step with the inputs, or in JSON {"input":"...","error":"not a colour"}
+// (or the refusal's words).
 void WriteNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,
-                         size_t inputLength);
+                         size_t inputLength, const char* error);
 
 // The line of an input too long to hold at once, given in parts: Start with the
 // first, Continue with each further one, then End with the colour it turned out
@@ -36,4 +57,4 @@ void StartLongInputLine(OutputBuffer* out, const OutputOptions& options, const c
                         size_t inputLength);
 void ContinueLongInputLine(OutputBuffer* out, const OutputOptions& options, const char* input,
                            size_t inputLength);
-void EndLongInputLine(OutputBuffer* out, const OutputOptions& options, const ColorRecord* color);
+void EndLongInputLine(OutputBuffer* out, const OutputOptions& options, const ColourReading* colour);

@@ -2,10 +2,12 @@
 // two colours and the highest level it passes.
 #pragma once
 
+#include "css_color.h"
 #include "output_buffer.h"
 
 // Prints "21.00:1 AAA" for black on white: the ratio truncated to two decimals,
 // then "AAA" (at least 7), "AA" (4.5), "AA-large" (3) or "fail". Either colour
 // that is not one is reported and nothing is printed. The exit status: 0, or 1
 // for a colour that is not one.
-int RunContrastCommand(char* const colours[2], OutputBuffer* out, OutputBuffer* err);
+int RunContrastCommand(char* const colours[2], GamutMode gamut, OutputBuffer* out,
+                       OutputBuffer* err);

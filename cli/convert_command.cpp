@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "input_colour.h"
+#include "notation_parse.h"
 #include "line_reader.h"
 #include "messages.h"
 #include "standard_io.h"
@@ -33,28 +33,31 @@ long ReadAfterFlushing(void* context, char* into, size_t size) {
 int ConvertInput(const char* text, size_t length, bool holdsNul, const char* source,
                  unsigned long long number, const OutputOptions& options, OutputBuffer* out,
                  OutputBuffer* err) {
-    ColorRecord color = {};
-    if (!holdsNul && ReadInputColour(text, &color)) {
-        WriteColourLine(out, options, color, text, length);
+    ColourReading colour;
+    const CssReadResult result = holdsNul ? CssReadResult::kNotAColour
+                                          : ReadAnyColor(text, length, options.gamut, &colour);
+    if (result == CssReadResult::kColour) {
+        WriteColourLine(out, options, colour, text, length);
         return 0;
     }
-    ReportNotAColour(err, source, number, text, length);
-    WriteNotAColourLine(out, options, text, length);
+    const char* reason = result == CssReadResult::kRefused ? colour.refusal : "not a colour";
+    ReportBadInput(err, source, number, reason, text, length);
+    WriteNotAColourLine(out, options, text, length, reason);
     return 1;
 }
 
-// A line longer than the buffer, whose first piece is `first`. It is read as
-// any line is: the only colour text that long is a decimal triple followed by
-// more text, and its ')' comes within the first piece (unless its numbers carry
-// more than 64 KB of leading zeros). A NUL anywhere makes it none. In JSON the
-// whole input is written out, piece by piece. 1 when it is not a colour.
+// A line longer than the buffer, whose first piece is `first`. The only
+// colour text that long is a decimal triple followed by more text, and its ')'
+// comes within the first piece (unless its numbers carry more than 64 KB of
+// leading zeros). A NUL anywhere makes it none. In JSON the whole input is
+// written out, piece by piece. 1 when it is not a colour.
 int ConvertLongLine(LineReader* reader, LinePiece first, unsigned long long number,
                     const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
     // The byte after the piece may be the CR of the next one: it is put back.
     const char after = first.text[first.length];
     first.text[first.length] = '\0';
-    ColorRecord color = {};
-    bool isColour = !first.holdsNul && ReadInputColour(first.text, &color);
+    ColourReading colour = {{0, 0, 0, kNotationTripleOrName}, 255, false, ""};
+    bool isColour = !first.holdsNul && ParseDecimalTriple(first.text, &colour.color);
     first.text[first.length] = after;
     // The buffer is read over: the message keeps what it shows of the line.
     char shown[kShownInputBytes];
@@ -68,8 +71,8 @@ int ConvertLongLine(LineReader* reader, LinePiece first, unsigned long long numb
         ContinueLongInputLine(out, options, piece.text, piece.length);
         if (piece.endsLine) break;
     }
-    EndLongInputLine(out, options, isColour ? &color : nullptr);
-    if (!isColour) ReportNotAColour(err, "line", number, shown, shownLength);
+    EndLongInputLine(out, options, isColour ? &colour : nullptr);
+    if (!isColour) ReportBadInput(err, "line", number, "not a colour", shown, shownLength);
     return isColour ? 0 : 1;
 }
 

@@ -23,7 +23,7 @@ int RunCommand(const Arguments& arguments, OutputBuffer* out, OutputBuffer* err)
                                     out, err);
         return ConvertStandardInput(arguments.output, out, err);
     case Command::kContrast:
-        return RunContrastCommand(arguments.operands, out, err);
+        return RunContrastCommand(arguments.operands, arguments.output.gamut, out, err);
     case Command::kPick:
         return RunPickCommand(arguments.output, out, err);
     case Command::kHelp:

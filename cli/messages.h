@@ -12,8 +12,9 @@ void ReportError(OutputBuffer* err, const char* text, const char* what = nullptr
 // Enough of a bad input to recognise it, on one terminal line.
 constexpr size_t kShownInputBytes = 80;
 
-// "palorin-cli: line 3: not a colour: TEXT" (`source` "line" or "argument"),
-// TEXT being the input's first kShownInputBytes bytes with every byte outside printable ASCII
-// escaped.
-void ReportNotAColour(OutputBuffer* err, const char* source, unsigned long long number,
-                      const char* text, size_t length);
+// "palorin-cli: line 3: not a colour: TEXT" (`source` "line" or "argument",
+// `reason` "not a colour" or why a CSS colour was refused), TEXT being the
+// input's first kShownInputBytes bytes with every byte outside printable
+// ASCII escaped.
+void ReportBadInput(OutputBuffer* err, const char* source, unsigned long long number,
+                    const char* reason, const char* text, size_t length);

@@ -53,12 +53,15 @@ int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer
     AbandonPick();  // a quit message ends the loop with the pick still on
     DestroyWindow(outcome.loupe);
     if (!outcome.kept) return 1;
-    const ColorRecord color = {GetBValue(outcome.color), GetGValue(outcome.color),
-                               GetRValue(outcome.color), 0};
+    const ColourReading colour = {
+        {GetBValue(outcome.color), GetGValue(outcome.color), GetRValue(outcome.color), 0},
+        255,
+        false,
+        ""};
     // A pick prints #rrggbb unless a form or JSON was asked for.
     OutputOptions pickOptions = options;
     if (pickOptions.form == OutputForm::kAll && !pickOptions.json)
         pickOptions.form = OutputForm::kHex6;
-    WriteColourLine(out, pickOptions, color, nullptr, 0);
+    WriteColourLine(out, pickOptions, colour, nullptr, 0);
     return 0;
 }

@@ -6,8 +6,40 @@ namespace {
 
 const char kHexDigits[] = "0123456789abcdef";
 
+// The decimal texts of 0-255, looked up rather than divided out: palorin-cli
+// writes three of them on most lines, millions of lines a run.
+struct SmallNumberTexts {
+    char digits[256][3];
+    uint8_t length[256];
+};
+
+constexpr SmallNumberTexts MakeSmallNumberTexts() {
+    SmallNumberTexts texts = {};
+    for (int value = 0; value < 256; ++value) {
+        char* d = texts.digits[value];
+        int n = 0;
+        if (value >= 100) d[n++] = static_cast<char>('0' + value / 100);
+        if (value >= 10) d[n++] = static_cast<char>('0' + value / 10 % 10);
+        d[n++] = static_cast<char>('0' + value % 10);
+        texts.length[value] = static_cast<uint8_t>(n);
+    }
+    return texts;
+}
+
+constexpr SmallNumberTexts kSmallNumbers = MakeSmallNumberTexts();
+
+// Writes all three bytes and keeps the length's worth: no branch on the
+// length. `out` needs room for three.
+char* PutSmallNumber(uint8_t value, char* out) {
+    out[0] = kSmallNumbers.digits[value][0];
+    out[1] = kSmallNumbers.digits[value][1];
+    out[2] = kSmallNumbers.digits[value][2];
+    return out + kSmallNumbers.length[value];
+}
+
 // Writes `value` in decimal at `out` without a NUL; returns the end.
 char* PutDecimal(unsigned long long value, char* out) {
+    if (value < 256) return PutSmallNumber(static_cast<uint8_t>(value), out);
     char reversed[20];  // 18446744073709551615 has twenty digits
     int count = 0;
     do {
@@ -80,14 +112,23 @@ int FormatPercentTriple(const ColorRecord& color, char* out) {
 }
 
 int FormatDecimalTriple(const ColorRecord& color, char* out) {
-    const uint8_t channels[3] = {color.red, color.green, color.blue};
     char* p = out;
     *p++ = '(';
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) *p++ = ',';
-        p = PutDecimal(channels[i], p);
-    }
+    p = PutSmallNumber(color.red, p);
+    *p++ = ',';
+    p = PutSmallNumber(color.green, p);
+    *p++ = ',';
+    p = PutSmallNumber(color.blue, p);
     *p++ = ')';
+    return Finish(out, p);
+}
+
+int FormatHlsTriple(const HlsTriple& hls, char* out) {
+    char* p = PutSmallNumber(hls.hue, out);
+    *p++ = ',';
+    p = PutSmallNumber(hls.lightness, p);
+    *p++ = ',';
+    p = PutSmallNumber(hls.saturation, p);
     return Finish(out, p);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "color_record.h"
+#include "hls.h"
 
 // Room for the longest form, "(100%,100%,100%)", or a 64-bit count, plus the NUL.
 constexpr int kColorTextCapacity = 24;
@@ -20,6 +21,8 @@ int FormatHex3(const ColorRecord& color, char* out);
 int FormatPercentTriple(const ColorRecord& color, char* out);
 // "(r,g,b)" in decimal: "(0,255,255)".
 int FormatDecimalTriple(const ColorRecord& color, char* out);
+// The converter's three HLS fields in one text, as ParseHlsTriple reads it: "120,120,240".
+int FormatHlsTriple(const HlsTriple& hls, char* out);
 // One value in unsigned decimal: "255".
 int FormatDecimalChannel(unsigned value, char* out);
 // The same for any count, such as palorin-cli's line numbers, which may pass 32 bits.

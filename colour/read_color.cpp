@@ -1,7 +1,10 @@
 // The one reader of a whole colour text, shared by the quick conversion at
-// start and the command-line program.
+// start, the converter's CSS field and the command-line program.
 #include "read_color.h"
 
+#include <cstring>
+
+#include "hls.h"
 #include "named_colors.h"
 #include "notation_parse.h"
 
@@ -20,4 +23,34 @@ int ReadColor(const char* text, ColorRecord* record) {
     }
     record->notation = kNotationTripleOrName;
     return 1;
+}
+
+CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
+                           ColourReading* reading) {
+    reading->alpha = 255;
+    reading->mapped = false;
+    reading->refusal[0] = '\0';
+    // The readers below stop at a NUL: text beyond one would go unseen.
+    if (std::strlen(text) != length) return CssReadResult::kNotAColour;
+    if (ReadColor(text, &reading->color)) return CssReadResult::kColour;
+    // H,L,S starts with a digit and no name does, so trying it second changes
+    // no result of ReadColor's.
+    HlsTriple hls;
+    if (text[0] >= '0' && text[0] <= '9' && ParseHlsTriple(text, &hls)) {
+        ColorRecord& c = reading->color;
+        HlsToRgb(hls.hue, hls.lightness, hls.saturation, &c.red, &c.green, &c.blue);
+        c.notation = kNotationTripleOrName;
+        return CssReadResult::kColour;
+    }
+    CssReading css;
+    const CssReadResult result = ReadCssColor(text, length, &css);
+    if (result == CssReadResult::kRefused)
+        std::memcpy(reading->refusal, css.refusal, sizeof reading->refusal);
+    if (result != CssReadResult::kColour) return result;
+    const Rgba8 rgba = ResolveCssColor(css.color, mode);
+    reading->color = rgba.color;
+    reading->color.notation = text[0] == '#' ? kNotationHash : kNotationTripleOrName;
+    reading->alpha = rgba.alpha;
+    reading->mapped = rgba.mapped;
+    return CssReadResult::kColour;
 }

@@ -1,7 +1,10 @@
-// libFuzzer target over the typed-notation readers, the name lookup and
-// palorin-cli's line reader: any text must be read safely, a rejected text must
-// leave the record alone, an accepted colour must survive its display forms,
-// and any stream, read in any chunks, must come back as exactly its lines.
+// libFuzzer target over the typed-notation readers, the name lookup,
+// palorin-cli's line reader and the palette file reader: any text must be read
+// safely, a rejected text must leave the record alone, an accepted colour must
+// survive its display forms, any stream, read in any chunks, must come back as
+// exactly its lines, and a palette must write back as it was read and read
+// back as it was edited.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -12,6 +15,9 @@
 #include "named_colors.h"
 #include "notation_format.h"
 #include "notation_parse.h"
+#include "palette.h"
+#include "palette_format.h"
+#include "palette_read.h"
 
 namespace {
 
@@ -151,6 +157,68 @@ void CheckLineReader(const uint8_t* data, size_t size, size_t capacity, uint8_t 
     Check(!reader.failed && line == expected.size());
 }
 
+bool SameEntries(const Palette& a, const Palette& b) {
+    if (PaletteSize(a) != PaletteSize(b)) return false;
+    for (size_t i = 0; i < PaletteSize(a); ++i) {
+        size_t lengthA, lengthB;
+        const char* nameA = PaletteName(a, i, &lengthA);
+        const char* nameB = PaletteName(b, i, &lengthB);
+        if (!SameChannels(PaletteColour(a, i), PaletteColour(b, i)) || lengthA != lengthB ||
+            std::memcmp(nameA, nameB, lengthA) != 0)
+            return false;
+    }
+    return true;
+}
+
+std::string GimpBytes(const Palette& palette) {
+    ByteBuffer out = {};
+    Check(FormatPalette(palette, PaletteFormat::kGimp, "fuzz", &out) == 1);
+    std::string bytes(out.data, out.size);
+    FreeByteBuffer(&out);
+    return bytes;
+}
+
+// The bytes as a palette file: a GIMP palette writes back as it was read; an
+// added colour removed again leaves the file as it was (a line end aside);
+// after an edit, what is written reads back as the palette in memory; every
+// format can be written.
+void CheckPaletteFile(const uint8_t* data, size_t size) {
+    const char* bytes = reinterpret_cast<const char*>(data);
+    Palette palette = {};
+    PaletteError error = {};
+    if (!ReadPalette(bytes, size, &palette, &error)) {
+        Check(error.reason != nullptr && PaletteSize(palette) == 0 && palette.spans == nullptr);
+        Check(error.line <= static_cast<size_t>(std::count(bytes, bytes + size, '\n')) + 1);
+        return;
+    }
+    const std::string original = GimpBytes(palette);
+    if (palette.ownHeader) Check(original == std::string(bytes, size));
+    const ColorRecord colour = {data[size - 1], data[size / 2], data[0], 0};
+    const size_t front[] = {0};
+    if (AddPaletteColour(&palette, colour) == PaletteChange::kAdded) {
+        RemovePaletteEntries(&palette, front, 1);
+        const std::string again = GimpBytes(palette);
+        Check(again == original || (again.size() > original.size() &&
+                                    again.compare(0, original.size(), original) == 0 &&
+                                    (again.size() - original.size() <= 2)));
+        AddPaletteColour(&palette, colour);
+    }
+    const size_t some[] = {size % 7, size % 3, PaletteSize(palette) - 1};
+    RemovePaletteEntries(&palette, some, 3);
+    AddPaletteColour(&palette, PaletteSize(palette) > 1 ? PaletteColour(palette, 1) : colour);
+    const std::string edited = GimpBytes(palette);
+    Palette back = {};
+    Check(ReadPalette(edited.data(), edited.size(), &back, &error) == 1);
+    Check(SameEntries(palette, back));
+    for (PaletteFormat format : {PaletteFormat::kCss, PaletteFormat::kJson, PaletteFormat::kText}) {
+        ByteBuffer out = {};
+        Check(FormatPalette(palette, format, "", &out) == 1);
+        FreeByteBuffer(&out);
+    }
+    FreePalette(&back);
+    FreePalette(&palette);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -176,5 +244,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckHlsTriple(text);
     // The first two bytes choose the buffer's size and the chunks; the rest is the stream.
     if (size >= 2) CheckLineReader(data + 2, size - 2, 2 + data[0] % 40, data[1]);
+    if (size >= 1) CheckPaletteFile(data, size);
     return 0;
 }

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Proves that a release can be rebuilt bit for bit: builds the release of the
 # current commit from two clones in temporary directories with different names,
-# one after the other, and fails unless both give the same SHA256SUMS (the zip
-# and both programs) and neither program holds the build directory or date.
+# one after the other, and fails unless both give the same SHA256SUMS (the zip,
+# both programs and the manifests) and neither program holds the build
+# directory or date.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 commit=$(git -C "$root" rev-parse HEAD)

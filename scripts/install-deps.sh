@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake g++ libgtest-dev googletest clang libclang-rt-14-dev
 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-wine ninja-build python3 git"
+xvfb xauth xdotool x11-utils imagemagick fonts-liberation fonts-wine ninja-build python3 python3-yaml git"
 
 missing=""
 for p in $packages; do

@@ -2,8 +2,9 @@
 # Builds palorin.exe and palorin-cli.exe in a clean build tree (build/release)
 # and writes the release into dist/: palorin-<version>-windows-x64.zip
 # (palorin.exe, palorin-cli.exe, README.txt, LICENSE.txt), the two programs
-# themselves and SHA256SUMS for all three. The same commit gives the same bytes;
-# scripts/check-reproducible.sh proves it.
+# themselves, the package managers' manifests of the zip (winget/ and
+# palorin.json, for Scoop) and SHA256SUMS for all of them. The same commit gives
+# the same bytes; scripts/check-reproducible.sh proves it.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -32,5 +33,6 @@ mkdir dist
 cp build/release/palorin.exe build/release/palorin-cli.exe dist/
 python3 scripts/make_zip.py dist/palorin.exe dist/palorin-cli.exe docs/windows-readme.txt LICENSE \
     "dist/$zip"
-(cd dist && sha256sum "$zip" palorin.exe palorin-cli.exe >SHA256SUMS)
+python3 scripts/make_manifests.py "$version" "dist/$zip" dist
+(cd dist && sha256sum "$zip" palorin.exe palorin-cli.exe palorin.json winget/*.yaml >SHA256SUMS)
 cat dist/SHA256SUMS

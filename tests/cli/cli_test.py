@@ -9,7 +9,7 @@ import sys
 program, table_name, version = sys.argv[1:]
 
 AQUA = b"#00ffff\t#0ff\t(0,255,255)\t(0%,100%,100%)\t120,120,240\taqua\n"
-USAGE = b"usage: palorin-cli [--to FORM | --json] [COLOUR ...]\n"
+USAGE = b"usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]\n"
 
 
 def bad(source, number, text):
@@ -35,9 +35,16 @@ TABLES = {
         (["--to", "name", "cyan", "(1,2,3)"], b"", b"aqua\n\n", b"", 0),
         (["--json", "aqua", "(1,2,3)"], b"",
          b'{"input":"aqua","hex6":"#00ffff","hex3":"#0ff","triple":"(0,255,255)",'
-         b'"percent":"(0%,100%,100%)","hls":[120,120,240],"name":"aqua"}\n'
+         b'"percent":"(0%,100%,100%)","hls":[120,120,240],"name":"aqua",'
+         b'"rgb":"rgb(0 255 255)","hsl":"hsl(180 100% 50%)","hwb":"hwb(180 0% 0%)",'
+         b'"lab":"lab(90.67 -50.66 -14.96)","lch":"lch(90.7 52.82 196.5)",'
+         b'"oklab":"oklab(0.9054 -0.14944 -0.0394)","oklch":"oklch(0.9054 0.15455 194.8)",'
+         b'"alpha":1,"mapped":false}\n'
          b'{"input":"(1,2,3)","hex6":"#010203","hex3":"#000","triple":"(1,2,3)",'
-         b'"percent":"(0%,0%,1%)","hls":[140,2,120],"name":null}\n', b"", 0),
+         b'"percent":"(0%,0%,1%)","hls":[140,2,120],"name":null,"rgb":"rgb(1 2 3)",'
+         b'"hsl":"hsl(210 50% 0.8%)","hwb":"hwb(210 0.4% 99%)","lab":"lab(0.5 0 -0.5)",'
+         b'"lch":"lch(0.5 0.5 251)","oklab":"oklab(0.08 0 -0.01)","oklch":"oklch(0.08 0.01 241)",'
+         b'"alpha":1,"mapped":false}\n', b"", 0),
         # The input as given, escaped for JSON and for the message.
         (["--json", "a\"\\\u00e9\t"], b"",
          b'{"input":"a\\"\\\\\\u00c3\\u00a9\\u0009","error":"not a colour"}\n',
@@ -111,7 +118,8 @@ TABLES = {
         (["--bogus", "aqua"], b"", b"", usage_error(b"unknown option: --bogus"), 2),
         (["-x"], b"", b"", usage_error(b"unknown option: -x"), 2),
         (["aqua", "--to"], b"", b"", usage_error(b"--to needs a form"), 2),
-        (["--to", "rgb", "aqua"], b"", b"", usage_error(b"unknown form for --to: rgb"), 2),
+        (["--to", "rgba", "aqua"], b"", b"", usage_error(b"unknown form for --to: rgba"), 2),
+        (["--gamut", "squeeze", "aqua"], b"", b"", usage_error(b"--gamut takes clip or map: squeeze"), 2),
         (["--to", "hls", "--json", "aqua"], b"", b"",
          usage_error(b"--to and --json do not go together"), 2),
         (["contrast", "red"], b"", b"", usage_error(b"contrast takes two colours"), 2),
@@ -120,7 +128,36 @@ TABLES = {
         (["contrast", "--json", "red", "blue"], b"", b"",
          usage_error(b"contrast prints a ratio: no --to or --json"), 2),
         (["pick", "aqua"], b"", b"", usage_error(b"pick takes no colour: aqua"), 2),
-        (["pick", "--to", "rgb"], b"", b"", usage_error(b"unknown form for --to: rgb"), 2),
+        (["pick", "--to", "cmyk"], b"", b"", usage_error(b"unknown form for --to: cmyk"), 2),
+    ],
+    "css": [
+        # After the converter's notations and H,L,S, any CSS colour, as a stylesheet holds it.
+        (["--to", "hex6", "rgb(18 52 86 / 50%)", "hsl(210 65% 20%)", "RebeccaPurple", "#0ff8",
+          "transparent", "oklch(63.7% 0.237 25.331)", "rgb(18, 52, 86);", " red"], b"",
+         b"#123456\n#123354\n#663399\n#00ffff\n#000000\n#fb2c36\n\n\n",
+         bad("argument", 7, b"rgb(18, 52, 86);") + bad("argument", 8, b" red"), 1),
+        # What needs a document or a calculator is refused with its own words.
+        (["--json"], b"calc(1)\nrgb(var(--r) 0 0)\nrgb(from red r g b)\ncurrentColor\nCanvas\n",
+         b'{"input":"calc(1)","error":"calc() is not supported"}\n'
+         b'{"input":"rgb(var(--r) 0 0)","error":"var() is not supported"}\n'
+         b'{"input":"rgb(from red r g b)","error":"relative colours (from) are not supported"}\n'
+         b'{"input":"currentColor","error":"currentcolor is not supported"}\n'
+         b'{"input":"Canvas","error":"system colours are not supported"}\n',
+         b"palorin-cli: line 1: calc() is not supported: calc(1)\n"
+         b"palorin-cli: line 2: var() is not supported: rgb(var(--r) 0 0)\n"
+         b"palorin-cli: line 3: relative colours (from) are not supported: rgb(from red r g b)\n"
+         b"palorin-cli: line 4: currentcolor is not supported: currentColor\n"
+         b"palorin-cli: line 5: system colours are not supported: Canvas\n", 1),
+        # The alpha shows where a form can say it; outside sRGB is mapped in, or clipped.
+        (["--to", "rgb", "#0ff8", "hsl(120 100% 25%)"], b"",
+         b"rgb(0 255 255 / 0.533)\nrgb(0 128 0)\n", b"", 0),
+        (["--to", "hex8", "rgb(0 255 255 / 50%)", "red"], b"", b"#00ffff80\n#ff0000ff\n", b"", 0),
+        (["--to", "hex6", "oklab(90% 0.36 0)", "oklch(0.795 0.184 86.047)"], b"",
+         b"#ffc8dc\n#efb100\n", b"", 0),
+        (["--to", "hex6", "--gamut", "clip", "oklab(90% 0.36 0)", "oklch(0.795 0.184 86.047)"],
+         b"", b"#ff1ad4\n#f0b100\n", b"", 0),
+        (["--json", "oklab(90% 0.36 0)"], b"", None, b"", 0),
+        (["contrast", "oklch(0 0 0)", "color(srgb 1 1 1)"], b"", b"21.00:1 AAA\n", b"", 0),
     ],
     "contrast": [
         # Each threshold from both sides; truncated, never rounded up (2.995 is 2.99).
@@ -142,6 +179,8 @@ TABLES = {
 
 
 def matches(actual, expected):
+    if expected is None:  # only the JSON object's end, for the mapped flag
+        return actual.endswith(b'"alpha":1,"mapped":true}\n')
     return actual.startswith(expected) if expected.endswith(USAGE) else actual == expected
 
 

@@ -1,0 +1,227 @@
+// The modern CSS forms, each number as short as the round trip allows. A
+// number with d decimals is K / 10^d, which is exactly what the reader makes
+// of its text (both are exact doubles, divided once), so the search tries
+// numbers rather than texts. A text that reads back only by being mapped
+// into sRGB would be another colour on a wider screen, so it does not count.
+#include "css_format.h"
+
+#include <cmath>
+
+#include "css_color.h"
+#include "css_spaces.h"
+#include "srgb_tables.h"
+
+namespace {
+
+// More than any colour needs: 0.5 / 10^12 is far below a step of 8 bits in
+// every space.
+constexpr int kMaxDecimals = 12;
+
+const double kPowersOfTen[kMaxDecimals + 1] = {1,   1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                                1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+
+struct FormInfo {
+    const char* name;
+    CssSpace space;
+    const char* suffixes[3];  // after each number: "%" for hsl's percentages
+    int hue;                  // the index of the hue channel, or -1
+    int firstDecimals;        // the fewest that most colours need in every number
+};
+
+const FormInfo kForms[kCssFormCount] = {
+    {"rgb", CssSpace::kRgb, {"", "", ""}, -1, 0},
+    {"hsl", CssSpace::kHsl, {"", "%", "%"}, 0, 1},
+    {"hwb", CssSpace::kHwb, {"", "%", "%"}, 0, 1},
+    {"lab", CssSpace::kLab, {"", "", ""}, -1, 1},
+    {"lch", CssSpace::kLch, {"", "", ""}, 2, 1},
+    {"oklab", CssSpace::kOklab, {"", "", ""}, -1, 3},
+    {"oklch", CssSpace::kOklch, {"", "", ""}, 2, 3},
+};
+
+const FormInfo& Info(CssForm form) { return kForms[static_cast<int>(form)]; }
+
+// The exact channels of the colour in the form's space.
+void ExactChannels(CssForm form, const ColorRecord& color, double v[3]) {
+    const double rgb[3] = {color.red / 255.0, color.green / 255.0, color.blue / 255.0};
+    const double linear[3] = {kLinearOfChannel[color.red], kLinearOfChannel[color.green],
+                              kLinearOfChannel[color.blue]};
+    double hsl[3];
+    switch (form) {
+    case CssForm::kRgb:
+        v[0] = color.red;
+        v[1] = color.green;
+        v[2] = color.blue;
+        return;
+    case CssForm::kHsl:
+        SrgbToHsl(rgb, hsl);
+        v[0] = hsl[0];
+        v[1] = hsl[1] * 100;
+        v[2] = hsl[2] * 100;
+        return;
+    case CssForm::kHwb: {
+        SrgbToHsl(rgb, hsl);
+        const double max = rgb[0] > rgb[1] ? (rgb[0] > rgb[2] ? rgb[0] : rgb[2]) : (rgb[1] > rgb[2] ? rgb[1] : rgb[2]);
+        const double min = rgb[0] < rgb[1] ? (rgb[0] < rgb[2] ? rgb[0] : rgb[2]) : (rgb[1] < rgb[2] ? rgb[1] : rgb[2]);
+        v[0] = hsl[0];
+        v[1] = min * 100;
+        v[2] = (1 - max) * 100;
+        return;
+    }
+    case CssForm::kLab:
+    case CssForm::kLch:
+        LinearSrgbToLab(linear, v);
+        break;
+    case CssForm::kOklab:
+    case CssForm::kOklch:
+        LinearSrgbToOklab(linear, v);
+        break;
+    }
+    if (form == CssForm::kLch || form == CssForm::kOklch) RectangularToPolar(v[1], v[2], &v[1], &v[2]);
+}
+
+// v rounded to `decimals` places, as the integer K of K / 10^decimals.
+// Halves away from zero, like the text a person would write.
+long long Rounded(double v, int decimals) {
+    const double scaled = v * kPowersOfTen[decimals];
+    return scaled >= 0 ? static_cast<long long>(scaled + 0.5) : -static_cast<long long>(0.5 - scaled);
+}
+
+struct Candidate {
+    long long k[3];
+    int decimals[3];
+};
+
+bool ReadsBackAs(const FormInfo& info, const Candidate& c, const ColorRecord& color) {
+    CssColor css = {info.space, {0, 0, 0}, 1};
+    for (int i = 0; i < 3; ++i) css.channels[i] = c.k[i] / kPowersOfTen[c.decimals[i]];
+    return CssColorIs(css, color);
+}
+
+// A hue that rounds to a whole turn is written as 0, which reads the same.
+void SetNumber(Candidate* c, int i, const double v[3], int decimals, int hue) {
+    c->decimals[i] = decimals;
+    c->k[i] = Rounded(v[i], decimals);
+    if (i == hue && c->k[i] == 360 * static_cast<long long>(kPowersOfTen[decimals])) c->k[i] = 0;
+}
+
+// All numbers with the same decimals, from `first` up, until the text reads
+// back; then each number shortened while it still does, until none can lose a
+// decimal. A number a decimal shorter is either neighbour of it at one decimal
+// fewer (38.95 could become 38.9 or 39): both are tried, the one nearer the
+// exact value first.
+Candidate ShortestNumbers(const FormInfo& info, const ColorRecord& color, const double v[3]) {
+    Candidate c;
+    for (int d = info.firstDecimals;; ++d) {
+        for (int i = 0; i < 3; ++i) SetNumber(&c, i, v, d, info.hue);
+        if (d == kMaxDecimals || ReadsBackAs(info, c, color)) break;
+    }
+    // `unchanged` counts the numbers tried in a row that could not shorten.
+    for (int i = 0, unchanged = 0; unchanged < 3; i = (i + 1) % 3) {
+        bool shortened = false;
+        while (c.decimals[i] > 0) {
+            Candidate nearer = c;
+            SetNumber(&nearer, i, v, c.decimals[i] - 1, info.hue);
+            Candidate other = nearer;
+            const long long k = c.k[i];
+            const long long truncated = k / 10;  // toward zero
+            other.k[i] = nearer.k[i] == truncated ? truncated + (k < 0 ? -1 : 1) : truncated;
+            if (ReadsBackAs(info, nearer, color)) {
+                c = nearer;
+            } else if (k % 10 != 0 && ReadsBackAs(info, other, color)) {
+                c = other;
+            } else {
+                break;
+            }
+            shortened = true;
+        }
+        unchanged = shortened ? 1 : unchanged + 1;
+    }
+    return c;
+}
+
+char* PutText(const char* text, char* out) {
+    while (*text) *out++ = *text++;
+    return out;
+}
+
+// K / 10^decimals in decimal, without trailing zeros or a sign on zero.
+char* PutNumber(long long k, int decimals, char* out) {
+    if (k < 0) *out++ = '-';
+    unsigned long long magnitude = k < 0 ? 0ull - static_cast<unsigned long long>(k) : k;
+    while (decimals > 0 && magnitude % 10 == 0) {
+        magnitude /= 10;
+        --decimals;
+    }
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0 || n <= decimals);
+    while (n > 0) {
+        if (n == decimals) *out++ = '.';
+        *out++ = digits[--n];
+    }
+    return out;
+}
+
+// The alpha, 0-1, with the fewest decimals that round back to the same byte
+// as the reader rounds it.
+char* PutAlpha(uint8_t alpha, char* out) {
+    const double exact = alpha / 255.0;
+    for (int d = 0;; ++d) {
+        const long long k = Rounded(exact, d);
+        if (static_cast<int>(k / kPowersOfTen[d] * 255 + 0.5) == alpha || d == kMaxDecimals)
+            return PutNumber(k, d, out);
+    }
+}
+
+const char kHexDigits[] = "0123456789abcdef";
+
+char* PutHexByte(uint8_t value, char* out) {
+    *out++ = kHexDigits[value >> 4];
+    *out++ = kHexDigits[value & 15];
+    return out;
+}
+
+}  // namespace
+
+const char* CssFormName(CssForm form) { return Info(form).name; }
+
+int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* out) {
+    const FormInfo& info = Info(form);
+    double v[3];
+    ExactChannels(form, color, v);
+    const bool grey = color.red == color.green && color.green == color.blue;
+    if (grey && info.hue >= 0) v[info.hue] = 0;
+    Candidate c = {{0, 0, 0}, {0, 0, 0}};
+    if (form == CssForm::kRgb) {
+        for (int i = 0; i < 3; ++i) c.k[i] = static_cast<long long>(v[i]);
+    } else {
+        c = ShortestNumbers(info, color, v);
+    }
+    char* p = PutText(info.name, out);
+    *p++ = '(';
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) *p++ = ' ';
+        p = PutText(info.suffixes[i], PutNumber(c.k[i], c.decimals[i], p));
+    }
+    if (alpha < 255) p = PutAlpha(alpha, PutText(" / ", p));
+    *p++ = ')';
+    *p = '\0';
+    return static_cast<int>(p - out);
+}
+
+int FormatCssAlpha(uint8_t alpha, char* out) {
+    char* p = PutAlpha(alpha, out);
+    *p = '\0';
+    return static_cast<int>(p - out);
+}
+
+int FormatHex8(const ColorRecord& color, uint8_t alpha, char* out) {
+    char* p = out;
+    *p++ = '#';
+    p = PutHexByte(alpha, PutHexByte(color.blue, PutHexByte(color.green, PutHexByte(color.red, p))));
+    *p = '\0';
+    return static_cast<int>(p - out);
+}

@@ -1,0 +1,31 @@
+// Writing an 8-bit colour in the modern CSS forms, as CSS serialises a value:
+// rgb(46 139 87), hsl(146.45 50.29% 36.27%), oklch(0.5 0.12 147.6). Each
+// number has the fewest decimals with which the text still reads back as the
+// same colour (and alpha): none of them can lose a decimal without that.
+#pragma once
+
+#include <cstdint>
+
+#include "color_record.h"
+
+enum class CssForm : uint8_t { kRgb, kHsl, kHwb, kLab, kLch, kOklab, kOklch };
+
+constexpr int kCssFormCount = 7;
+
+// Room for the longest text, such as "oklch(0.123456789 0.123456789
+// 359.123456789 / 0.123)", with its NUL.
+constexpr int kCssTextCapacity = 96;
+
+// The function name of a form: "rgb", "oklch".
+const char* CssFormName(CssForm form);
+
+// Writes the form of the colour into `out` (kCssTextCapacity bytes), with
+// " / A" when alpha is below 255; returns its length. Greys have hue 0.
+int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* out);
+
+// An alpha byte as a CSS number, with the fewest decimals that round back to
+// the same byte: "1", "0.5", "0.533"; returns its length (at most 8).
+int FormatCssAlpha(uint8_t alpha, char* out);
+
+// "#rrggbbaa"; returns its length.
+int FormatHex8(const ColorRecord& color, uint8_t alpha, char* out);

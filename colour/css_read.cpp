@@ -1,0 +1,375 @@
+// Reading a CSS <color>: a table says, for each colour function, its space,
+// which channels are hues, what 100% of each channel is and whether the
+// legacy comma syntax is allowed; the reader walks the tokens against it.
+#include <cstring>
+
+#include "css_color.h"
+#include "css_tokens.h"
+#include "named_colors.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+enum class Channel : uint8_t {
+    kValue,  // <number> | <percentage> | none
+    kHue,    // <number> | <angle> | none
+};
+
+// A percentage p of a channel is p * times / per: 100% of an rgb() channel is
+// 255, of a lab() a or b 125, of an oklab() L 1.
+struct Percent {
+    int16_t times;
+    int16_t per;
+};
+
+enum class Legacy : uint8_t {
+    kNone,  // spaces only
+    kRgb,   // also r, g, b with commas, all numbers or all percentages
+    kHsl,   // also h, s%, l% with commas
+};
+
+struct ColourFunction {
+    const char* name;
+    CssSpace space;
+    Legacy legacy;
+    Channel channels[3];
+    Percent percents[3];
+};
+
+constexpr Channel V = Channel::kValue, H = Channel::kHue;
+constexpr Percent kWhole = {1, 1}, kOfOne = {1, 100};
+
+const ColourFunction kFunctions[] = {
+    {"rgb", CssSpace::kRgb, Legacy::kRgb, {V, V, V}, {{255, 100}, {255, 100}, {255, 100}}},
+    {"rgba", CssSpace::kRgb, Legacy::kRgb, {V, V, V}, {{255, 100}, {255, 100}, {255, 100}}},
+    {"hsl", CssSpace::kHsl, Legacy::kHsl, {H, V, V}, {kWhole, kWhole, kWhole}},
+    {"hsla", CssSpace::kHsl, Legacy::kHsl, {H, V, V}, {kWhole, kWhole, kWhole}},
+    {"hwb", CssSpace::kHwb, Legacy::kNone, {H, V, V}, {kWhole, kWhole, kWhole}},
+    {"lab", CssSpace::kLab, Legacy::kNone, {V, V, V}, {kWhole, {125, 100}, {125, 100}}},
+    {"lch", CssSpace::kLch, Legacy::kNone, {V, V, H}, {kWhole, {150, 100}, kWhole}},
+    {"oklab", CssSpace::kOklab, Legacy::kNone, {V, V, V}, {kOfOne, {4, 1000}, {4, 1000}}},
+    {"oklch", CssSpace::kOklch, Legacy::kNone, {V, V, H}, {kOfOne, {4, 1000}, kWhole}},
+};
+
+// color(SPACE c1 c2 c3): 100% is 1 in every space.
+const ColourFunction kColorFunction = {"color", CssSpace::kSrgb, Legacy::kNone, {V, V, V},
+                                       {kOfOne, kOfOne, kOfOne}};
+
+struct PredefinedSpace {
+    const char* name;
+    CssSpace space;
+};
+
+const PredefinedSpace kPredefinedSpaces[] = {
+    {"srgb", CssSpace::kSrgb},           {"srgb-linear", CssSpace::kSrgbLinear},
+    {"display-p3", CssSpace::kDisplayP3}, {"a98-rgb", CssSpace::kA98Rgb},
+    {"prophoto-rgb", CssSpace::kProphotoRgb}, {"rec2020", CssSpace::kRec2020},
+    {"xyz", CssSpace::kXyzD65},          {"xyz-d50", CssSpace::kXyzD50},
+    {"xyz-d65", CssSpace::kXyzD65},
+};
+
+// The names CSS has beyond the converter's 140.
+struct ExtraName {
+    const char* name;
+    uint32_t rrggbb;
+};
+
+const ExtraName kExtraNames[] = {
+    {"darkgrey", 0xa9a9a9}, {"darkslategrey", 0x2f4f4f}, {"dimgrey", 0x696969},
+    {"grey", 0x808080},     {"lightgray", 0xd3d3d3},     {"lightslategrey", 0x778899},
+    {"slategrey", 0x708090}, {"rebeccapurple", 0x663399},
+};
+
+// Functions whose value needs a calculator or a document.
+const char* const kRefusedFunctions[] = {
+    "calc", "min", "max", "clamp", "round", "mod", "rem", "sin", "cos", "tan", "asin", "acos",
+    "atan", "atan2", "pow", "sqrt", "hypot", "log", "exp", "abs", "sign", "var", "env", "attr",
+    "color-mix", "light-dark", "alpha", "sibling-index", "sibling-count",
+};
+
+const char* const kSystemColours[] = {
+    "accentcolor", "accentcolortext", "activetext", "buttonborder", "buttonface", "buttontext",
+    "canvas", "canvastext", "field", "fieldtext", "graytext", "highlight", "highlighttext",
+    "linktext", "mark", "marktext", "selecteditem", "selecteditemtext", "visitedtext",
+    // deprecated, still read by browsers
+    "activeborder", "activecaption", "appworkspace", "background", "buttonhighlight",
+    "buttonshadow", "captiontext", "inactiveborder", "inactivecaption", "inactivecaptiontext",
+    "infobackground", "infotext", "menu", "menutext", "scrollbar", "threeddarkshadow",
+    "threedface", "threedhighlight", "threedlightshadow", "threedshadow", "window",
+    "windowframe", "windowtext",
+};
+
+template <size_t N>
+bool NameIsOneOf(const CssToken& token, const char* const (&names)[N]) {
+    for (const char* name : names) {
+        if (CssNameIs(token, name)) return true;
+    }
+    return false;
+}
+
+CssReadResult Refuse(CssReading* reading, const char* what, const char* reason) {
+    std::strncpy(reading->refusal, what, kCssRefusalCapacity - 1);
+    reading->refusal[kCssRefusalCapacity - 1] = '\0';
+    std::strncat(reading->refusal, reason,
+                 kCssRefusalCapacity - 1 - std::strlen(reading->refusal));
+    return CssReadResult::kRefused;
+}
+
+CssReadResult RefuseFunction(CssReading* reading, const CssToken& function) {
+    Refuse(reading, function.name, "() is not supported");
+    return CssReadResult::kRefused;
+}
+
+void SetRgb(CssReading* reading, uint32_t rrggbb, double alpha) {
+    reading->color = {CssSpace::kRgb,
+                      {double(rrggbb >> 16 & 255), double(rrggbb >> 8 & 255), double(rrggbb & 255)},
+                      alpha};
+}
+
+// #rgb, #rgba, #rrggbb, #rrggbbaa.
+CssReadResult ReadHash(const CssToken& hash, CssReading* reading) {
+    const size_t n = hash.nameLength;
+    if (n != 3 && n != 4 && n != 6 && n != 8) return CssReadResult::kNotAColour;
+    int digits[8];
+    for (size_t i = 0; i < n; ++i) {
+        const char c = hash.name[i];
+        if (c >= '0' && c <= '9') digits[i] = c - '0';
+        else if (c >= 'a' && c <= 'f') digits[i] = c - 'a' + 10;
+        else return CssReadResult::kNotAColour;
+    }
+    const bool shortForm = n <= 4;
+    auto channel = [&](int i) { return shortForm ? digits[i] * 17 : digits[2 * i] * 16 + digits[2 * i + 1]; };
+    const uint32_t rgb = uint32_t(channel(0)) << 16 | uint32_t(channel(1)) << 8 | uint32_t(channel(2));
+    SetRgb(reading, rgb, n == 4 || n == 8 ? channel(3) / 255.0 : 1.0);
+    return CssReadResult::kColour;
+}
+
+CssReadResult ReadKeyword(const CssToken& ident, CssReading* reading) {
+    ColorRecord record = {};
+    if (ident.nameLength <= kCssNameCapacity && LookupColorName(ident.name, &record)) {
+        SetRgb(reading, uint32_t(record.red) << 16 | uint32_t(record.green) << 8 | record.blue, 1.0);
+        return CssReadResult::kColour;
+    }
+    for (const ExtraName& extra : kExtraNames) {
+        if (CssNameIs(ident, extra.name)) {
+            SetRgb(reading, extra.rrggbb, 1.0);
+            return CssReadResult::kColour;
+        }
+    }
+    if (CssNameIs(ident, "transparent")) {
+        SetRgb(reading, 0, 0.0);
+        return CssReadResult::kColour;
+    }
+    if (CssNameIs(ident, "currentcolor")) return Refuse(reading, "currentcolor", " is not supported");
+    if (NameIsOneOf(ident, kSystemColours))
+        return Refuse(reading, "system colours", " are not supported");
+    return CssReadResult::kNotAColour;
+}
+
+// The arguments of a colour function, at its own depth: whitespace and
+// comments dropped. Enough for the longest valid list (a legacy one with
+// alpha has seven items); a longer list is no colour.
+constexpr int kMaxItems = 9;
+
+struct Arguments {
+    CssToken items[kMaxItems];
+    int count;
+    bool tooMany;
+    bool nestedFunction;  // a function inside that is no refused one
+    bool hasComma;
+};
+
+// Reads up to the ')' that closes the function. kNotAColour when it never
+// closes or something follows it; kRefused for a function that needs a
+// calculator or a document, at any depth.
+CssReadResult ReadArguments(CssTokenizer* tokenizer, Arguments* args, CssReading* reading) {
+    args->count = 0;
+    args->tooMany = args->nestedFunction = args->hasComma = false;
+    int depth = 0;
+    bool refused = false;
+    for (;;) {
+        const CssToken token = NextCssToken(tokenizer);
+        switch (token.type) {
+        case CssTokenType::kEnd:
+        case CssTokenType::kBad:
+            return CssReadResult::kNotAColour;
+        case CssTokenType::kWhitespace:
+            continue;
+        case CssTokenType::kFunction:
+            if (!refused && NameIsOneOf(token, kRefusedFunctions)) {
+                RefuseFunction(reading, token);
+                refused = true;
+            }
+            if (depth == 0) args->nestedFunction = true;
+            ++depth;
+            continue;
+        case CssTokenType::kOpenParen:
+            ++depth;
+            continue;
+        case CssTokenType::kCloseParen:
+            if (depth-- > 0) continue;
+            if (tokenizer->at != tokenizer->end) return CssReadResult::kNotAColour;
+            return refused ? CssReadResult::kRefused : CssReadResult::kColour;
+        default:
+            break;
+        }
+        if (depth > 0) continue;
+        if (token.type == CssTokenType::kComma) args->hasComma = true;
+        if (args->count == kMaxItems)
+            args->tooMany = true;
+        else
+            args->items[args->count++] = token;
+    }
+}
+
+bool IsNone(const CssToken& t) { return t.type == CssTokenType::kIdent && CssNameIs(t, "none"); }
+
+bool IsSlash(const CssToken& t) { return t.type == CssTokenType::kDelim && t.delim == '/'; }
+
+// A hue in degrees from a number or an angle; false for anything else.
+bool ReadHue(const CssToken& t, double* degrees) {
+    if (t.type == CssTokenType::kNumber) {
+        *degrees = t.value;
+        return true;
+    }
+    if (t.type != CssTokenType::kDimension) return false;
+    if (CssNameIs(t, "deg")) *degrees = t.value;
+    else if (CssNameIs(t, "grad")) *degrees = t.value * 9 / 10;
+    else if (CssNameIs(t, "rad")) *degrees = t.value * 180 / kPi;
+    else if (CssNameIs(t, "turn")) *degrees = t.value * 360;
+    else return false;
+    return true;
+}
+
+// One channel of the modern syntax.
+bool ReadChannel(const CssToken& t, Channel kind, Percent percent, double* value) {
+    if (IsNone(t)) {
+        *value = 0;
+        return true;
+    }
+    if (kind == Channel::kHue) return ReadHue(t, value);
+    if (t.type == CssTokenType::kNumber) {
+        *value = t.value;
+        return true;
+    }
+    if (t.type != CssTokenType::kPercentage) return false;
+    *value = t.value * percent.times / percent.per;
+    return true;
+}
+
+bool ReadAlpha(const CssToken& t, bool noneAllowed, double* alpha) {
+    if (noneAllowed && IsNone(t)) {
+        *alpha = 0;
+        return true;
+    }
+    if (t.type == CssTokenType::kNumber) {
+        *alpha = t.value;
+        return true;
+    }
+    if (t.type != CssTokenType::kPercentage) return false;
+    *alpha = t.value / 100;
+    return true;
+}
+
+// c1 c2 c3 [/ alpha], starting at items[first].
+bool ReadModern(const Arguments& args, int first, const ColourFunction& f, CssColor* color) {
+    const int n = args.count - first;
+    if (n != 3 && n != 5) return false;
+    const CssToken* item = args.items + first;
+    for (int i = 0; i < 3; ++i) {
+        if (!ReadChannel(item[i], f.channels[i], f.percents[i], &color->channels[i])) return false;
+    }
+    color->alpha = 1;
+    return n == 3 || (IsSlash(item[3]) && ReadAlpha(item[4], true, &color->alpha));
+}
+
+// c1, c2, c3[, alpha] of rgb() and hsl(): no none; rgb's channels all numbers
+// or all percentages, hsl's saturation and lightness percentages.
+bool ReadLegacy(const Arguments& args, const ColourFunction& f, CssColor* color) {
+    const int n = args.count;
+    if (n != 5 && n != 7) return false;
+    for (int i = 1; i < n; i += 2) {
+        if (args.items[i].type != CssTokenType::kComma) return false;
+    }
+    const CssToken* value[3] = {&args.items[0], &args.items[2], &args.items[4]};
+    for (int i = 0; i < 3; ++i) {
+        const CssTokenType type = value[i]->type;
+        if (f.channels[i] == Channel::kHue) {
+            if (!ReadHue(*value[i], &color->channels[i])) return false;
+            continue;
+        }
+        const bool wanted = f.legacy == Legacy::kRgb
+                                ? type == value[0]->type && (type == CssTokenType::kNumber ||
+                                                             type == CssTokenType::kPercentage)
+                                : type == CssTokenType::kPercentage;
+        if (!wanted || !ReadChannel(*value[i], f.channels[i], f.percents[i], &color->channels[i]))
+            return false;
+    }
+    color->alpha = 1;
+    return n == 5 || ReadAlpha(args.items[6], false, &color->alpha);
+}
+
+CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, CssReading* reading) {
+    const ColourFunction* f = nullptr;
+    for (const ColourFunction& entry : kFunctions) {
+        if (CssNameIs(function, entry.name)) f = &entry;
+    }
+    if (!f && CssNameIs(function, "color")) f = &kColorFunction;
+    Arguments args;
+    if (!f) {
+        // A refused function is refused as a whole: its arguments must still close.
+        if (!NameIsOneOf(function, kRefusedFunctions)) return CssReadResult::kNotAColour;
+        if (ReadArguments(tokenizer, &args, reading) == CssReadResult::kNotAColour)
+            return CssReadResult::kNotAColour;
+        return RefuseFunction(reading, function);
+    }
+    const CssReadResult result = ReadArguments(tokenizer, &args, reading);
+    if (result != CssReadResult::kColour) return result;
+    if (args.count > 0 && args.items[0].type == CssTokenType::kIdent && CssNameIs(args.items[0], "from"))
+        return Refuse(reading, "relative colours (from)", " are not supported");
+    if (args.tooMany || args.nestedFunction) return CssReadResult::kNotAColour;
+
+    CssColor color = {f->space, {0, 0, 0}, 1};
+    int first = 0;
+    if (f == &kColorFunction) {
+        if (args.count == 0 || args.items[0].type != CssTokenType::kIdent)
+            return CssReadResult::kNotAColour;
+        const CssToken& space = args.items[0];
+        bool known = false;
+        for (const PredefinedSpace& predefined : kPredefinedSpaces) {
+            if (CssNameIs(space, predefined.name)) {
+                color.space = predefined.space;
+                known = true;
+            }
+        }
+        if (!known) return CssReadResult::kNotAColour;
+        first = 1;
+    }
+    const bool read = args.hasComma ? f->legacy != Legacy::kNone && ReadLegacy(args, *f, &color)
+                                    : ReadModern(args, first, *f, &color);
+    if (!read) return CssReadResult::kNotAColour;
+    reading->color = color;
+    return CssReadResult::kColour;
+}
+
+}  // namespace
+
+CssReadResult ReadCssColor(const char* text, size_t length, CssReading* reading) {
+    reading->refusal[0] = '\0';
+    // The tokenizer would skip a comment: the text must start with the colour.
+    if (length >= 2 && text[0] == '/' && text[1] == '*') return CssReadResult::kNotAColour;
+    CssTokenizer tokenizer = {text, text + length};
+    const CssToken token = NextCssToken(&tokenizer);
+    switch (token.type) {
+    case CssTokenType::kFunction:
+        return ReadFunction(token, &tokenizer, reading);
+    case CssTokenType::kHash:
+    case CssTokenType::kIdent:
+        if (tokenizer.at != tokenizer.end) return CssReadResult::kNotAColour;
+        return token.type == CssTokenType::kHash ? ReadHash(token, reading)
+                                                 : ReadKeyword(token, reading);
+    default:
+        return CssReadResult::kNotAColour;  // a blank or anything else first
+    }
+}

@@ -1,0 +1,219 @@
+// From a CSS colour to 8-bit sRGB: clamps where CSS clamps, conversion to
+// linear-light sRGB, CSS's gamut mapping for a colour outside, and rounding.
+#include <cmath>
+
+#include "css_color.h"
+#include "css_spaces.h"
+#include "srgb_tables.h"
+
+namespace {
+
+// The gamut mapping's just noticeable difference in OKLab, and its precision.
+constexpr double kJnd = 0.02;
+constexpr double kEpsilon = 0.0001;
+
+// Channels beyond this are as far out as any colour needs to be, and keep
+// the arithmetic finite.
+constexpr double kFarthest = 1e6;
+
+double Clamp(double v, double low, double high) {
+    if (!(v >= low)) return std::isnan(v) ? 0 : low;
+    return v > high ? high : v;
+}
+
+// v rounded, halves up, for v at least 0 (truncation is then the floor).
+uint8_t RoundHalfUp(double v) { return static_cast<uint8_t>(static_cast<int>(v + 0.5)); }
+
+// v * 255 rounded, halves up, for v in 0-1.
+uint8_t RoundToChannel(double v) { return RoundHalfUp(Clamp(v, 0, 1) * 255); }
+
+// The channel whose threshold is the highest one at or below `linear`: from
+// the channel of its bucket, a step or two at most.
+uint8_t ChannelFromLinear(double linear) {
+    if (!(linear >= kChannelThreshold[1])) return 0;
+    if (linear >= kChannelThreshold[255]) return 255;
+    int v = kChannelOfBucket[static_cast<int>(std::sqrt(linear) * 1024)];
+    while (v > 0 && kChannelThreshold[v] > linear) --v;
+    while (kChannelThreshold[v + 1] <= linear) ++v;
+    return static_cast<uint8_t>(v);
+}
+
+bool InGamut(const double linear[3]) {
+    for (int i = 0; i < 3; ++i) {
+        if (!(linear[i] >= 0 && linear[i] <= 1)) return false;
+    }
+    return true;
+}
+
+// Outside by more than the rounding to 8 bits hides.
+bool FarOutside(const double linear[3]) {
+    for (int i = 0; i < 3; ++i) {
+        if (linear[i] < -kChannelThreshold[1] || linear[i] > kChannelThreshold[256]) return true;
+    }
+    return false;
+}
+
+void Clip(const double in[3], double out[3]) {
+    for (int i = 0; i < 3; ++i) out[i] = Clamp(in[i], 0, 1);
+}
+
+double DeltaEOk(const double a[3], const double b[3]) {
+    const double dl = a[0] - b[0], da = a[1] - b[1], db = a[2] - b[2];
+    return std::sqrt(dl * dl + da * da + db * db);
+}
+
+// E of the clipped colour against `oklab`; the clipped colour in `clipped`.
+double ClipDistance(const double oklab[3], const double linear[3], double clipped[3]) {
+    double clippedOklab[3];
+    Clip(linear, clipped);
+    LinearSrgbToOklab(clipped, clippedOklab);
+    return DeltaEOk(clippedOklab, oklab);
+}
+
+// CSS's binary search on OKLCh chroma, for a colour outside sRGB given in
+// OKLab; writes the linear light of the mapped colour. The chroma is scaled
+// as a, b together, which keeps the hue without going through an angle.
+void MapIntoSrgb(const double origin[3], double mapped[3]) {
+    if (origin[0] >= 1 || origin[0] <= 0) {
+        mapped[0] = mapped[1] = mapped[2] = origin[0] >= 1 ? 1 : 0;
+        return;
+    }
+    double linear[3];
+    OklabToLinearSrgb(origin, linear);
+    double e = ClipDistance(origin, linear, mapped);
+    const double chroma0 = std::sqrt(origin[1] * origin[1] + origin[2] * origin[2]);
+    if (e < kJnd || chroma0 == 0) return;
+    double low = 0, high = chroma0;
+    bool lowInGamut = true;
+    while (high - low > kEpsilon) {
+        const double chroma = (low + high) / 2, scale = chroma / chroma0;
+        const double current[3] = {origin[0], origin[1] * scale, origin[2] * scale};
+        OklabToLinearSrgb(current, linear);
+        if (lowInGamut && InGamut(linear)) {
+            low = chroma;
+            continue;
+        }
+        e = ClipDistance(current, linear, mapped);
+        if (e < kJnd) {
+            if (kJnd - e < kEpsilon) return;
+            lowInGamut = false;
+            low = chroma;
+        } else {
+            high = chroma;
+        }
+    }
+}
+
+// The channels with CSS's parse-time clamps, and finite. (rgb(), hsl() and
+// hwb() are clamped after their conversion, which any value survives.)
+void ClampedChannels(const CssColor& color, CssColor* clamped) {
+    *clamped = color;
+    if (color.space == CssSpace::kRgb || color.space == CssSpace::kHsl || color.space == CssSpace::kHwb)
+        return;
+    double* c = clamped->channels;
+    for (int i = 0; i < 3; ++i) c[i] = Clamp(c[i], -kFarthest, kFarthest);
+    switch (color.space) {
+    case CssSpace::kLab:
+        c[0] = Clamp(c[0], 0, 100);
+        break;
+    case CssSpace::kLch:
+        c[0] = Clamp(c[0], 0, 100);
+        c[1] = Clamp(c[1], 0, kFarthest);
+        break;
+    case CssSpace::kOklab:
+        c[0] = Clamp(c[0], 0, 1);
+        break;
+    case CssSpace::kOklch:
+        c[0] = Clamp(c[0], 0, 1);
+        c[1] = Clamp(c[1], 0, kFarthest);
+        break;
+    default:
+        break;
+    }
+}
+
+void SetFromLinear(const double linear[3], ColorRecord* color) {
+    color->red = ChannelFromLinear(linear[0]);
+    color->green = ChannelFromLinear(linear[1]);
+    color->blue = ChannelFromLinear(linear[2]);
+}
+
+void SetFromSrgb(const double rgb[3], ColorRecord* color) {
+    color->red = RoundToChannel(rgb[0]);
+    color->green = RoundToChannel(rgb[1]);
+    color->blue = RoundToChannel(rgb[2]);
+}
+
+// Channel v's cell of linear light: [kChannelThreshold[v], the next one), with
+// the half steps outside sRGB that rounding hides at either end.
+bool InCell(double linear, int v) {
+    const double low = v == 0 ? -kChannelThreshold[1] : kChannelThreshold[v];
+    return linear >= low && (v == 255 ? linear <= kChannelThreshold[256] : linear < kChannelThreshold[v + 1]);
+}
+
+}  // namespace
+
+Rgba8 ResolveCssColor(const CssColor& original, GamutMode mode) {
+    Rgba8 result = {{0, 0, 0, 0}, RoundToChannel(original.alpha), false};
+    CssColor color;
+    ClampedChannels(original, &color);
+    const double* c = color.channels;
+    double rgb[3];
+    switch (color.space) {
+    case CssSpace::kRgb:
+        // Rounded from 0-255 itself: a half such as 1.5 stays exact.
+        result.color.red = RoundHalfUp(Clamp(c[0], 0, 255));
+        result.color.green = RoundHalfUp(Clamp(c[1], 0, 255));
+        result.color.blue = RoundHalfUp(Clamp(c[2], 0, 255));
+        return result;
+    case CssSpace::kHsl:
+    case CssSpace::kHwb:
+        LegacyToSrgb(color, rgb);
+        SetFromSrgb(rgb, &result.color);
+        return result;
+    case CssSpace::kSrgb:
+        if (c[0] >= 0 && c[0] <= 1 && c[1] >= 0 && c[1] <= 1 && c[2] >= 0 && c[2] <= 1) {
+            SetFromSrgb(c, &result.color);
+            return result;
+        }
+        break;
+    default:
+        break;
+    }
+    double linear[3], mapped[3];
+    CssToLinearSrgb(color, linear);
+    if (InGamut(linear)) {
+        SetFromLinear(linear, &result.color);
+        return result;
+    }
+    result.mapped = FarOutside(linear);
+    if (mode == GamutMode::kClip) {
+        Clip(linear, mapped);
+    } else {
+        double oklab[3] = {c[0], c[1], c[2]};
+        if (color.space == CssSpace::kOklch) PolarToRectangular(c[1], c[2], &oklab[1], &oklab[2]);
+        if (color.space != CssSpace::kOklab && color.space != CssSpace::kOklch)
+            LinearSrgbToOklab(linear, oklab);
+        MapIntoSrgb(oklab, mapped);
+    }
+    SetFromLinear(mapped, &result.color);
+    return result;
+}
+
+bool CssColorIs(const CssColor& original, const ColorRecord& expected) {
+    CssColor color;
+    ClampedChannels(original, &color);
+    const CssSpace space = color.space;
+    if (space != CssSpace::kRgb && space != CssSpace::kHsl && space != CssSpace::kHwb &&
+        space != CssSpace::kSrgb) {
+        double linear[3];
+        CssToLinearSrgb(color, linear);
+        if (InGamut(linear))
+            return InCell(linear[0], expected.red) && InCell(linear[1], expected.green) &&
+                   InCell(linear[2], expected.blue);
+        if (FarOutside(linear)) return false;
+    }
+    const Rgba8 back = ResolveCssColor(original, GamutMode::kMap);
+    return !back.mapped && back.color.red == expected.red && back.color.green == expected.green &&
+           back.color.blue == expected.blue;
+}

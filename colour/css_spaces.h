@@ -1,0 +1,33 @@
+// Conversions between CSS Color 4's colour spaces, with the matrices and
+// transfer functions of CSS's sample code. Linear-light sRGB is the hub:
+// every space converts to it and from it. Nothing is clamped here.
+#pragma once
+
+#include "css_color.h"
+
+// The sRGB transfer function and its inverse, extended to negative values by
+// symmetry as CSS extends them.
+double SrgbToLinear(double encoded);
+double LinearToSrgb(double linear);
+
+// sRGB 0-1 of an rgb(), hsl() or hwb() colour, clamped as CSS computes them.
+void LegacyToSrgb(const CssColor& color, double rgb[3]);
+
+// Linear-light sRGB of a colour in any space.
+void CssToLinearSrgb(const CssColor& color, double linear[3]);
+
+void LinearSrgbToOklab(const double linear[3], double oklab[3]);
+void OklabToLinearSrgb(const double oklab[3], double linear[3]);
+void LinearSrgbToLab(const double linear[3], double lab[3]);  // L 0-100, D50 white
+
+// sRGB 0-1 of a hue in degrees (any), saturation and lightness 0-1 (hsl) or
+// whiteness and blackness in percent (hwb).
+void HslToSrgb(double hue, double saturation, double lightness, double rgb[3]);
+void HwbToSrgb(double hue, double whiteness, double blackness, double rgb[3]);
+
+// The hue (degrees, 0 for a grey), saturation and lightness (0-1) of sRGB 0-1.
+void SrgbToHsl(const double rgb[3], double hsl[3]);
+
+// Chroma and hue in degrees, 0-360, of a, b; and back.
+void RectangularToPolar(double a, double b, double* chroma, double* hue);
+void PolarToRectangular(double chroma, double hue, double* a, double* b);

@@ -1,0 +1,35 @@
+// The palette's file on disk: read whole, and written so that it is always
+// either the old file or the new one, never half of either. Each platform's
+// calls are in a file of their own.
+#pragma once
+
+#include <cstddef>
+
+#include "byte_buffer.h"
+
+// Larger files are refused before anything is read: a palette is a few
+// kilobytes, and Palorin holds the whole file in memory.
+constexpr size_t kMaxPaletteFileSize = 16 * 1024 * 1024;
+
+// What went wrong, in words for a message box: the system's own message
+// ("The system cannot find the path specified.") or one of this program's
+// ("The file is larger than 16 MB."), NUL-terminated.
+struct FileProblem {
+    char text[256];
+    unsigned long code;  // the system's error code (GetLastError, errno); 0 for this program's
+};
+
+// 1 with *bytes holding the whole file (the buffer's old bytes replaced; the
+// caller frees it); 0 with *problem set when the file is missing, unreadable or
+// larger than kMaxPaletteFileSize. Other programs may keep the file open meanwhile.
+int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem);
+
+// Replaces the file at `path` (or creates it) with `size` bytes of `data`: they
+// go to a new temporary file in the same folder, which is flushed to the disk
+// and then takes the file's place in one step, so that a reader, a crash or a
+// kill finds the old file or the new one, whole. 1 on success; 0 with *problem
+// set, the old file untouched and the temporary file removed.
+//
+// The caller writes only after a change: a palette merely opened and closed
+// leaves its file alone, time stamps and all.
+int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem);

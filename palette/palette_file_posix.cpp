@@ -1,0 +1,128 @@
+// The palette's file with POSIX calls. The new contents go to a temporary file
+// beside the old one, which rename() then puts in its place in one step.
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "notation_format.h"
+#include "palette_file.h"
+#include "palette_file_read.h"
+
+namespace {
+
+void SetProblem(FileProblem* problem, int code) {
+    problem->code = static_cast<unsigned long>(code);
+    std::strncpy(problem->text, std::strerror(code), sizeof problem->text - 1);
+    problem->text[sizeof problem->text - 1] = '\0';
+}
+
+long ReadChunk(void* file, char* into, size_t size) {
+    for (;;) {
+        const ssize_t got = read(*static_cast<int*>(file), into, size);
+        if (got >= 0 || errno != EINTR) return static_cast<long>(got);
+    }
+}
+
+bool WriteAll(int descriptor, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = write(descriptor, data, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Flushes the folder that holds `path`, so that the rename itself is on the
+// disk; a failure here loses nothing already written, so it is not reported.
+void SyncFolder(const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    char folder[4096] = ".";
+    if (slash && static_cast<size_t>(slash - path) < sizeof folder) {
+        const size_t length = slash == path ? 1 : static_cast<size_t>(slash - path);
+        std::memcpy(folder, path, length);
+        folder[length] = '\0';
+    }
+    const int descriptor = open(folder, O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    fsync(descriptor);
+    close(descriptor);
+}
+
+}  // namespace
+
+int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
+    int descriptor = open(path, O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        SetProblem(problem, errno);
+        return 0;
+    }
+    struct stat status;
+    ReadEnd end = ReadEnd::kFailed;
+    if (fstat(descriptor, &status) != 0) {
+        SetProblem(problem, errno);
+    } else if (S_ISDIR(status.st_mode)) {
+        SetProblem(problem, EISDIR);
+    } else if (status.st_size > static_cast<off_t>(kMaxPaletteFileSize)) {
+        SetTooLarge(problem);
+    } else {
+        end = ReadToEnd(ReadChunk, &descriptor, static_cast<size_t>(status.st_size), bytes, problem);
+        if (end == ReadEnd::kFailed) SetProblem(problem, errno);
+    }
+    close(descriptor);
+    return end == ReadEnd::kWhole;
+}
+
+int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {
+    // "PATH.PID.tmp", or "PATH.PID-N.tmp" when that name is taken.
+    char temporary[4096 + 64];
+    const size_t length = std::strlen(path);
+    if (length > 4096) {
+        SetProblem(problem, ENAMETOOLONG);
+        return 0;
+    }
+    int descriptor = -1;
+    for (unsigned attempt = 0; attempt < 16 && descriptor < 0; ++attempt) {
+        std::memcpy(temporary, path, length);
+        temporary[length] = '.';
+        FormatDecimal(static_cast<unsigned long long>(getpid()), temporary + length + 1);
+        if (attempt > 0) {
+            std::strcat(temporary, "-");
+            FormatDecimal(attempt, temporary + std::strlen(temporary));
+        }
+        std::strcat(temporary, ".tmp");
+        descriptor = open(temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST) break;
+    }
+    if (descriptor < 0) {
+        SetProblem(problem, errno);
+        return 0;
+    }
+    // The new file keeps the old one's permissions.
+    struct stat old;
+    if (stat(path, &old) == 0) fchmod(descriptor, old.st_mode & 07777);
+    bool written = WriteAll(descriptor, data, size) && fsync(descriptor) == 0;
+    int error = errno;
+    if (close(descriptor) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && rename(temporary, path) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        unlink(temporary);
+        SetProblem(problem, error);
+        return 0;
+    }
+    SyncFolder(path);
+    return 1;
+}

@@ -1,0 +1,156 @@
+// The modern CSS forms: what they look like, that every colour reads back as
+// itself in every form (all 16,777,216 of them), and that no number could
+// lose a decimal.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "css_color.h"
+#include "css_format.h"
+
+namespace {
+
+ColorRecord Colour(uint32_t rrggbb) {
+    return {static_cast<uint8_t>(rrggbb), static_cast<uint8_t>(rrggbb >> 8),
+            static_cast<uint8_t>(rrggbb >> 16), 0};
+}
+
+std::string Format(CssForm form, uint32_t rrggbb, uint8_t alpha = 255) {
+    char text[kCssTextCapacity];
+    const int length = FormatCssColor(form, Colour(rrggbb), alpha, text);
+    EXPECT_EQ(length, static_cast<int>(std::strlen(text)));
+    return text;
+}
+
+TEST(CssForms, AsCssSerialisesThem) {
+    EXPECT_EQ(Format(CssForm::kRgb, 0x2e8b57), "rgb(46 139 87)");
+    EXPECT_EQ(Format(CssForm::kHsl, 0xff0000), "hsl(0 100% 50%)");
+    EXPECT_EQ(Format(CssForm::kHwb, 0x00ffff), "hwb(180 0% 0%)");
+    // Greys have hue 0, and no chroma worth a digit.
+    EXPECT_EQ(Format(CssForm::kHsl, 0x808080), "hsl(0 0% 50%)");  // 127.5 rounds up
+    EXPECT_EQ(Format(CssForm::kLch, 0xffffff), "lch(100 0 0)");
+    EXPECT_EQ(Format(CssForm::kOklch, 0x000000), "oklch(0 0 0)");
+    EXPECT_EQ(Format(CssForm::kOklab, 0xffffff), "oklab(1 0 0)");
+    // Negative numbers keep their sign; no "+", no trailing zeros.
+    EXPECT_EQ(Format(CssForm::kLab, 0x00ffff).rfind("lab(90.67 -50.66 -", 0), 0u);
+    // The alpha only below 1, as short as reads back: 128 is 0.5 (127.5 rounds up).
+    EXPECT_EQ(Format(CssForm::kRgb, 0x010203, 128), "rgb(1 2 3 / 0.5)");
+    EXPECT_EQ(Format(CssForm::kRgb, 0x010203, 0), "rgb(1 2 3 / 0)");
+    EXPECT_EQ(Format(CssForm::kOklch, 0xffffff, 136), "oklch(1 0 0 / 0.533)");
+    char hex8[kCssTextCapacity];
+    FormatHex8(Colour(0x00ffff), 128, hex8);
+    EXPECT_STREQ(hex8, "#00ffff80");
+}
+
+// The text of a form, read back: the same colour, inside sRGB; and with any one
+// number a decimal shorter (rounded half away from zero), another colour or
+// outside sRGB. Written as text and read as text, so the writer's digits and
+// the reader's numbers are both in the proof.
+bool ReadsBack(const char* text, size_t length, const ColorRecord& color) {
+    CssReading reading;
+    if (ReadCssColor(text, length, &reading) != CssReadResult::kColour) return false;
+    const Rgba8 back = ResolveCssColor(reading.color, GamutMode::kMap);
+    return !back.mapped && back.color.red == color.red && back.color.green == color.green &&
+           back.color.blue == color.blue;
+}
+
+// Every colour of one form, on every core: the count of colours that do not
+// read back, and the first of them.
+void RoundTripEveryColour(CssForm form, long* failures, int* first) {
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<long> counts(threads, 0);
+    std::vector<int> firsts(threads, -1);
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < threads; ++t) {
+        workers.emplace_back([=, &counts, &firsts] {
+            for (int rgb = static_cast<int>(t); rgb < 1 << 24; rgb += static_cast<int>(threads)) {
+                const ColorRecord color = Colour(static_cast<uint32_t>(rgb));
+                char text[kCssTextCapacity];
+                const int length = FormatCssColor(form, color, 255, text);
+                if (!ReadsBack(text, static_cast<size_t>(length), color) && counts[t]++ == 0)
+                    firsts[t] = rgb;
+            }
+        });
+    }
+    for (std::thread& w : workers) w.join();
+    *failures = 0;
+    *first = -1;
+    for (unsigned t = 0; t < threads; ++t) {
+        *failures += counts[t];
+        if (firsts[t] >= 0 && (*first < 0 || firsts[t] < *first)) *first = firsts[t];
+    }
+}
+
+class CssFormRoundTrip : public testing::TestWithParam<CssForm> {};
+
+TEST_P(CssFormRoundTrip, EveryColourReadsBackAsItself) {
+    long failures;
+    int first;
+    RoundTripEveryColour(GetParam(), &failures, &first);
+    EXPECT_EQ(failures, 0) << "first #" << std::hex << first << ": " << Format(GetParam(), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllForms, CssFormRoundTrip,
+                         testing::Values(CssForm::kRgb, CssForm::kHsl, CssForm::kHwb, CssForm::kLab,
+                                         CssForm::kLch, CssForm::kOklab, CssForm::kOklch),
+                         [](const testing::TestParamInfo<CssForm>& info) {
+                             return std::string(CssFormName(info.param));
+                         });
+
+// The n-th number (0-2) of the text; false when there is none.
+bool NumberAt(const std::string& text, int n, size_t* start, size_t* end) {
+    *start = text.find('(') + 1;
+    for (int i = 0; i < n; ++i) *start = text.find(' ', *start) + 1;
+    *end = *start;
+    while (*end < text.size() && text[*end] != ' ' && text[*end] != '%' && text[*end] != ')') ++*end;
+    return *end > *start;
+}
+
+// The two texts with the n-th number a decimal shorter, one each side of it
+// (38.95 gives 38.9 and 39.0); none when it has no decimals.
+std::vector<std::string> OneDecimalShorter(const std::string& text, int n) {
+    size_t start, end;
+    if (!NumberAt(text, n, &start, &end)) return {};
+    const std::string number = text.substr(start, end - start);
+    const size_t point = number.find('.');
+    if (point == std::string::npos) return {};
+    std::string digits = number.substr(0, point) + number.substr(point + 1);
+    const bool negative = digits[0] == '-';
+    long long k = std::stoll(negative ? digits.substr(1) : digits) / 10;
+    const int decimals = static_cast<int>(number.size() - point - 2);
+    std::vector<std::string> texts;
+    for (long long candidate : {k, k + 1}) {
+        std::string d = std::to_string(candidate);
+        if (decimals > 0) {
+            while (static_cast<int>(d.size()) <= decimals) d = "0" + d;
+            d.insert(d.size() - static_cast<size_t>(decimals), ".");
+        }
+        texts.push_back(text.substr(0, start) + (negative ? "-" : "") + d + text.substr(end));
+    }
+    return texts;
+}
+
+// A sample, in a stride that meets every channel value: the minimality is a
+// property of the search, not of particular colours.
+TEST(CssForms, NoNumberCanLoseADecimal) {
+    for (int f = 1; f < kCssFormCount; ++f) {
+        long tried = 0, failures = 0;
+        for (int rgb = 0; rgb < 1 << 24; rgb += 4099) {
+            const ColorRecord color = Colour(static_cast<uint32_t>(rgb));
+            const std::string text = Format(static_cast<CssForm>(f), static_cast<uint32_t>(rgb));
+            for (int n = 0; n < 3; ++n) {
+                for (const std::string& shorter : OneDecimalShorter(text, n)) {
+                    ++tried;
+                    if (ReadsBack(shorter.c_str(), shorter.size(), color) && failures++ < 3)
+                        ADD_FAILURE() << text << " reads back as " << shorter;
+                }
+            }
+        }
+        EXPECT_GT(tried, 1000) << CssFormName(static_cast<CssForm>(f));
+    }
+}
+
+}  // namespace
