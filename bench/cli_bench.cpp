@@ -1,7 +1,8 @@
-// Times palorin-cli natively over 1,000,000 lines of mixed notations against
-// awk '{ print }' over the same file, both to /dev/null, alternately in the same
-// run, and reads each run's peak memory. Prints the medians and the ratios; it
-// checks nothing. A program rather than a script: a child's peak memory counts
+// Times palorin-cli natively over 1,000,000 lines of mixed notations, of mixed
+// CSS colours inside sRGB and of oklch() colours outside it, against
+// awk '{ print }' over the same files, all to /dev/null, alternately in the
+// same run, and reads each run's peak memory. Prints the medians and the
+// ratios; it checks nothing. A program rather than a script: a child's peak memory counts
 // the memory of whoever started it, and this one stays small.
 // Usage: cli_bench PALORIN_CLI [ROUNDS]
 #include <fcntl.h>
@@ -16,6 +17,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "css_format.h"
 
 namespace {
 
@@ -55,6 +58,53 @@ void WriteMixedLines(const char* path, int count) {
             break;
         }
     }
+    std::fclose(file);
+}
+
+// The CSS a stylesheet holds, all inside sRGB: rgb() both ways, #rrggbbaa,
+// hsl(), hwb(), the CSS-only names, and the modern forms of random colours.
+void WriteCssLines(const char* path, int count) {
+    static const char* const names[] = {"rebeccapurple", "grey", "transparent", "DarkSlateGrey"};
+    std::mt19937 random(2026);
+    FILE* file = std::fopen(path, "wb");
+    for (int i = 0; i < count; ++i) {
+        const unsigned r = random() % 256, g = random() % 256, b = random() % 256;
+        char css[kCssTextCapacity];
+        switch (i % 8) {
+        case 0:
+            std::fprintf(file, "rgb(%u %u %u)\n", r, g, b);
+            break;
+        case 1:
+            std::fprintf(file, "rgba(%u, %u, %u, 0.5)\n", r, g, b);
+            break;
+        case 2:
+            std::fprintf(file, "#%02x%02x%02x%02x\n", r, g, b, static_cast<unsigned>(random() % 256));
+            break;
+        case 3:
+            std::fprintf(file, "hsl(%u %u%% %u%%)\n", r * 360 / 256, g * 100 / 255, b * 100 / 255);
+            break;
+        case 4:
+            std::fprintf(file, "%s\n", names[r % 4]);
+            break;
+        default: {
+            const CssForm form = i % 8 == 5 ? CssForm::kHwb : i % 8 == 6 ? CssForm::kLab : CssForm::kOklch;
+            FormatCssColor(form, {static_cast<uint8_t>(b), static_cast<uint8_t>(g), static_cast<uint8_t>(r), 0},
+                           255, css);
+            std::fprintf(file, "%s\n", css);
+            break;
+        }
+        }
+    }
+    std::fclose(file);
+}
+
+// oklch() of chromas that no sRGB colour has: every line is gamut-mapped.
+void WriteOutsideLines(const char* path, int count) {
+    std::mt19937 random(2026);
+    FILE* file = std::fopen(path, "wb");
+    for (int i = 0; i < count; ++i)
+        std::fprintf(file, "oklch(%.3f %.3f %.2f)\n", 0.2 + random() % 700 / 1000.0,
+                     0.33 + random() % 70 / 1000.0, random() % 36000 / 100.0);
     std::fclose(file);
 }
 
@@ -110,46 +160,62 @@ int main(int argc, char** argv) {
     char work[] = "/tmp/palorin-cli-bench.XXXXXX";
     if (!mkdtemp(work)) return 1;
     const std::string million = std::string(work) + "/1M", tenth = std::string(work) + "/100k",
-                      longLine = std::string(work) + "/long";
+                      longLine = std::string(work) + "/long", css = std::string(work) + "/css",
+                      outside = std::string(work) + "/outside";
     WriteMixedLines(million.c_str(), kLines);
+    WriteCssLines(css.c_str(), kLines);
+    WriteOutsideLines(outside.c_str(), kLines);
     WriteMixedLines(tenth.c_str(), kLines / 10);
     WriteOneLongLine(longLine.c_str(), 10000000);
 
     struct Side {
         const char* label;
         std::vector<const char*> command;
+        const std::string* input;
         std::vector<double> times;
         long peak;
     };
+    // Each file's awk first: the ratios are to it.
     Side sides[] = {
-        {"awk '{ print }'", {"awk", "{ print }", million.c_str()}, {}, 0},
-        {"palorin-cli --to hls", {program, "--to", "hls"}, {}, 0},
-        {"palorin-cli", {program}, {}, 0},
-        {"palorin-cli --json", {program, "--json"}, {}, 0},
+        {"awk '{ print }'", {"awk", "{ print }"}, &million, {}, 0},
+        {"palorin-cli --to hls", {program, "--to", "hls"}, &million, {}, 0},
+        {"palorin-cli", {program}, &million, {}, 0},
+        {"palorin-cli --json", {program, "--json"}, &million, {}, 0},
+        {"awk '{ print }'", {"awk", "{ print }"}, &css, {}, 0},
+        {"palorin-cli --to hex6", {program, "--to", "hex6"}, &css, {}, 0},
+        {"awk '{ print }'", {"awk", "{ print }"}, &outside, {}, 0},
+        {"palorin-cli --to hex6", {program, "--to", "hex6"}, &outside, {}, 0},
     };
     // Alternately, so that every side shares the machine's mood.
     for (int round = 0; round < rounds; ++round) {
         for (Side& side : sides) {
-            const Run run = Measure(side.command, million.c_str());
+            const Run run = Measure(side.command, side.input->c_str());
             side.times.push_back(run.milliseconds);
             side.peak = std::max(side.peak, run.peakKilobytes);
         }
     }
-    const double awk = Median(sides[0].times);
-    std::printf("%d lines of mixed notations, %d rounds, medians\n", kLines, rounds);
+    std::printf("%d lines a file, %d rounds, medians\n", kLines, rounds);
     std::printf("%-22s %10s %13s %12s\n", "", "time", "ratio to awk", "peak memory");
+    double awk = 0;
     for (const Side& side : sides) {
         const double median = Median(side.times);
+        if (side.command[0] == std::string("awk")) {
+            awk = median;
+            std::printf("%s\n", side.input == &million ? "mixed notations of the converter:"
+                                : side.input == &css    ? "mixed CSS colours inside sRGB:"
+                                                        : "oklch() outside sRGB, gamut-mapped:");
+        }
         std::printf("%-22s %7.1f ms %13.2f %9ld KB\n", side.label, median, median / awk, side.peak);
     }
-    std::printf("goal: palorin-cli --to hls ratio <= 1.00\n");
+    std::printf("goals: --to hls on the converter's notations <= 1.00; CSS inside sRGB <= 3;"
+                " oklch() outside sRGB <= 20\n");
     std::printf(
         "peak memory of palorin-cli --to hls: %ld KB for 100,000 lines, %ld KB for 1,000,000,"
         " %ld KB for one line of 10 MB\n",
         Measure({program, "--to", "hls"}, tenth.c_str()).peakKilobytes,
         Measure({program, "--to", "hls"}, million.c_str()).peakKilobytes,
         Measure({program, "--to", "hls"}, longLine.c_str()).peakKilobytes);
-    for (const std::string& path : {million, tenth, longLine}) unlink(path.c_str());
+    for (const std::string& path : {million, tenth, longLine, css, outside}) unlink(path.c_str());
     rmdir(work);
     return 0;
 }

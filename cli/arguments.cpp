@@ -12,6 +12,7 @@ const char* const kSynopsis[] = {
     "usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]",
     "       palorin-cli contrast [--gamut clip] COLOUR COLOUR",
     "       palorin-cli pick [--to FORM | --json]",
+    "       palorin-cli palette FILE [--to FORM | --json]",
     "       palorin-cli --help | --version",
 };
 
@@ -44,6 +45,8 @@ const char* const kHelp[] = {
     "          AA (4.5), AA-large (3) or fail.",
     "pick      a colour picked from the screen: a click, Enter or Space prints it,",
     "          Escape or a right click prints nothing (Windows only).",
+    "palette   the colours of a palette file (GIMP's .gpl, or a colour a line),",
+    "          in order, a line each; in JSON with the name the file gives.",
     "",
     "Exit status: 0 when every input was a colour, 1 when any was not (or a pick",
     "was cancelled), 2 for a usage error or when input or output failed.",
@@ -62,7 +65,7 @@ Arguments UsageError(OutputBuffer* err, const char* reason, const char* what) {
 }
 
 // The operand counts each command takes: colours for a conversion, two for
-// contrast, none for pick.
+// contrast, none for pick, one file for palette.
 Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuffer* err) {
     switch (arguments.command) {
     case Command::kContrast:
@@ -74,6 +77,9 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
     case Command::kPick:
         if (arguments.operandCount != 0)
             return UsageError(err, "pick takes no colour", arguments.operands[0]);
+        break;
+    case Command::kPalette:
+        if (arguments.operandCount != 1) return UsageError(err, "palette takes one file", nullptr);
         break;
     default:
         break;
@@ -91,6 +97,9 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
         first = 2;
     } else if (argc > 1 && std::strcmp(argv[1], "pick") == 0) {
         arguments.command = Command::kPick;
+        first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "palette") == 0) {
+        arguments.command = Command::kPalette;
         first = 2;
     }
     // The operands are moved up to the front of argv[first...], over places that

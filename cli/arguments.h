@@ -4,12 +4,12 @@
 #include "colour_output.h"
 #include "output_buffer.h"
 
-enum class Command { kConvert, kContrast, kPick, kHelp, kVersion, kUsageError };
+enum class Command { kConvert, kContrast, kPick, kPalette, kHelp, kVersion, kUsageError };
 
 struct Arguments {
     Command command;
     OutputOptions output;
-    char* const* operands;  // the colours, in argv
+    char* const* operands;  // the colours (or the palette file), in argv
     int operandCount;
 };
 

@@ -99,10 +99,11 @@ void OpenJsonInput(OutputBuffer* out, const char* input, size_t inputLength) {
 }
 
 // "hex6":"#00ffff",...,"oklch":"...","alpha":1,"mapped":false} after the
-// object's opening or its input.
-char* PutJsonMembers(const ColourReading& colour, char* out) {
+// object's opening or its input; without "name" when a palette gave one.
+char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
     for (int i = 0; i < kJsonFormCount; ++i) {
         const FormName& form = kForms[i];
+        if (form.form == OutputForm::kName && !withName) continue;
         if (i > 0) *out++ = ',';
         *out++ = '"';
         out = PutText(form.name, out);
@@ -129,11 +130,11 @@ char* PutJsonMembers(const ColourReading& colour, char* out) {
 // The line from the colour on: the end of a JSON object whose input was written
 // already (or the whole object, without an input), or the forms asked for.
 void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& colour,
-                      bool afterInput) {
+                      bool afterInput, bool withName = true) {
     char* p = Reserve(out, kColourLineCapacity);
     if (options.json) {
         p = PutText(afterInput ? "\"," : "{", p);
-        p = PutJsonMembers(colour, p);
+        p = PutJsonMembers(colour, withName, p);
     } else if (options.form != OutputForm::kAll) {
         p = PutForm(options.form, colour, p);
     } else {
@@ -170,6 +171,24 @@ void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const Colo
                      const char* input, size_t inputLength) {
     if (options.json && input) OpenJsonInput(out, input, inputLength);
     FinishColourLine(out, options, colour, input != nullptr);
+}
+
+void WritePaletteColourLine(OutputBuffer* out, const OutputOptions& options,
+                            const ColourReading& colour, const char* name, size_t nameLength) {
+    if (!options.json) {
+        FinishColourLine(out, options, colour, false);
+        return;
+    }
+    if (nameLength == 0) {
+        AppendText(out, "{\"name\":null,");
+    } else {
+        AppendText(out, "{\"name\":\"");
+        AppendJsonEscaped(out, name, nameLength);
+        AppendText(out, "\",");
+    }
+    // The object is open: its members follow as they would after an input's.
+    Commit(out, PutJsonMembers(colour, false, Reserve(out, kColourLineCapacity)));
+    AppendLineEnd(out);
 }
 
 void WriteNotAColourLine(OutputBuffer* out, const OutputOptions& options, const char* input,

@@ -44,6 +44,12 @@ int LookupOutputForm(const char* name, OutputForm* form);
 void WriteColourLine(OutputBuffer* out, const OutputOptions& options,
                      const ColourReading& colour, const char* input, size_t inputLength);
 
+// The line of a palette's colour: as WriteColourLine's without an input, but
+// in JSON "name" is the palette's name for it (`nameLength` bytes, null when
+// there are none), first in the object, in place of the converter's.
+void WritePaletteColourLine(OutputBuffer* out, const OutputOptions& options,
+                            const ColourReading& colour, const char* name, size_t nameLength);
+
 // The line of an input that is not a colour: empty, so that output lines stay
 // in step with the inputs, or in JSON {"input":"...","error":"not a colour"}
 // (or the refusal's words).

@@ -5,6 +5,7 @@
 #include "contrast_command.h"
 #include "convert_command.h"
 #include "messages.h"
+#include "palette_command.h"
 #include "pick_command.h"
 #include "standard_io.h"
 
@@ -26,6 +27,8 @@ int RunCommand(const Arguments& arguments, OutputBuffer* out, OutputBuffer* err)
         return RunContrastCommand(arguments.operands, arguments.output.gamut, out, err);
     case Command::kPick:
         return RunPickCommand(arguments.output, out, err);
+    case Command::kPalette:
+        return RunPaletteCommand(arguments.operands[0], arguments.output, out, err);
     case Command::kHelp:
         WriteHelp(out);
         return 0;

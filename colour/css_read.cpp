@@ -81,29 +81,31 @@ const ExtraName kExtraNames[] = {
     {"slategrey", 0x708090}, {"rebeccapurple", 0x663399},
 };
 
+// Lists of names as one text, each name ended by a space: no table of
+// pointers for the program to carry.
+
 // Functions whose value needs a calculator or a document.
-const char* const kRefusedFunctions[] = {
-    "calc", "min", "max", "clamp", "round", "mod", "rem", "sin", "cos", "tan", "asin", "acos",
-    "atan", "atan2", "pow", "sqrt", "hypot", "log", "exp", "abs", "sign", "var", "env", "attr",
-    "color-mix", "light-dark", "alpha", "sibling-index", "sibling-count",
-};
+const char kRefusedFunctions[] =
+    "calc min max clamp round mod rem sin cos tan asin acos atan atan2 pow sqrt hypot log exp "
+    "abs sign var env attr color-mix light-dark alpha sibling-index sibling-count ";
 
-const char* const kSystemColours[] = {
-    "accentcolor", "accentcolortext", "activetext", "buttonborder", "buttonface", "buttontext",
-    "canvas", "canvastext", "field", "fieldtext", "graytext", "highlight", "highlighttext",
-    "linktext", "mark", "marktext", "selecteditem", "selecteditemtext", "visitedtext",
-    // deprecated, still read by browsers
-    "activeborder", "activecaption", "appworkspace", "background", "buttonhighlight",
-    "buttonshadow", "captiontext", "inactiveborder", "inactivecaption", "inactivecaptiontext",
-    "infobackground", "infotext", "menu", "menutext", "scrollbar", "threeddarkshadow",
-    "threedface", "threedhighlight", "threedlightshadow", "threedshadow", "window",
-    "windowframe", "windowtext",
-};
+// The system colours, and the deprecated ones browsers still read.
+const char kSystemColours[] =
+    "accentcolor accentcolortext activetext buttonborder buttonface buttontext canvas "
+    "canvastext field fieldtext graytext highlight highlighttext linktext mark marktext "
+    "selecteditem selecteditemtext visitedtext activeborder activecaption appworkspace "
+    "background buttonhighlight buttonshadow captiontext inactiveborder inactivecaption "
+    "inactivecaptiontext infobackground infotext menu menutext scrollbar threeddarkshadow "
+    "threedface threedhighlight threedlightshadow threedshadow window windowframe windowtext ";
 
-template <size_t N>
-bool NameIsOneOf(const CssToken& token, const char* const (&names)[N]) {
-    for (const char* name : names) {
-        if (CssNameIs(token, name)) return true;
+bool NameIsOneOf(const CssToken& token, const char* names) {
+    if (token.nameLength > kCssNameCapacity) return false;
+    for (const char* name = names; *name; ) {
+        const char* end = std::strchr(name, ' ');
+        if (static_cast<size_t>(end - name) == token.nameLength &&
+            std::memcmp(name, token.name, token.nameLength) == 0)
+            return true;
+        name = end + 1;
     }
     return false;
 }

@@ -27,15 +27,18 @@ uint8_t RoundHalfUp(double v) { return static_cast<uint8_t>(static_cast<int>(v +
 // v * 255 rounded, halves up, for v in 0-1.
 uint8_t RoundToChannel(double v) { return RoundHalfUp(Clamp(v, 0, 1) * 255); }
 
-// The channel whose threshold is the highest one at or below `linear`: from
-// the channel of its bucket, a step or two at most.
+// The channel whose threshold is the highest one at or below `linear`.
 uint8_t ChannelFromLinear(double linear) {
     if (!(linear >= kChannelThreshold[1])) return 0;
-    if (linear >= kChannelThreshold[255]) return 255;
-    int v = kChannelOfBucket[static_cast<int>(std::sqrt(linear) * 1024)];
-    while (v > 0 && kChannelThreshold[v] > linear) --v;
-    while (kChannelThreshold[v + 1] <= linear) ++v;
-    return static_cast<uint8_t>(v);
+    int low = 1, high = 255;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (kChannelThreshold[middle] <= linear)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return static_cast<uint8_t>(low);
 }
 
 bool InGamut(const double linear[3]) {

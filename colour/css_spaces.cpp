@@ -4,12 +4,10 @@
 #include "css_spaces.h"
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
+
+#include "exact_maths.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 struct Matrix {
     double m[3][3];
@@ -103,73 +101,6 @@ constexpr Matrix kLinearRec2020ToLinearSrgb = Multiply(kXyzToLinearSrgb, kLinear
 constexpr double kD50White[3] = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 constexpr double kLabEpsilon = 216.0 / 24389;  // 6^3 / 29^3
 constexpr double kLabKappa = 24389.0 / 27;     // 29^3 / 3^3
-
-// The cube root, from a guess made of the exponent's bits and three of
-// Halley's steps: within a few units of the last place, four times as fast
-// as a library's, and the same on every platform.
-double CubeRoot(double x) {
-    const double magnitude = std::fabs(x);
-    if (magnitude == 0 || !(magnitude < 1e300)) return x;  // 0, infinite or NaN
-    if (magnitude < 1e-300) return CubeRoot(x * 0x1p300) * 0x1p-100;
-    uint64_t bits;
-    std::memcpy(&bits, &magnitude, sizeof bits);
-    bits = bits / 3 + 0x2a9f7893782da1ceull;  // about a third of the exponent
-    double y;
-    std::memcpy(&y, &bits, sizeof y);
-    for (int i = 0; i < 3; ++i) {
-        const double cube = y * y * y;
-        y *= (cube + 2 * magnitude) / (2 * cube + magnitude);
-    }
-    return x < 0 ? -y : y;
-}
-
-constexpr double kLn2High = 6.93147180369123816490e-01;  // ln 2 in two parts, the
-constexpr double kLn2Low = 1.90821492927058770002e-10;   // first exact in 32 bits
-
-// ln x for a finite x > 0: the exponent's bits, and an odd series in
-// s = (m - 1) / (m + 1) for the mantissa m in [0.71, 1.41).
-double Log(double x) {
-    uint64_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    int exponent = static_cast<int>(bits >> 52 & 0x7ff) - 1023;
-    if (exponent == -1023) return Log(x * 0x1p64) - 64 * (kLn2High + kLn2Low);  // subnormal
-    bits = (bits & 0x000fffffffffffffull) | 0x3ff0000000000000ull;
-    double m;
-    std::memcpy(&m, &bits, sizeof m);
-    if (m > 1.4142135623730951) {
-        m *= 0.5;
-        ++exponent;
-    }
-    const double s = (m - 1) / (m + 1), s2 = s * s;
-    double sum = 0;
-    for (int k = 23; k >= 1; k -= 2) sum = sum * s2 + 1.0 / k;
-    return exponent * kLn2High + (2 * s * sum + exponent * kLn2Low);
-}
-
-// e^x for |x| below 700: a power of two times a Taylor series.
-double Exp(double x) {
-    const int k = static_cast<int>(x * 1.4426950408889634 + (x < 0 ? -0.5 : 0.5));
-    const double r = (x - k * kLn2High) - k * kLn2Low;
-    double p = 1;
-    for (int i = 14; i >= 1; --i) p = 1 + p * r / i;
-    const uint64_t bits = static_cast<uint64_t>(k + 1023) << 52;
-    double scale;
-    std::memcpy(&scale, &bits, sizeof scale);
-    return p * scale;
-}
-
-// x^y for the transfer functions' exponents and any x >= 0, within a few
-// tens of units of the last place. Written here, like the cube root, so that
-// every platform computes the same bits and palorin.exe carries no maths
-// library for it.
-double Power(double x, double y) {
-    if (!(x > 0)) return 0;
-    if (!(x < 1e300)) return x;
-    const double exponent = y * Log(x);
-    if (exponent < -700) return 0;
-    if (exponent > 700) return 1e300;
-    return Exp(exponent);
-}
 
 double SignedPow(double value, double exponent) {
     const double magnitude = Power(std::fabs(value), exponent);
@@ -379,13 +310,14 @@ void SrgbToHsl(const double rgb[3], double hsl[3]) {
 
 void RectangularToPolar(double a, double b, double* chroma, double* hue) {
     *chroma = std::sqrt(a * a + b * b);
-    double h = std::atan2(b, a) * 180 / kPi;
+    double h = Atan2Degrees(b, a);
     if (h < 0) h += 360;
     *hue = h;
 }
 
 void PolarToRectangular(double chroma, double hue, double* a, double* b) {
-    const double radians = NormalisedHue(hue) * kPi / 180;
-    *a = chroma * std::cos(radians);
-    *b = chroma * std::sin(radians);
+    double cosine, sine;
+    CosSinDegrees(NormalisedHue(hue), &cosine, &sine);
+    *a = chroma * cosine;
+    *b = chroma * sine;
 }

@@ -7,34 +7,33 @@ namespace {
 const char kHexDigits[] = "0123456789abcdef";
 
 // The decimal texts of 0-255, looked up rather than divided out: palorin-cli
-// writes three of them on most lines, millions of lines a run.
+// writes three of them on most lines, millions of lines a run. Built at start,
+// in storage that takes no room in the file.
 struct SmallNumberTexts {
     char digits[256][3];
     uint8_t length[256];
+    SmallNumberTexts() {
+        for (int value = 0; value < 256; ++value) {
+            char* d = digits[value];
+            int n = 0;
+            if (value >= 100) d[n++] = static_cast<char>('0' + value / 100);
+            if (value >= 10) d[n++] = static_cast<char>('0' + value / 10 % 10);
+            d[n++] = static_cast<char>('0' + value % 10);
+            while (n < 3) d[n++] = '\0';
+            length[value] = static_cast<uint8_t>(value >= 100 ? 3 : value >= 10 ? 2 : 1);
+        }
+    }
 };
 
-constexpr SmallNumberTexts MakeSmallNumberTexts() {
-    SmallNumberTexts texts = {};
-    for (int value = 0; value < 256; ++value) {
-        char* d = texts.digits[value];
-        int n = 0;
-        if (value >= 100) d[n++] = static_cast<char>('0' + value / 100);
-        if (value >= 10) d[n++] = static_cast<char>('0' + value / 10 % 10);
-        d[n++] = static_cast<char>('0' + value % 10);
-        texts.length[value] = static_cast<uint8_t>(n);
-    }
-    return texts;
-}
-
-constexpr SmallNumberTexts kSmallNumbers = MakeSmallNumberTexts();
+SmallNumberTexts smallNumbers;  // not const: a const object would be stored in the file
 
 // Writes all three bytes and keeps the length's worth: no branch on the
 // length. `out` needs room for three.
 char* PutSmallNumber(uint8_t value, char* out) {
-    out[0] = kSmallNumbers.digits[value][0];
-    out[1] = kSmallNumbers.digits[value][1];
-    out[2] = kSmallNumbers.digits[value][2];
-    return out + kSmallNumbers.length[value];
+    out[0] = smallNumbers.digits[value][0];
+    out[1] = smallNumbers.digits[value][1];
+    out[2] = smallNumbers.digits[value][2];
+    return out + smallNumbers.length[value];
 }
 
 // Writes `value` in decimal at `out` without a NUL; returns the end.

@@ -1,16 +1,12 @@
-// The sRGB transfer function at the 8-bit steps, as data: the same numbers in
-// every build, so that conversions and contrast ratios agree to the last bit
-// between platforms whose pow differs.
+// The sRGB transfer function at the 8-bit steps, worked out once at start
+// with the model's own power function: the same bits in every build, so that
+// conversions and contrast ratios agree between platforms whose pow differs.
 #pragma once
 
 // The linear light of each 8-bit sRGB channel, 0 for 0 to 1 for 255.
-extern const double kLinearOfChannel[256];
+extern const double (&kLinearOfChannel)[256];
 
 // kChannelThreshold[v] is the least linear light that rounds to channel v or
 // above (halves up), for v 1-255; [0] is 0. [256] is where a light lies more
 // than half a step above white.
-extern const double kChannelThreshold[257];
-
-// The channel of the least light in each bucket of sqrt(light) * 1024, for
-// light 0-1: where the search for a light's channel starts.
-extern const unsigned char kChannelOfBucket[1025];
+extern const double (&kChannelThreshold)[257];

@@ -9,4 +9,5 @@ HINSTANCE g_instance = nullptr;
 DragMode g_dragMode = DRAG_NONE;
 HBITMAP g_pickerBitmap = nullptr;
 ScreenPick g_pick = {};
+CssForm g_cssForm = CssForm::kRgb;
 PictureValues g_announced = {};

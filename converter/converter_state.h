@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <cstdint>
 #include "color_record.h"
+#include "css_format.h"
 #include "hls.h"
 
 // What the mouse is setting: a picture being dragged, or a pick from the screen.
@@ -31,4 +32,5 @@ extern HINSTANCE g_instance;  // the module the dialog and its icons come from
 extern DragMode g_dragMode;
 extern HBITMAP g_pickerBitmap;  // built at the first paint, kept until the process ends
 extern ScreenPick g_pick;
+extern CssForm g_cssForm;  // what the CSS field shows; kept while the program runs
 extern PictureValues g_announced;

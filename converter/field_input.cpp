@@ -4,6 +4,7 @@
 #include "field_input.h"
 
 #include "converter_state.h"
+#include "css_group.h"
 #include "dialog_control.h"
 #include "field_refresh.h"
 #include "resource.h"
@@ -33,4 +34,5 @@ void OnFieldChange(HWND dialog, const ConverterField& field) {
         ClearFields(dialog, ~field.bit, g_fieldsIdle);
     }
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), accepted);
+    if (field.bit == UPD_CSS) ShowCssNote(dialog, texts[0]);
 }

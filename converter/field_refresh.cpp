@@ -17,7 +17,7 @@ namespace {
 // field that already shows the text is left alone. Nothing is lost: the change
 // notification of our own write would be ignored anyway.
 void WriteField(HWND dialog, int id, const char* text) {
-    char shown[kColorTextCapacity + 1];
+    char shown[kFieldShownSize + 1];
     HWND field = DialogControl(dialog, id);
     // Our texts are shorter than the buffer, so a longer text never compares equal.
     GetWindowTextA(field, shown, sizeof shown);
@@ -45,10 +45,12 @@ void ShowColor(HWND dialog, const ColorRecord& color, UpdateMask mask, int32_t& 
     idle = 0;
     for (const ConverterField& field : kConverterFields) {
         if (!(mask & field.bit)) continue;
-        char text[kColorTextCapacity];
+        char text[kFieldShownSize];
         FormatField(field, color, hls, text);
         WriteField(dialog, field.id, text);
     }
+    // A CSS text the program wrote needed no change in reading.
+    if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
     idle = 1;
 
     InvalidateControl(dialog, IDC_SWATCH);
@@ -72,6 +74,7 @@ void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
     idle = 0;
     for (const ConverterField& field : kConverterFields)
         if (mask & field.bit) WriteField(dialog, field.id, "");
+    if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
     idle = 1;
 }
 

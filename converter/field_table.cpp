@@ -3,9 +3,11 @@
 
 #include <cstring>
 
+#include "converter_state.h"
 #include "named_colors.h"
 #include "notation_format.h"
 #include "notation_parse.h"
+#include "read_color.h"
 #include "resource.h"
 
 namespace {
@@ -31,6 +33,20 @@ int ReadTriple(const FieldTexts& texts, ColorRecord* color) {
 }
 int ReadName(const FieldTexts& texts, ColorRecord* color) {
     return LookupColorName(texts[0], color);
+}
+
+// The CSS field shows the form chosen, opaque, and reads every colour text the
+// program knows; a colour outside sRGB is mapped in.
+int FormatCss(const ColorRecord& color, char* out) { return FormatCssColor(g_cssForm, color, 255, out); }
+
+int ReadCss(const FieldTexts& texts, ColorRecord* color) {
+    ColourReading reading;
+    if (ReadAnyColor(texts[0], std::strlen(texts[0]), GamutMode::kMap, &reading) != CssReadResult::kColour)
+        return 0;
+    color->red = reading.color.red;
+    color->green = reading.color.green;
+    color->blue = reading.color.blue;
+    return 1;
 }
 
 // The three fields of a group are read in order and the first that fails
@@ -76,6 +92,7 @@ const ConverterField kConverterFields[kConverterFieldCount] = {
     {IDC_HLS_H,   UPD_HLS,     3,  VALUE_HUE,        nullptr,             FormatDecimalChannel, ReadHls},
     {IDC_HLS_L,   UPD_HLS,     3,  VALUE_LIGHTNESS,  nullptr,             FormatDecimalChannel, ReadHls},
     {IDC_HLS_S,   UPD_HLS,     3,  VALUE_SATURATION, nullptr,             FormatDecimalChannel, ReadHls},
+    {IDC_CSS,     UPD_CSS,     255, VALUE_COLOR,     FormatCss,           nullptr,              ReadCss},
 };
 // clang-format on
 

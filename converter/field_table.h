@@ -1,4 +1,4 @@
-// The converter's fourteen text fields in one table: each field's control, its
+// The converter's fifteen text fields in one table: each field's control, its
 // update-mask bit (fields that share a bit are a group, written, cleared and read
 // together), the longest text a user may type into it, how it shows the colour,
 // and how its group reads what was typed. Everything that walks the fields walks
@@ -6,12 +6,14 @@
 #pragma once
 
 #include "color_record.h"
+#include "css_format.h"
 #include "hls.h"
 #include "update_mask.h"
 
-// The most fields a group has, and room for each one's text as it is read.
+// The most fields a group has, and room for each one's text as it is read:
+// the CSS field's is the longest.
 constexpr int kFieldGroupSize = 3;
-constexpr int kFieldTextSize = 24;
+constexpr int kFieldTextSize = 256;
 typedef char FieldTexts[kFieldGroupSize][kFieldTextSize];
 
 // What a field shows: the whole colour, or one channel of the colour or of HLS.
@@ -42,13 +44,16 @@ struct ConverterField {
     GroupReader readGroup;
 };
 
-constexpr int kConverterFieldCount = 14;
+constexpr int kConverterFieldCount = 15;
 extern const ConverterField kConverterFields[kConverterFieldCount];
 
 // The row of control `id`, or null when it is not one of the text fields.
 const ConverterField* FindConverterField(int id);
 
+// Room for the longest text a field shows, a CSS form's, and its NUL.
+constexpr int kFieldShownSize = kCssTextCapacity;
+
 // Writes what `field` shows for the colour and its HLS into `text`, which holds
-// kColorTextCapacity bytes.
+// kFieldShownSize bytes.
 void FormatField(const ConverterField& field, const ColorRecord& color, const HlsTriple& hls,
                  char* text);

@@ -4,6 +4,7 @@
 
 #include "converter_pick.h"
 #include "converter_state.h"
+#include "css_group.h"
 #include "dialog_control.h"
 #include "dialog_frame.h"
 #include "field_input.h"
@@ -31,6 +32,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     g_arrowSize = static_cast<uint16_t>(LOWORD(GetDialogBaseUnits()) * 3 / 4);
     g_dragMode = DRAG_NONE;
     SetTextLimits(dialog);
+    FillCssForms(dialog);
     SubclassConverterControls(dialog);
     RefreshConverter(dialog, MASK_ALL);
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
@@ -80,6 +82,9 @@ void OnCommand(HWND dialog, int id, int code) {
         break;
     case IDC_NEGAPOSI:
         OnInvert(dialog);
+        break;
+    case IDC_CSS_FORM:
+        if (code == CBN_SELCHANGE) OnCssFormChange(dialog);
         break;
     default:
         OnFieldCommand(dialog, id, code);

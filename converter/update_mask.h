@@ -16,6 +16,7 @@ constexpr UpdateMask UPD_HLS = 0x0080;       // H, L, S fields
 constexpr UpdateMask UPD_PICKER = 0x0100;    // hue/saturation picker
 constexpr UpdateMask UPD_LUMBAR = 0x0200;    // luminance bar
 constexpr UpdateMask UPD_ARROW = 0x0400;     // arrow column beside the bar
+constexpr UpdateMask UPD_CSS = 0x0800;       // CSS field, in the form chosen, and its note
 constexpr UpdateMask UPD_FROM_RGB = 0x8000;  // set: HLS from the colour; clear: colour from HLS
 
 // The masks the dialog uses. Typed input leaves out the group being typed in,

@@ -1,9 +1,10 @@
-// libFuzzer target over the typed-notation readers, the name lookup,
-// palorin-cli's line reader and the palette file reader: any text must be read
-// safely, a rejected text must leave the record alone, an accepted colour must
-// survive its display forms, any stream, read in any chunks, must come back as
-// exactly its lines, and a palette must write back as it was read and read
-// back as it was edited.
+// libFuzzer target over the typed-notation readers, the name lookup, the one
+// reader of any colour text with its CSS reader, palorin-cli's line reader and
+// the palette file reader: any text must be read safely, a rejected text must
+// leave the record alone, an accepted colour must survive its display forms
+// and its CSS forms, any stream, read in any chunks, must come back as exactly
+// its lines, and a palette must write back as it was read and read back as it
+// was edited.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "css_format.h"
 #include "line_reader.h"
 #include "named_colors.h"
 #include "notation_format.h"
@@ -18,6 +20,7 @@
 #include "palette.h"
 #include "palette_format.h"
 #include "palette_read.h"
+#include "read_color.h"
 
 namespace {
 
@@ -221,6 +224,26 @@ void CheckPaletteFile(const uint8_t* data, size_t size) {
 
 }  // namespace
 
+// Any text through the one reader, both ways of bringing a colour into sRGB:
+// a colour's CSS forms read back as it; a refusal says why.
+void CheckAnyColour(const char* text, size_t size) {
+    for (GamutMode mode : {GamutMode::kMap, GamutMode::kClip}) {
+        ColourReading reading;
+        const CssReadResult result = ReadAnyColor(text, size, mode, &reading);
+        Check((result == CssReadResult::kRefused) == (reading.refusal[0] != '\0'));
+        if (result != CssReadResult::kColour) continue;
+        for (int form = 0; form < kCssFormCount; ++form) {
+            char css[kCssTextCapacity];
+            const int length = FormatCssColor(static_cast<CssForm>(form), reading.color, reading.alpha, css);
+            Check(length > 0 && length < kCssTextCapacity);
+            ColourReading back;
+            Check(ReadAnyColor(css, static_cast<size_t>(length), GamutMode::kMap, &back) ==
+                      CssReadResult::kColour &&
+                  SameChannels(back.color, reading.color) && back.alpha == reading.alpha);
+        }
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The readers take NUL-terminated texts, as the edit fields and clipboard give
     // them. The copy is exactly one byte longer, so a read past the NUL is caught.
@@ -242,6 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckDecimalChannel(text, 255);
     CheckDecimalChannel(text, kHlsScale - 1);
     CheckHlsTriple(text);
+    CheckAnyColour(text, size);
     // The first two bytes choose the buffer's size and the chunks; the rest is the stream.
     if (size >= 2) CheckLineReader(data + 2, size - 2, 2 + data[0] % 40, data[1]);
     if (size >= 1) CheckPaletteFile(data, size);

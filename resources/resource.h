@@ -21,6 +21,11 @@
 #define IDC_HEX_B           1010
 #define IDC_NAME            1011
 
+/* Converter dialog: the CSS group, below the others */
+#define IDC_CSS             1012
+#define IDC_CSS_FORM        1013
+#define IDC_CSS_NOTE        1014
+
 /* Converter dialog: example labels, drawn in the highlight colour */
 #define IDC_EX_HEX6         1070
 #define IDC_EX_HEX3         1071

@@ -3,10 +3,25 @@
 arguments, standard input, and the exact standard output, standard error and
 exit status expected.
 Usage: cli_test.py PALORIN_CLI TABLE VERSION"""
+import os
 import subprocess
 import sys
+import tempfile
 
 program, table_name, version = sys.argv[1:]
+
+# Palette files for the palette table: one in GIMP's own layout, one of plain
+# text in any notation, one damaged.
+folder = tempfile.mkdtemp(prefix="palorin-cli-test-")
+def palette_file(name, data):
+    path = os.path.join(folder, name)
+    with open(path, "wb") as f:
+        f.write(data)
+    return path
+GIMP = palette_file("brand.gpl", b"GIMP Palette\r\nName: Brand\r\nColumns: 4\r\n#\r\n# Made by hand\r\n"
+                    b" 18  52  86\tBrand blue\r\n255 255 255\tWhite \xc3\xa9t\xc3\xa9\r\n  0 255 255\r\n")
+TEXT = palette_file("list.txt", b"  rgb(18 52 86)\n\ntomato\n#0ff8\n")
+DAMAGED = palette_file("damaged.gpl", b"GIMP Palette\n1 2 3\n4 5\n")
 
 AQUA = b"#00ffff\t#0ff\t(0,255,255)\t(0%,100%,100%)\t120,120,240\taqua\n"
 USAGE = b"usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]\n"
@@ -159,6 +174,16 @@ TABLES = {
         (["--json", "oklab(90% 0.36 0)"], b"", None, b"", 0),
         (["contrast", "oklch(0 0 0)", "color(srgb 1 1 1)"], b"", b"21.00:1 AAA\n", b"", 0),
     ],
+    "palette": [
+        # In order, a line each, in the forms the conversions write.
+        (["palette", GIMP, "--to", "hex6"], b"", b"#123456\n#ffffff\n#00ffff\n", b"", 0),
+        (["palette", TEXT, "--to", "triple"], b"", b"(18,52,86)\n(255,99,71)\n(0,255,255)\n", b"", 0),
+        # In JSON, "name" is the one the file gives, valid UTF-8 kept.
+        (["palette", "--json", GIMP], b"", None, b"", 0),
+        (["palette", DAMAGED], b"", b"", b"palorin-cli: " + DAMAGED.encode() + b": line 3: not a colour\n", 1),
+        (["palette", os.path.join(folder, "none.gpl")], b"", b"", None, 2),
+        (["palette"], b"", b"", usage_error(b"palette takes one file"), 2),
+    ],
     "contrast": [
         # Each threshold from both sides; truncated, never rounded up (2.995 is 2.99).
         (["contrast", "black", "white"], b"", b"21.00:1 AAA\n", b"", 0),
@@ -179,8 +204,9 @@ TABLES = {
 
 
 def matches(actual, expected):
-    if expected is None:  # only the JSON object's end, for the mapped flag
-        return actual.endswith(b'"alpha":1,"mapped":true}\n')
+    if expected is None:  # only a part: the JSON object's end, the start of a message
+        return (actual.endswith(b'"alpha":1,"mapped":true}\n') or actual.startswith(b"palorin-cli: ")
+                or actual.startswith(b'{"name":"Brand blue","hex6":"#123456"'))
     return actual.startswith(expected) if expected.endswith(USAGE) else actual == expected
 
 

@@ -37,7 +37,7 @@ pick() {
 
 pick 0 '#123456' "" click 1
 pick 0 '(18,52,86)' "--to triple" key Return
-pick 0 '{"hex6":"#123456","hex3":"#135","triple":"(18,52,86)","percent":"(7%,20%,33%)","hls":[140,49,157],"name":null}' \
+pick 0 '{"hex6":"#123456","hex3":"#135","triple":"(18,52,86)","percent":"(7%,20%,33%)","hls":[140,49,157],"name":null,"rgb":"rgb(18 52 86)","hsl":"hsl(210 65% 20.4%)","hwb":"hwb(210 7% 66.3%)","lab":"lab(20.7 -2.3 -24.6)","lch":"lch(20.7 24.7 264.7)","oklab":"oklab(0.319 -0.023 -0.069)","oklch":"oklch(0.32 0.072 251)","alpha":1,"mapped":false}' \
     --json key space
 pick 1 '' "" key Escape
 pick 1 '' "" click 3

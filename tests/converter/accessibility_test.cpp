@@ -110,6 +110,7 @@ TEST_F(AccessTest, EveryFieldIsNamedByItsGroupAndLabelAndThePicturesByWhatTheySe
         {IDC_HLS_H, "HLS H", ROLE_SYSTEM_TEXT},
         {IDC_HLS_L, "HLS L", ROLE_SYSTEM_TEXT},
         {IDC_HLS_S, "HLS S", ROLE_SYSTEM_TEXT},
+        {IDC_CSS, "CSS", ROLE_SYSTEM_TEXT},
         {IDC_PICKER, "Hue and saturation", ROLE_SYSTEM_SLIDER},
         {IDC_LUMBAR, "Lightness", ROLE_SYSTEM_SLIDER},
         {IDC_SWATCH, "Colour", ROLE_SYSTEM_GRAPHIC},

@@ -75,7 +75,14 @@ INSTANTIATE_TEST_SUITE_P(Notations, CommandLineColour, testing::Values(
     ShownCase{"(0,255,255)", "#00ffff"},
     ShownCase{"(0%,100%,100%)", "#00ffff"},
     ShownCase{" #0ff", "(0,255,255)"},
-    ShownCase{"\t\x01#0ff", "(0,255,255)"}));
+    ShownCase{"\t\x01#0ff", "(0,255,255)"},
+    ShownCase{"(1,2,3) trailing", "#010203"},
+    // What those rules find no colour is then read as H,L,S or any CSS colour.
+    ShownCase{"oklch(63.7% 0.237 25.331)", "#fb2c36"},
+    ShownCase{"rgb(0 255 255)", "#00ffff"},
+    ShownCase{"rebeccapurple", "#663399"},
+    ShownCase{"#0ff8", "(0,255,255)"},
+    ShownCase{"120,120,240", "#00ffff"}));
 // clang-format on
 
 // Texts that are no colour: the program goes on to the clipboard's 'red'.
@@ -92,7 +99,18 @@ TEST_P(CommandLineNoColour, FallsThroughToTheClipboard) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, CommandLineNoColour,
-                         testing::Values("\"#00ffff\"", "#00ffff ", "", "nocolour"));
+                         testing::Values("\"#00ffff\"", "#00ffff ", "", "nocolour",
+                                         "rgb(0 255 255) ", "calc(1)"));
+
+TEST(ClipboardColour, ACssColourThereShowsToo) {
+    ASSERT_NE(PutTextOnClipboard("hsl(0 100% 50%)"), nullptr);
+    PalorinProcess palorin;
+    HWND box = StartToBox(palorin, "");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ItemText(box, IDC_QUICK_TEXT), "#ff0000");
+    PressButton(box, IDCANCEL);
+    EXPECT_EQ(palorin.WaitExit(3000), 0u);
+}
 
 TEST(EndingTheBox, EscapeEndsTheProgram) {
     ClipboardHolder held;

@@ -51,7 +51,11 @@ INSTANTIATE_TEST_SUITE_P(Notations, QuickConvertColour, testing::Values(
     ColourRow{"(10,20,30) is my colour", "#0a141e", 2, 10, 20, 30},
     ColourRow{"fuchsia", "#ff00ff", 2, 255, 0, 255},
     ColourRow{"AliceBlue", "#f0f8ff", 2, 240, 248, 255},
-    ColourRow{"black", "#000000", 2, 0, 0, 0}));
+    ColourRow{"black", "#000000", 2, 0, 0, 0},
+    // Then H,L,S and CSS: a CSS text starting with '#' counts as a # notation.
+    ColourRow{"#0ff8", "(0,255,255)", 1, 0, 255, 255},
+    ColourRow{"oklch(63.7% 0.237 25.331)", "#fb2c36", 2, 251, 44, 54},
+    ColourRow{"0,120,0", "#7f7f7f", 2, 127, 127, 127}));
 // clang-format on
 
 class QuickConvertNoColour : public testing::TestWithParam<const char*> {};
@@ -69,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, QuickConvertNoColour, testing::Values(
     "", "#00ffff\r\n", "#00ffff ", "\"#00ffff\"", " #0ff", "#0f", "#00fffff", "(256,0,0)",
     "(0,255,255", "red ", "redd",
     // Beginning with '#' or '(', a text is never looked up as a name.
-    "#red", "(red)"));
+    "#red", "(red)", "calc(1)", "rgb(1 2 3) "));
 // clang-format on
 
 TEST(QuickConvertResult, MainDialogGoesOnToTheConverter) {
