@@ -16,3 +16,4 @@ bool g_paletteWriteFailed = false;
 bool g_comparing = false;
 ColorRecord g_compareColour = {};
 HHOOK g_keyHook = nullptr;
+PictureValues g_announced = {};

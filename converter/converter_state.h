@@ -19,6 +19,12 @@ struct ScreenPick {
     HlsTriple undoHls;
 };
 
+// The pictures' values as screen readers were last told of them.
+struct PictureValues {
+    HlsTriple hls;
+    ColorRecord color;
+};
+
 extern ColorRecord* g_color;  // the current colour, edited in place
 extern HlsTriple g_hls;       // the current colour as HLS; the markers follow it
 extern int32_t g_fieldsIdle;  // 0 while the dialog writes its own fields
@@ -39,3 +45,4 @@ extern bool g_paletteWriteFailed;
 extern bool g_comparing;
 extern ColorRecord g_compareColour;
 extern HHOOK g_keyHook;  // Ctrl+D, seen before the dialog manager takes the key
+extern PictureValues g_announced;

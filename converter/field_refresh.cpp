@@ -2,6 +2,7 @@
 // rejected input.
 #include "field_refresh.h"
 
+#include "accessible_text.h"
 #include "contrast_line.h"
 #include "converter_state.h"
 #include "coordinates.h"
@@ -82,8 +83,10 @@ void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
 
 void RefreshConverter(HWND dialog, UpdateMask mask) {
     RefreshFields(dialog, *g_color, mask, g_fieldsIdle, g_arrowSize, g_hls);
+    AnnouncePictureValues(dialog);
 }
 
 void RewriteConverter(HWND dialog, UpdateMask mask) {
     ShowColor(dialog, *g_color, mask, g_fieldsIdle, g_arrowSize, g_hls);
+    AnnouncePictureValues(dialog);
 }

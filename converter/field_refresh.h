@@ -16,10 +16,11 @@ void RefreshFields(HWND dialog, ColorRecord& color, UpdateMask mask, int32_t& id
 // Empties the fields whose bits are set; changes neither colour nor pictures.
 void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle);
 
-// RefreshFields on the converter's own window state.
+// RefreshFields on the converter's own window state; screen readers hear of
+// the pictures whose values changed.
 void RefreshConverter(HWND dialog, UpdateMask mask);
 
 // Rewrites the fields and marks the pictures of `mask` from the converter's
 // colour and HLS as they stand, converting neither into the other: for putting
-// back a colour and HLS that were kept together.
+// back a colour and HLS that were kept together. Screen readers hear of it too.
 void RewriteConverter(HWND dialog, UpdateMask mask);

@@ -15,6 +15,7 @@
 #include "field_table.h"
 #include "palette_commands.h"
 #include "palette_list.h"
+#include "picture_control.h"
 #include "picture_mouse.h"
 #include "picture_paint.h"
 #include "resource.h"
@@ -72,6 +73,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     SetTextLimits(dialog);
     FillCssForms(dialog);
     SetUpPalette(dialog);
+    SubclassConverterControls(dialog);
     RefreshConverter(dialog, MASK_ALL);
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
     AppendVersionMenuItem(dialog);

@@ -5,6 +5,7 @@
 
 #include "converter_state.h"
 #include "coordinates.h"
+#include "face_cues.h"
 #include "picture_geometry.h"
 #include "picture_images.h"
 #include "resource.h"
@@ -28,7 +29,7 @@ void PaintArrow(HDC dc, const RECT& bar) {
     LineTo(dc, x0 + a, y0 + a);
     LineTo(dc, x0, y0);
     EndPath(dc);
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    HGDIOBJ previous = SelectObject(dc, ArrowBrush());
     FillPath(dc);
     if (previous) SelectObject(dc, previous);
 }
@@ -92,6 +93,7 @@ INT_PTR OnPaint(HWND dialog) {
     }
     if (GetControlRectInDialog(dialog, IDC_PICKER, &rect)) PaintPicker(dc, rect);
     if (GetControlRectInDialog(dialog, IDC_SWATCH, &rect)) PaintSwatch(dc, rect);
+    PaintFocusRing(dc, dialog);
     EndPaint(dialog, &paint);
     SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
     return 1;

@@ -29,6 +29,8 @@ constexpr UpdateMask MASK_ALL = 0xFFFFFFFF;
 constexpr UpdateMask MASK_PICKER_DRAG = ~(UPD_FROM_RGB | UPD_PICKER | UPD_ARROW);
 constexpr UpdateMask MASK_LUMBAR_DRAG = ~(UPD_FROM_RGB | UPD_PICKER | UPD_LUMBAR);
 constexpr UpdateMask MASK_PICKER_ONLY = UPD_PICKER;  // colour from HLS, picker repainted
+// A key on the picker: as a drag, and the picker too, for its marker to move.
+constexpr UpdateMask MASK_PICKER_KEY = MASK_PICKER_DRAG | UPD_PICKER;
 
 static_assert(MASK_PICKER_DRAG == 0xFFFF7AFF && MASK_LUMBAR_DRAG == 0xFFFF7CFF,
               "the drag masks leave out the direction bit, the picker and the dragged part");

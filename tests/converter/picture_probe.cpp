@@ -4,8 +4,10 @@
 #include "coordinates.h"
 #include "dialog_driver.h"
 #include "hls.h"
+#include "real_input.h"
 
 void PictureTest::TearDown() {
+    SetInputDialog(nullptr);
     // A failed drag test must not leave the pointer confined for the next one.
     ClipCursor(nullptr);
     ReleaseCapture();
@@ -21,6 +23,13 @@ void PictureTest::Open(int red, int green, int blue) {
     SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     PumpMessages();
     UpdateWindow(dialog);
+}
+
+void PictureTest::OpenForKeys(int red, int green, int blue) {
+    Open(red, green, blue);
+    SetForegroundWindow(dialog);
+    SetInputDialog(dialog);
+    DeliverInput();
 }
 
 RECT PictureTest::ControlRect(int id) const {

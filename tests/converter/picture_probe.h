@@ -14,6 +14,8 @@ protected:
     void TearDown() override;
     // Opens the converter on red, green, blue and waits until it has painted.
     void Open(int red, int green, int blue);
+    // The same, in front, with real keys going through its dialog manager.
+    void OpenForKeys(int red, int green, int blue);
 
     // Client rectangles of the pictures, in the dialog's client coordinates.
     RECT Picker() const { return ControlRect(1111); }

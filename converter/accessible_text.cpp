@@ -1,0 +1,137 @@
+// The converter's names, roles and values for screen readers (see
+// accessible_text.h). Values are read from the window state when asked, so they
+// always say what the pictures show.
+#include "accessible_text.h"
+
+#include <oleacc.h>
+
+#include "converter_state.h"
+#include "dialog_control.h"
+#include "named_colors.h"
+#include "notation_format.h"
+#include "resource.h"
+
+namespace {
+
+bool IsClass(HWND window, const char* name) {
+    char className[16];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+// The group box around `field`, as the eye finds it.
+HWND GroupOf(HWND dialog, const RECT& field, RECT* groupRect) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsClass(child, "Button") ||
+            (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX)
+            continue;
+        if (GetWindowRect(child, groupRect) && Inside(field, *groupRect)) return child;
+    }
+    return nullptr;
+}
+
+// The nearest plain label (a static without an id) inside the group, left of the
+// field and level with its middle: "R" beside the R field. The example labels
+// have ids and are never a field's name.
+HWND LabelOf(HWND dialog, const RECT& field, const RECT& group) {
+    const LONG middle = (field.top + field.bottom) / 2;
+    HWND label = nullptr;
+    LONG labelRight = group.left;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        if (GetDlgCtrlID(child) != -1 || !IsClass(child, "Static") || !GetWindowRect(child, &r))
+            continue;
+        if (Inside(r, group) && r.right <= field.left && r.right > labelRight && r.top <= middle &&
+            r.bottom > middle) {
+            label = child;
+            labelRight = r.right;
+        }
+    }
+    return label;
+}
+
+bool FieldName(HWND field, char* text) {
+    HWND dialog = GetParent(field);
+    RECT fieldRect, groupRect;
+    if (!dialog || !GetWindowRect(field, &fieldRect)) return false;
+    HWND group = GroupOf(dialog, fieldRect, &groupRect);
+    if (!group || !GetWindowTextA(group, text, kAccessibleTextSize)) return false;
+    HWND label = LabelOf(dialog, fieldRect, groupRect);
+    const int length = lstrlenA(text);
+    if (label && length + 2 < kAccessibleTextSize) {
+        text[length] = ' ';
+        GetWindowTextA(label, text + length + 1, kAccessibleTextSize - length - 1);
+    }
+    return true;
+}
+
+// "#00ffff aqua", or "#123456" for a colour without a name.
+void SwatchValue(char* text) {
+    int length = FormatHex6(*g_color, text);
+    const char* name = FindColorName(*g_color);
+    if (*name) wsprintfA(text + length, " %s", name);
+}
+
+void Announce(HWND dialog, int id) {
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, DialogControl(dialog, id), OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace
+
+bool AccessibleName(HWND control, char* text) {
+    switch (GetDlgCtrlID(control)) {
+    case IDC_PICKER:
+        lstrcpyA(text, "Hue and saturation");
+        return true;
+    case IDC_LUMBAR:
+        lstrcpyA(text, "Lightness");
+        return true;
+    case IDC_SWATCH:
+        lstrcpyA(text, "Colour");
+        return true;
+    }
+    return IsClass(control, "Edit") && FieldName(control, text);
+}
+
+bool AccessibleValue(HWND control, char* text) {
+    if (!g_color) return false;
+    switch (GetDlgCtrlID(control)) {
+    case IDC_PICKER:
+        wsprintfA(text, "hue %u, saturation %u", g_hls.hue, g_hls.saturation);
+        return true;
+    case IDC_LUMBAR:
+        wsprintfA(text, "%u", g_hls.lightness);
+        return true;
+    case IDC_SWATCH:
+        SwatchValue(text);
+        return true;
+    }
+    return false;
+}
+
+LONG AccessibleRole(HWND control) {
+    switch (GetDlgCtrlID(control)) {
+    case IDC_PICKER:
+    case IDC_LUMBAR:
+        return ROLE_SYSTEM_SLIDER;
+    case IDC_SWATCH:
+        return ROLE_SYSTEM_GRAPHIC;
+    }
+    return 0;
+}
+
+void AnnouncePictureValues(HWND dialog) {
+    PictureValues& told = g_announced;
+    const ColorRecord& color = *g_color;
+    if (g_hls.hue != told.hls.hue || g_hls.saturation != told.hls.saturation)
+        Announce(dialog, IDC_PICKER);
+    if (g_hls.lightness != told.hls.lightness) Announce(dialog, IDC_LUMBAR);
+    if (color.red != told.color.red || color.green != told.color.green ||
+        color.blue != told.color.blue)
+        Announce(dialog, IDC_SWATCH);
+    told = {g_hls, color};
+}

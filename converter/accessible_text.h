@@ -1,0 +1,28 @@
+// What a screen reader hears of the converter's controls, beyond what the
+// platform's own accessible object for each says: the pictures' names, roles
+// and values, and each text field's name as it reads on the dialog.
+#pragma once
+#include <windows.h>
+
+// Room for the longest name or value, with its NUL.
+constexpr int kAccessibleTextSize = 64;
+
+// The picker "Hue and saturation", the bar "Lightness", the swatch "Colour";
+// a text field is named by its group box and the label left of it, "RGB - dec R",
+// or by its group box alone, "#RRGGBB". Writes `text` (kAccessibleTextSize
+// bytes) and returns true; false where the platform's own name stands.
+bool AccessibleName(HWND control, char* text);
+
+// The picker "hue 120, saturation 240", the bar "120", the swatch "#00ffff aqua"
+// (the colour's name when it has one). False for the other controls, whose
+// platform value stands (a field's text).
+bool AccessibleValue(HWND control, char* text);
+
+// The pictures' roles: the picker and the bar are sliders, the swatch a
+// graphic. 0 for the other controls, whose platform role stands.
+LONG AccessibleRole(HWND control);
+
+// Tells screen readers (EVENT_OBJECT_VALUECHANGE) of each picture whose value
+// changed since they were last told, so that a drag, a key, a typed colour or
+// a pick is heard as it happens.
+void AnnouncePictureValues(HWND dialog);
