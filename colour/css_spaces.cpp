@@ -137,13 +137,15 @@ void LabToXyzD50(const double lab[3], double xyz[3]) {
     xyz[2] = z * kD50White[2];
 }
 
-// 0-360; an infinite hue is 0, as CSS makes it.
+// 0-360; an infinite hue is 0, as CSS makes it, and so is one too large for
+// its turns to be counted (beyond 10^15 degrees, no hue is meant).
 double NormalisedHue(double degrees) {
     if (degrees >= 0 && degrees < 360) return degrees;
-    if (!std::isfinite(degrees)) return 0;
-    double h = std::fmod(degrees, 360);
+    if (!(std::fabs(degrees) < 1e15)) return 0;
+    // Whole turns are whole numbers below 2^53, so their degrees are exact.
+    double h = degrees - static_cast<double>(static_cast<long long>(degrees / 360)) * 360;
     if (h < 0) h += 360;
-    return h;
+    return h >= 360 ? h - 360 : h;
 }
 
 }  // namespace

@@ -25,6 +25,54 @@ double CubeRoot(double x) {
 
 namespace {
 
+// The series' coefficients, worked out by the compiler: the same double
+// divisions on every platform, none left for the program to do.
+struct Series {
+    double c[16];
+};
+
+// 1 / (2k + 1): ln's and atan's odd series.
+constexpr Series OddReciprocals() {
+    Series s = {};
+    for (int k = 0; k < 16; ++k) s.c[k] = 1.0 / (2 * k + 1);
+    return s;
+}
+
+// 1 / k!: e^x's series.
+constexpr Series Factorials() {
+    Series s = {};
+    double f = 1;
+    for (int k = 0; k < 16; ++k) {
+        if (k > 0) f *= k;
+        s.c[k] = 1 / f;
+    }
+    return s;
+}
+
+// (-1)^k / (2k + 1)! and (-1)^k / (2k)!: sine's and cosine's.
+constexpr Series SineTerms(int first) {
+    Series s = {};
+    double f = 1;
+    for (int n = 1; n <= first; ++n) f *= n;
+    for (int k = 0; k < 16; ++k) {
+        s.c[k] = (k % 2 ? -1 : 1) / f;
+        f *= (first + 2 * k + 1) * (first + 2 * k + 2.0);
+    }
+    return s;
+}
+
+constexpr Series kOdd = OddReciprocals();
+constexpr Series kFactorials = Factorials();
+constexpr Series kSineTerms = SineTerms(1);
+constexpr Series kCosineTerms = SineTerms(0);
+
+// c[0] + c[1] z + ... + c[last] z^last.
+double Horner(const Series& series, int last, double z) {
+    double sum = series.c[last];
+    for (int k = last - 1; k >= 0; --k) sum = sum * z + series.c[k];
+    return sum;
+}
+
 constexpr double kLn2High = 6.93147180369123816490e-01;  // ln 2 in two parts, the
 constexpr double kLn2Low = 1.90821492927058770002e-10;   // first exact in 32 bits
 
@@ -42,18 +90,15 @@ double Log(double x) {
         m *= 0.5;
         ++exponent;
     }
-    const double s = (m - 1) / (m + 1), s2 = s * s;
-    double sum = 0;
-    for (int k = 23; k >= 1; k -= 2) sum = sum * s2 + 1.0 / k;
-    return exponent * kLn2High + (2 * s * sum + exponent * kLn2Low);
+    const double s = (m - 1) / (m + 1);
+    return exponent * kLn2High + (2 * s * Horner(kOdd, 11, s * s) + exponent * kLn2Low);
 }
 
 // e^x for |x| below 700: a power of two times a Taylor series.
 double Exp(double x) {
     const int k = static_cast<int>(x * 1.4426950408889634 + (x < 0 ? -0.5 : 0.5));
     const double r = (x - k * kLn2High) - k * kLn2Low;
-    double p = 1;
-    for (int i = 14; i >= 1; --i) p = 1 + p * r / i;
+    const double p = Horner(kFactorials, 14, r);
     const uint64_t bits = static_cast<uint64_t>(k + 1023) << 52;
     double scale;
     std::memcpy(&scale, &bits, sizeof scale);
@@ -78,29 +123,17 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // Taylor series on [0, pi/4], where eight or nine terms reach the last place.
-double SinSeries(double x) {
-    const double x2 = x * x;
-    double sum = 0;
-    for (int n = 15; n >= 3; n -= 2) sum = (sum + 1) * x2 / -(n * (n - 1.0));
-    return x * (1 + sum);
-}
+double SinSeries(double x) { return x * Horner(kSineTerms, 7, x * x); }
 
-double CosSeries(double x) {
-    const double x2 = x * x;
-    double sum = 0;
-    for (int n = 18; n >= 2; n -= 2) sum = (sum + 1) * x2 / -(n * (n - 1.0));
-    return 1 + sum;
-}
+double CosSeries(double x) { return Horner(kCosineTerms, 9, x * x); }
 
 // atan on [0, 1]: halved twice, atan u = 2 atan(u / (1 + sqrt(1 + u^2))),
 // then the odd series, short at |u| below 0.2.
 double AtanUnit(double t) {
     double u = t;
     for (int i = 0; i < 2; ++i) u = u / (1 + std::sqrt(1 + u * u));
-    const double u2 = u * u;
-    double sum = 0;
-    for (int k = 25; k >= 3; k -= 2) sum = (sum + 1.0 / k) * -u2;
-    return 4 * u * (1 + sum);
+    // u - u^3/3 + u^5/5 - ...: the odd reciprocals of -u^2.
+    return 4 * u * Horner(kOdd, 12, -u * u);
 }
 
 }  // namespace
