@@ -190,14 +190,15 @@ CssReadResult ReadArguments(CssTokenizer* tokenizer, Arguments* args, CssReading
     args->tooMany = args->nestedFunction = args->hasComma = false;
     int depth = 0;
     bool refused = false;
+    CssToken spare;
     for (;;) {
-        const CssToken token = NextCssToken(tokenizer);
+        // Read straight into the next item's place; kept only if it is one.
+        CssToken& token = args->count < kMaxItems ? args->items[args->count] : spare;
+        NextCssToken(tokenizer, true, &token);
         switch (token.type) {
         case CssTokenType::kEnd:
         case CssTokenType::kBad:
             return CssReadResult::kNotAColour;
-        case CssTokenType::kWhitespace:
-            continue;
         case CssTokenType::kFunction:
             if (!refused && NameIsOneOf(token, kRefusedFunctions)) {
                 RefuseFunction(reading, token);
@@ -221,7 +222,7 @@ CssReadResult ReadArguments(CssTokenizer* tokenizer, Arguments* args, CssReading
         if (args->count == kMaxItems)
             args->tooMany = true;
         else
-            args->items[args->count++] = token;
+            ++args->count;
     }
 }
 
@@ -315,7 +316,7 @@ bool ReadLegacy(const Arguments& args, const ColourFunction& f, CssColor* color)
 CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, CssReading* reading) {
     const ColourFunction* f = nullptr;
     for (const ColourFunction& entry : kFunctions) {
-        if (CssNameIs(function, entry.name)) f = &entry;
+        if (entry.name[0] == function.name[0] && CssNameIs(function, entry.name)) f = &entry;
     }
     if (!f && CssNameIs(function, "color")) f = &kColorFunction;
     Arguments args;
@@ -362,7 +363,8 @@ CssReadResult ReadCssColor(const char* text, size_t length, CssReading* reading)
     // The tokenizer would skip a comment: the text must start with the colour.
     if (length >= 2 && text[0] == '/' && text[1] == '*') return CssReadResult::kNotAColour;
     CssTokenizer tokenizer = {text, text + length};
-    const CssToken token = NextCssToken(&tokenizer);
+    CssToken token;
+    NextCssToken(&tokenizer, false, &token);
     switch (token.type) {
     case CssTokenType::kFunction:
         return ReadFunction(token, &tokenizer, reading);

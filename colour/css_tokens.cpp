@@ -8,20 +8,39 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// What each byte can be, looked up in one step: palorin-cli reads millions of
+// colours, and most of a colour's bytes are digits and letters.
+enum : uint8_t { kDigit = 1, kNameStart = 2, kNameOther = 4, kBlank = 8 };
 
-bool IsHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+struct ByteClasses {
+    uint8_t of[256];
+    constexpr ByteClasses() : of() {
+        for (int c = 0; c < 256; ++c) {
+            uint8_t k = 0;
+            if (c >= '0' && c <= '9') k |= kDigit | kNameOther;
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80) k |= kNameStart;
+            if (c == '-') k |= kNameOther;
+            if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') k |= kBlank;
+            of[c] = k;
+        }
+    }
+};
+
+constexpr ByteClasses kClasses;
+
+uint8_t ClassOf(char c) { return kClasses.of[static_cast<unsigned char>(c)]; }
+
+bool IsDigit(char c) { return ClassOf(c) & kDigit; }
+
+bool IsHex(char c) { return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
 
 int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
 
-bool IsWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool IsWhitespace(char c) { return ClassOf(c) & kBlank; }
 
-bool IsNameStart(char c) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u >= 0x80;
-}
+bool IsNameStart(char c) { return ClassOf(c) & kNameStart; }
 
-bool IsNameChar(char c) { return IsNameStart(c) || IsDigit(c) || c == '-'; }
+bool IsNameChar(char c) { return ClassOf(c) & (kNameStart | kNameOther); }
 
 // A backslash followed by anything but a line end or the end.
 bool StartsEscape(const char* p) {
@@ -103,25 +122,24 @@ double ScaleByPowerOfTen(uint64_t m, int exponent) {
 }
 
 // A number: sign, digits, a fraction, an exponent (only with digits after it).
-// Nineteen significant digits are kept; later ones only count for the size.
+// Eighteen significant digits are kept (leading zeros keep the mantissa 0);
+// later ones only count for the size.
 const char* ConsumeNumber(const char* p, double* value) {
+    constexpr uint64_t kFull = 100000000000000000ull;  // 10^17
     const bool negative = *p == '-';
     if (*p == '+' || *p == '-') ++p;
     uint64_t mantissa = 0;
-    int kept = 0, exponent = 0;
+    int exponent = 0;
     for (; IsDigit(*p); ++p) {
-        if (kept < 19) {
+        if (mantissa < kFull)
             mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
-            kept += mantissa != 0;
-        } else {
+        else
             ++exponent;
-        }
     }
     if (p[0] == '.' && IsDigit(p[1])) {
         for (++p; IsDigit(*p); ++p) {
-            if (kept < 19) {
+            if (mantissa < kFull) {
                 mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
-                kept += mantissa != 0;
                 --exponent;
             }
         }
@@ -143,16 +161,6 @@ const char* ConsumeNumber(const char* p, double* value) {
     return p;
 }
 
-CssToken Token(CssTokenType type) {
-    CssToken token;
-    token.type = type;
-    token.value = 0;
-    token.name[0] = '\0';
-    token.nameLength = 0;
-    token.delim = '\0';
-    return token;
-}
-
 // Past a comment whose "/*" is at p; null when it never closes.
 const char* SkipComment(const char* p) {
     for (p += 2; *p != '\0'; ++p) {
@@ -163,56 +171,61 @@ const char* SkipComment(const char* p) {
 
 }  // namespace
 
-CssToken NextCssToken(CssTokenizer* tokenizer) {
+void NextCssToken(CssTokenizer* tokenizer, bool skipBlanks, CssToken* token) {
     const char* p = tokenizer->at;
-    while (p[0] == '/' && p[1] == '*') {
-        p = SkipComment(p);
-        if (!p) {
-            tokenizer->at = tokenizer->end;
-            return Token(CssTokenType::kBad);
+    for (;;) {
+        if (p[0] == '/' && p[1] == '*') {
+            p = SkipComment(p);
+            if (!p) {
+                tokenizer->at = tokenizer->end;
+                token->type = CssTokenType::kBad;
+                return;
+            }
+        } else if (skipBlanks && IsWhitespace(*p)) {
+            ++p;
+        } else {
+            break;
         }
     }
-    CssToken token = Token(CssTokenType::kEnd);
     const char first = *p;
     if (p == tokenizer->end) {
-        // the end
+        token->type = CssTokenType::kEnd;
     } else if (IsWhitespace(first)) {
         while (IsWhitespace(*p)) ++p;
-        token.type = CssTokenType::kWhitespace;
+        token->type = CssTokenType::kWhitespace;
     } else if (StartsNumber(p)) {
-        token.type = CssTokenType::kNumber;
-        p = ConsumeNumber(p, &token.value);
+        token->type = CssTokenType::kNumber;
+        p = ConsumeNumber(p, &token->value);
         if (StartsIdent(p)) {
-            token.type = CssTokenType::kDimension;
-            p = ConsumeName(p, &token);
+            token->type = CssTokenType::kDimension;
+            p = ConsumeName(p, token);
         } else if (*p == '%') {
             ++p;
-            token.type = CssTokenType::kPercentage;
+            token->type = CssTokenType::kPercentage;
         }
     } else if (StartsIdent(p)) {
-        token.type = CssTokenType::kIdent;
-        p = ConsumeName(p, &token);
+        token->type = CssTokenType::kIdent;
+        p = ConsumeName(p, token);
         if (*p == '(') {
             ++p;
-            token.type = CssTokenType::kFunction;
+            token->type = CssTokenType::kFunction;
         }
     } else if (first == '#' && (IsNameChar(p[1]) || StartsEscape(p + 1))) {
-        token.type = CssTokenType::kHash;
-        p = ConsumeName(p + 1, &token);
+        token->type = CssTokenType::kHash;
+        p = ConsumeName(p + 1, token);
     } else if (first == '\0' || first == '\\') {
         // A NUL inside the text, or a backslash that escapes nothing.
-        token.type = CssTokenType::kBad;
+        token->type = CssTokenType::kBad;
         p = tokenizer->end;
     } else {
         ++p;
-        token.type = first == '(' ? CssTokenType::kOpenParen
-                     : first == ')' ? CssTokenType::kCloseParen
-                     : first == ',' ? CssTokenType::kComma
-                                    : CssTokenType::kDelim;
-        token.delim = first;
+        token->type = first == '(' ? CssTokenType::kOpenParen
+                      : first == ')' ? CssTokenType::kCloseParen
+                      : first == ',' ? CssTokenType::kComma
+                                     : CssTokenType::kDelim;
+        token->delim = first;
     }
     tokenizer->at = p;
-    return token;
 }
 
 bool CssNameIs(const CssToken& token, const char* keyword) {

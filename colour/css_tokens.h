@@ -42,10 +42,12 @@ struct CssTokenizer {
     const char* end;
 };
 
-// Reads the next token at tokenizer->at, advancing past it; comments are
-// skipped as CSS skips them. Never reads beyond `end`. A NUL before `end`
-// gives kBad.
-CssToken NextCssToken(CssTokenizer* tokenizer);
+// Reads the next token at tokenizer->at into *token, advancing past it;
+// comments are skipped as CSS skips them, and with `skipBlanks` the blanks
+// before the token too (between a function's arguments, where blanks only
+// separate). Only the fields of the token's type are set. Never reads beyond
+// `end`. A NUL before `end` gives kBad.
+void NextCssToken(CssTokenizer* tokenizer, bool skipBlanks, CssToken* token);
 
 // True when the token's name equals `keyword` (lower case ASCII).
 bool CssNameIs(const CssToken& token, const char* keyword);
