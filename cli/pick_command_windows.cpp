@@ -40,7 +40,7 @@ int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer
         ReportError(err, "pick: cannot open a window");
         return 2;
     }
-    const PickReport report = {&outcome, OnMoved, OnKept, OnRestored};
+    const PickReport report = {&outcome, OnMoved, OnKept, OnRestored, nullptr};
     // A pick that ended while it started (another window took the keyboard) is
     // a cancel, as it would be a moment later.
     if (!StartFrozenPick(outcome.loupe, report) && !outcome.ended) {

@@ -82,7 +82,14 @@ void Announce(HWND dialog, int id) {
 
 }  // namespace
 
+// The window a pick from the screen takes the mouse and the keys with.
+bool IsPickWindow(HWND window) { return g_dragMode == DRAG_SCREEN && IsClass(window, "PalorinPick"); }
+
 bool AccessibleName(HWND control, char* text) {
+    if (IsPickWindow(control)) {
+        lstrcpyA(text, "Pick from the screen");
+        return true;
+    }
     switch (GetDlgCtrlID(control)) {
     case IDC_PICKER:
         lstrcpyA(text, "Hue and saturation");
@@ -99,6 +106,11 @@ bool AccessibleName(HWND control, char* text) {
 
 bool AccessibleValue(HWND control, char* text) {
     if (!g_color) return false;
+    // The colour under the pick point is the converter's colour while it lasts.
+    if (IsPickWindow(control)) {
+        SwatchValue(text);
+        return true;
+    }
     switch (GetDlgCtrlID(control)) {
     case IDC_PICKER:
         wsprintfA(text, "hue %u, saturation %u", g_hls.hue, g_hls.saturation);

@@ -7,14 +7,16 @@
 // Room for the longest name or value, with its NUL.
 constexpr int kAccessibleTextSize = 64;
 
-// The picker "Hue and saturation", the bar "Lightness", the swatch "Colour";
+// The picker "Hue and saturation", the bar "Lightness", the swatch "Colour",
+// the window of a pick from the screen "Pick from the screen";
 // a text field is named by its group box and the label left of it, "RGB - dec R",
 // or by its group box alone, "#RRGGBB". Writes `text` (kAccessibleTextSize
 // bytes) and returns true; false where the platform's own name stands.
 bool AccessibleName(HWND control, char* text);
 
-// The picker "hue 120, saturation 240", the bar "120", the swatch "#00ffff aqua"
-// (the colour's name when it has one). False for the other controls, whose
+// The picker "hue 120, saturation 240", the bar "120", the swatch and the
+// window of a pick from the screen "#00ffff aqua" (the colour's name when it
+// has one). False for the other controls, whose
 // platform value stands (a field's text).
 bool AccessibleValue(HWND control, char* text);
 

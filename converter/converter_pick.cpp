@@ -3,6 +3,7 @@
 // picture follows; the picker shows the pick's magnifier.
 #include "converter_pick.h"
 
+#include "accessible_object.h"
 #include "converter_state.h"
 #include "dialog_control.h"
 #include "field_refresh.h"
@@ -52,13 +53,19 @@ void OnPickRestored(void* context) {
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
 }
 
+// The pick's window is heard as the converter's own control: "Pick from the
+// screen", its value the colour a pick would keep (accessible_text.h).
+bool AnswerPickObject(void*, HWND window, WPARAM flags, LPARAM objectId, LRESULT* result) {
+    return AnswerGetObject(window, flags, objectId, result);
+}
+
 // The mode is set first: the pick reports its first point before it returns.
 void Start(HWND dialog, bool byMenu) {
     if (g_dragMode != DRAG_NONE) return;
     g_pick.undoColor = *g_color;
     g_pick.undoHls = g_hls;
     g_dragMode = DRAG_SCREEN;
-    const PickReport report = {dialog, OnPickMoved, OnPickKept, OnPickRestored};
+    const PickReport report = {dialog, OnPickMoved, OnPickKept, OnPickRestored, AnswerPickObject};
     if (!(byMenu ? StartFrozenPick(dialog, report) : StartHeldPick(dialog, report)))
         g_dragMode = DRAG_NONE;
 }

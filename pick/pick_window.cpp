@@ -144,6 +144,14 @@ LRESULT CALLBACK PickWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NCDESTROY:
         if (IsPickWindow(window)) PickWindowGone();
         break;
+    case WM_GETOBJECT: {
+        const PickReport& report = g_pickSession.report;
+        LRESULT answer = 0;
+        if (IsPickWindow(window) && report.answer &&
+            report.answer(report.context, window, wParam, lParam, &answer))
+            return answer;
+        break;
+    }
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

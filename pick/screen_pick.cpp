@@ -22,6 +22,8 @@ void ReportMoved() {
     DPI_AWARENESS_CONTEXT passedOn = SwitchDpiAwareness(pick.ownerDpi);
     pick.report.moved(pick.report.context, pick.point, pick.color);
     SwitchDpiAwareness(passedOn);
+    // A screen reader hears the colour a pick would keep, as it changes.
+    if (pick.window) NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, pick.window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void ReportEnd(const PickSession& ended, bool keep, COLORREF color) {

@@ -20,6 +20,11 @@ struct PickReport {
     void (*moved)(void* context, POINT point, COLORREF color);
     void (*kept)(void* context, POINT point, COLORREF color);
     void (*restored)(void* context);
+    // What a screen reader finds when it asks the pick's window for its
+    // accessible object (WM_GETOBJECT): true with `result` set when the owner
+    // answers; null, or false, for the platform's own answer. The window tells
+    // screen readers that its value changed at every move.
+    bool (*answer)(void* context, HWND window, WPARAM flags, LPARAM objectId, LRESULT* result);
 };
 
 // Starts a held pick for the button held down on `owner`, at the cursor.

@@ -166,4 +166,25 @@ TEST_F(AccessTest, ValuesFollowEveryChangeAndEachChangeIsTold) {
     EXPECT_EQ(Changed(), (std::set<int>{IDC_PICKER, IDC_SWATCH}));
 }
 
+// During a pick from the screen, the window that takes the keys says the colour
+// a pick would keep, and tells of it at every move.
+TEST_F(AccessTest, APickFromTheScreenSaysTheColourItWouldKeep) {
+    OpenForKeys(255, 0, 0);
+    SendMessageA(dialog, WM_SYSCOMMAND, IDM_PICK, 0);
+    ASSERT_EQ(g_dragMode, DRAG_SCREEN);
+    HWND pick = FindWindowA("PalorinPick", nullptr);
+    ASSERT_NE(pick, nullptr);
+    PumpMessages();
+    g_changed.clear();
+    RealKey(VK_RIGHT);
+    PumpMessages();
+    EXPECT_TRUE(g_changed.count(pick)) << "no value change told by the pick's window";
+    const Heard heard = Ask(pick);
+    EXPECT_EQ(heard.name, "Pick from the screen");
+    EXPECT_EQ(heard.value, ValueOf(IDC_SWATCH));
+    EXPECT_EQ(heard.value.rfind("#", 0), 0u);
+    RealKey(VK_ESCAPE);
+    EXPECT_EQ(g_dragMode, DRAG_NONE);
+}
+
 }  // namespace

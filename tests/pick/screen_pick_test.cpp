@@ -61,7 +61,7 @@ void Restored(void*) {
     NoteDpi();
     g_heard.events.push_back("restored");
 }
-const PickReport kReport = {nullptr, Moved, Kept, Restored};
+const PickReport kReport = {nullptr, Moved, Kept, Restored, nullptr};
 
 // An owner that, asked to stay above the cover, closes the pick before it has
 // the keyboard, as the user's Alt+F4 or another program's WM_CLOSE might.
