@@ -30,15 +30,10 @@ uint8_t RoundToChannel(double v) { return RoundHalfUp(Clamp(v, 0, 1) * 255); }
 // The channel whose threshold is the highest one at or below `linear`.
 uint8_t ChannelFromLinear(double linear) {
     if (!(linear >= kChannelThreshold[1])) return 0;
-    int low = 1, high = 255;
-    while (low < high) {
-        const int middle = (low + high + 1) / 2;
-        if (kChannelThreshold[middle] <= linear)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    return static_cast<uint8_t>(low);
+    const double at = linear * kChannelNearSteps;
+    int v = kChannelNear[at < kChannelNearSteps ? static_cast<int>(at) : kChannelNearSteps];
+    while (v < 255 && kChannelThreshold[v + 1] <= linear) ++v;
+    return static_cast<uint8_t>(v);
 }
 
 bool InGamut(const double linear[3]) {
@@ -60,17 +55,23 @@ void Clip(const double in[3], double out[3]) {
     for (int i = 0; i < 3; ++i) out[i] = Clamp(in[i], 0, 1);
 }
 
-double DeltaEOk(const double a[3], const double b[3]) {
+// The search compares distances with these only, so it keeps their squares
+// and takes no square roots.
+constexpr double kJndSquared = kJnd * kJnd;
+constexpr double kNearJndSquared = (kJnd - kEpsilon) * (kJnd - kEpsilon);
+
+double SquaredDeltaEOk(const double a[3], const double b[3]) {
     const double dl = a[0] - b[0], da = a[1] - b[1], db = a[2] - b[2];
-    return std::sqrt(dl * dl + da * da + db * db);
+    return dl * dl + da * da + db * db;
 }
 
-// E of the clipped colour against `oklab`; the clipped colour in `clipped`.
-double ClipDistance(const double oklab[3], const double linear[3], double clipped[3]) {
+// E squared of the clipped colour against `oklab`; the clipped colour in
+// `clipped`.
+double ClipDistanceSquared(const double oklab[3], const double linear[3], double clipped[3]) {
     double clippedOklab[3];
     Clip(linear, clipped);
-    LinearSrgbToOklab(clipped, clippedOklab);
-    return DeltaEOk(clippedOklab, oklab);
+    NearLinearSrgbToOklab(clipped, clippedOklab);
+    return SquaredDeltaEOk(clippedOklab, oklab);
 }
 
 // CSS's binary search on OKLCh chroma, for a colour outside sRGB given in
@@ -83,9 +84,9 @@ void MapIntoSrgb(const double origin[3], double mapped[3]) {
     }
     double linear[3];
     OklabToLinearSrgb(origin, linear);
-    double e = ClipDistance(origin, linear, mapped);
+    double e2 = ClipDistanceSquared(origin, linear, mapped);
     const double chroma0 = std::sqrt(origin[1] * origin[1] + origin[2] * origin[2]);
-    if (e < kJnd || chroma0 == 0) return;
+    if (e2 < kJndSquared || chroma0 == 0) return;
     double low = 0, high = chroma0;
     bool lowInGamut = true;
     while (high - low > kEpsilon) {
@@ -96,9 +97,9 @@ void MapIntoSrgb(const double origin[3], double mapped[3]) {
             low = chroma;
             continue;
         }
-        e = ClipDistance(current, linear, mapped);
-        if (e < kJnd) {
-            if (kJnd - e < kEpsilon) return;
+        e2 = ClipDistanceSquared(current, linear, mapped);
+        if (e2 < kJndSquared) {
+            if (e2 > kNearJndSquared) return;
             lowInGamut = false;
             low = chroma;
         } else {

@@ -243,6 +243,13 @@ void LinearSrgbToOklab(const double linear[3], double oklab[3]) {
     Apply(kLmsToOklab, lms, oklab);
 }
 
+void NearLinearSrgbToOklab(const double linear[3], double oklab[3]) {
+    double lms[3];
+    Apply(kLinearSrgbToLms, linear, lms);
+    for (double& v : lms) v = NearCubeRoot(v);
+    Apply(kLmsToOklab, lms, oklab);
+}
+
 void OklabToLinearSrgb(const double oklab[3], double linear[3]) {
     double lms[3];
     Apply(kOklabToLms, oklab, lms);

@@ -17,6 +17,8 @@ void LegacyToSrgb(const CssColor& color, double rgb[3]);
 void CssToLinearSrgb(const CssColor& color, double linear[3]);
 
 void LinearSrgbToOklab(const double linear[3], double oklab[3]);
+// The same within 1e-14, sooner: for the gamut mapping's distances.
+void NearLinearSrgbToOklab(const double linear[3], double oklab[3]);
 void OklabToLinearSrgb(const double oklab[3], double linear[3]);
 void LinearSrgbToLab(const double linear[3], double lab[3]);  // L 0-100, D50 white
 

@@ -7,21 +7,31 @@
 
 // From a guess made of the exponent's bits, three of Halley's steps: four
 // times as fast as a library's, too.
-double CubeRoot(double x) {
+namespace {
+
+// Halley's steps from a guess that the bits give to within 3.2 %: each cubes
+// the error, so two leave 7e-15 of it and three round it away.
+double CubeRootBySteps(double x, int steps) {
     const double magnitude = std::fabs(x);
     if (magnitude == 0 || !(magnitude < 1e300)) return x;  // 0, infinite or NaN
-    if (magnitude < 1e-300) return CubeRoot(x * 0x1p300) * 0x1p-100;
+    if (magnitude < 1e-300) return CubeRootBySteps(x * 0x1p300, steps) * 0x1p-100;
     uint64_t bits;
     std::memcpy(&bits, &magnitude, sizeof bits);
     bits = bits / 3 + 0x2a9f7893782da1ceull;  // about a third of the exponent
     double y;
     std::memcpy(&y, &bits, sizeof y);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < steps; ++i) {
         const double cube = y * y * y;
         y *= (cube + 2 * magnitude) / (2 * cube + magnitude);
     }
     return x < 0 ? -y : y;
 }
+
+}  // namespace
+
+double CubeRoot(double x) { return CubeRootBySteps(x, 3); }
+
+double NearCubeRoot(double x) { return CubeRootBySteps(x, 2); }
 
 namespace {
 

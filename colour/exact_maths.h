@@ -9,6 +9,10 @@
 // The cube root of any x, within a few units of the last place.
 double CubeRoot(double x);
 
+// x^(1/3) within 1e-14 of it, a step sooner: for distances that are only
+// compared with tolerances far coarser than that.
+double NearCubeRoot(double x);
+
 // x^y for any x >= 0 and the moderate exponents of the transfer functions,
 // within a few tens of units of the last place; 0 for x <= 0.
 double Power(double x, double y);

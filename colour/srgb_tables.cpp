@@ -10,10 +10,15 @@ namespace {
 struct SrgbSteps {
     double linear[256];
     double threshold[257];
+    unsigned char nearby[kChannelNearSteps + 1];
     SrgbSteps() {
         for (int v = 0; v < 256; ++v) linear[v] = SrgbToLinear(v / 255.0);
         threshold[0] = 0;
         for (int v = 1; v <= 256; ++v) threshold[v] = SrgbToLinear((v - 0.5) / 255);
+        for (int i = 0, v = 0; i <= kChannelNearSteps; ++i) {
+            while (v < 255 && threshold[v + 1] <= static_cast<double>(i) / kChannelNearSteps) ++v;
+            nearby[i] = static_cast<unsigned char>(v);
+        }
     }
 };
 
@@ -23,3 +28,4 @@ SrgbSteps steps;  // not const: a const object would be stored in the file
 
 const double (&kLinearOfChannel)[256] = steps.linear;
 const double (&kChannelThreshold)[257] = steps.threshold;
+const unsigned char (&kChannelNear)[kChannelNearSteps + 1] = steps.nearby;

@@ -10,3 +10,9 @@ extern const double (&kLinearOfChannel)[256];
 // above (halves up), for v 1-255; [0] is 0. [256] is where a light lies more
 // than half a step above white.
 extern const double (&kChannelThreshold)[257];
+
+// kChannelNear[i] is the channel of linear light i / 4096: a light in that
+// 4096th has that channel or one of the next few, so a lookup and a step or
+// two replace a search of the thresholds.
+constexpr int kChannelNearSteps = 4096;
+extern const unsigned char (&kChannelNear)[kChannelNearSteps + 1];

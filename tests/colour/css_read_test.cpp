@@ -4,6 +4,7 @@
 // serialisations turned into 8-bit colours; cases that need calc() are left out.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -264,6 +265,21 @@ TEST(CssGamutMapping, MappedAndClipped) {
         CssReading reading;
         ASSERT_EQ(Read(text, &reading), CssReadResult::kColour);
         EXPECT_FALSE(ResolveCssColor(reading.color, GamutMode::kMap).mapped) << text;
+    }
+}
+
+// Linear light a hair either side of each halfway point between two 8-bit
+// steps, from the sRGB curve itself, lands on the step on its own side.
+TEST(CssConversions, LinearLightRoundsToTheNearestStep) {
+    for (int v = 1; v < 256; ++v) {
+        SCOPED_TRACE(v);
+        const double encoded = (v - 0.5) / 255;
+        const double halfway = encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+        for (const double light : {halfway * (1 + 1e-9), halfway * (1 - 1e-9)}) {
+            const CssColor color = {CssSpace::kSrgbLinear, {light, light, light}, 1};
+            const Rgba8 c = ResolveCssColor(color, GamutMode::kMap);
+            EXPECT_EQ(c.color.green, light > halfway ? v : v - 1);
+        }
     }
 }
 
