@@ -1,9 +1,11 @@
 // Times the colour model over all 16,777,216 colours: the HLS round trip the
-// converter makes on every edit, and each display form it writes.
+// converter makes on every edit, and each display form it writes; the CSS
+// forms, whose shortest numbers are searched for, over every 61st colour.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 
+#include "css_format.h"
 #include "hls.h"
 #include "notation_format.h"
 
@@ -20,12 +22,13 @@ ColorRecord FromRgb(int rgb) {
 uint64_t g_checksum = 0;
 
 template <typename Work>
-void Time(const char* label, Work work) {
+void Time(const char* label, Work work, int stride = 1) {
     const auto start = std::chrono::steady_clock::now();
-    for (int rgb = 0; rgb < kColorCount; ++rgb) g_checksum = g_checksum * 31 + work(rgb);
+    int count = 0;
+    for (int rgb = 0; rgb < kColorCount; rgb += stride, ++count) g_checksum = g_checksum * 31 + work(rgb);
     const std::chrono::duration<double, std::nano> elapsed =
         std::chrono::steady_clock::now() - start;
-    std::printf("%-24s %6.2f ns per colour\n", label, elapsed.count() / kColorCount);
+    std::printf("%-24s %6.2f ns per colour\n", label, elapsed.count() / count);
 }
 
 uint64_t HlsRoundTrip(int rgb) {
@@ -60,6 +63,12 @@ uint64_t AllForms(int rgb) {
            FormatChannels<FormatDecimalChannel>(rgb) + FormatChannels<FormatHexChannel>(rgb);
 }
 
+template <CssForm kForm>
+uint64_t FormatCss(int rgb) {
+    char text[kCssTextCapacity];
+    return Digest(text, FormatCssColor(kForm, FromRgb(rgb), 255, text));
+}
+
 }  // namespace
 
 int main() {
@@ -72,6 +81,13 @@ int main() {
     Time("decimal channels (3)", FormatChannels<FormatDecimalChannel>);
     Time("hex channels (3)", FormatChannels<FormatHexChannel>);
     Time("all display forms", AllForms);
+    Time("css rgb()", FormatCss<CssForm::kRgb>, 61);
+    Time("css hsl()", FormatCss<CssForm::kHsl>, 61);
+    Time("css hwb()", FormatCss<CssForm::kHwb>, 61);
+    Time("css lab()", FormatCss<CssForm::kLab>, 61);
+    Time("css lch()", FormatCss<CssForm::kLch>, 61);
+    Time("css oklab()", FormatCss<CssForm::kOklab>, 61);
+    Time("css oklch()", FormatCss<CssForm::kOklch>, 61);
     std::printf("checksum %016llx\n", static_cast<unsigned long long>(g_checksum));
     return 0;
 }

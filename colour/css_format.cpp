@@ -91,9 +91,30 @@ struct Candidate {
     int decimals[3];
 };
 
-bool ReadsBackAs(const FormInfo& info, const Candidate& c, const ColorRecord& color) {
+// The cosine and sine of the hue last tried: while the search shortens the
+// other numbers of lch() or oklch(), the hue stays and its angle need not be
+// worked out again. The colour is then tried in lab() or oklab(), which the
+// reader reaches through the very same products.
+struct HueAngle {
+    long long k = -1;
+    int decimals = -1;
+    double cosine = 0, sine = 0;
+};
+
+bool ReadsBackAs(const FormInfo& info, const Candidate& c, const ColorRecord& color, HueAngle* angle) {
     CssColor css = {info.space, {0, 0, 0}, 1};
     for (int i = 0; i < 3; ++i) css.channels[i] = c.k[i] / kPowersOfTen[c.decimals[i]];
+    if (info.hue == 2) {
+        if (angle->k != c.k[2] || angle->decimals != c.decimals[2]) {
+            angle->k = c.k[2];
+            angle->decimals = c.decimals[2];
+            PolarToRectangular(1, css.channels[2], &angle->cosine, &angle->sine);
+        }
+        css.space = info.space == CssSpace::kLch ? CssSpace::kLab : CssSpace::kOklab;
+        const double chroma = css.channels[1];
+        css.channels[1] = chroma * angle->cosine;
+        css.channels[2] = chroma * angle->sine;
+    }
     return CssColorIs(css, color);
 }
 
@@ -111,9 +132,10 @@ void SetNumber(Candidate* c, int i, const double v[3], int decimals, int hue) {
 // exact value first.
 Candidate ShortestNumbers(const FormInfo& info, const ColorRecord& color, const double v[3]) {
     Candidate c;
+    HueAngle angle;
     for (int d = info.firstDecimals;; ++d) {
         for (int i = 0; i < 3; ++i) SetNumber(&c, i, v, d, info.hue);
-        if (d == kMaxDecimals || ReadsBackAs(info, c, color)) break;
+        if (d == kMaxDecimals || ReadsBackAs(info, c, color, &angle)) break;
     }
     // `unchanged` counts the numbers tried in a row that could not shorten.
     for (int i = 0, unchanged = 0; unchanged < 3; i = (i + 1) % 3) {
@@ -125,9 +147,9 @@ Candidate ShortestNumbers(const FormInfo& info, const ColorRecord& color, const 
             const long long k = c.k[i];
             const long long truncated = k / 10;  // toward zero
             other.k[i] = nearer.k[i] == truncated ? truncated + (k < 0 ? -1 : 1) : truncated;
-            if (ReadsBackAs(info, nearer, color)) {
+            if (ReadsBackAs(info, nearer, color, &angle)) {
                 c = nearer;
-            } else if (k % 10 != 0 && ReadsBackAs(info, other, color)) {
+            } else if (k % 10 != 0 && ReadsBackAs(info, other, color, &angle)) {
                 c = other;
             } else {
                 break;
