@@ -9,6 +9,7 @@
 
 #include "css_color.h"
 #include "css_spaces.h"
+#include "css_tokens.h"
 #include "srgb_tables.h"
 
 namespace {
@@ -16,9 +17,7 @@ namespace {
 // More than any colour needs: 0.5 / 10^12 is far below a step of 8 bits in
 // every space.
 constexpr int kMaxDecimals = 12;
-
-const double kPowersOfTen[kMaxDecimals + 1] = {1,   1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
-                                                1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+static_assert(kMaxDecimals < kExactPowersOfTen, "every 10^d is exact");
 
 struct FormInfo {
     const char* name;

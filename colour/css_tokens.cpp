@@ -103,9 +103,6 @@ const char* ConsumeName(const char* p, CssToken* token) {
 // factors are then exact doubles); otherwise within a few units of the last
 // place, which no colour notices.
 double ScaleByPowerOfTen(uint64_t m, int exponent) {
-    static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (m == 0) return 0;
     double value = static_cast<double>(m);
     while (exponent > 22 && value < 1e300) {
@@ -118,7 +115,7 @@ double ScaleByPowerOfTen(uint64_t m, int exponent) {
     }
     if (exponent > 22) return value * 1e22;  // infinite: the reader clamps it
     if (exponent < -22) return 0;
-    return exponent >= 0 ? value * kPowers[exponent] : value / kPowers[-exponent];
+    return exponent >= 0 ? value * kPowersOfTen[exponent] : value / kPowersOfTen[-exponent];
 }
 
 // A number: sign, digits, a fraction, an exponent (only with digits after it).
@@ -170,6 +167,10 @@ const char* SkipComment(const char* p) {
 }
 
 }  // namespace
+
+const double kPowersOfTen[kExactPowersOfTen] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 void NextCssToken(CssTokenizer* tokenizer, bool skipBlanks, CssToken* token) {
     const char* p = tokenizer->at;

@@ -22,6 +22,11 @@ enum class CssTokenType {
     kBad,    // an unclosed comment, a lone backslash: nothing a colour holds
 };
 
+// 10^0 to 10^22, each exact as a double. A number's digits are divided by
+// one of them, and the CSS forms are searched for through the same divisions.
+constexpr int kExactPowersOfTen = 23;
+extern const double kPowersOfTen[kExactPowersOfTen];
+
 // Longest name kept; longer ones compare unequal to every keyword.
 constexpr size_t kCssNameCapacity = 24;
 
