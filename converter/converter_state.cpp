@@ -3,7 +3,7 @@
 
 ColorRecord* g_color = nullptr;
 HlsTriple g_hls = {};
-int32_t g_fieldsIdle = 1;
+int32_t g_fieldsIdle;  // 1 from WM_INITDIALOG on: no notification before it finds a colour
 uint16_t g_arrowSize = 0;
 HINSTANCE g_instance = nullptr;
 DragMode g_dragMode = DRAG_NONE;
