@@ -165,6 +165,11 @@ void SavePaletteAs(HWND dialog, const char* path) {
     }
 }
 
+// The contrast line compares with this colour.
+bool ComparingWith(const ColorRecord& c) {
+    return g_comparing && std::memcmp(&g_compareColour, &c, 3) == 0;
+}
+
 }  // namespace
 
 void SetStartPalette(const char* path) { lstrcpynA(s_startPalette, path ? path : "", MAX_PATH); }
@@ -249,14 +254,19 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_HLS, "Copy as H,L,S");
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    const bool comparing = g_comparing && std::memcmp(&g_compareColour, &c, 3) == 0;
-    AppendMenuA(menu, MF_STRING | (comparing ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
+    AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
     AppendMenuA(menu, MF_STRING, IDM_REMOVE, "Remove");
     const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, dialog, nullptr);
     DestroyMenu(menu);
+    RunPaletteMenuCommand(dialog, entry, command);
+}
+
+void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
+    if (entry >= PaletteSize(g_palette)) return;
     if (command == IDM_COMPARE) {
         // Chosen again on the same colour, Compare goes back to white and black.
-        g_comparing = !comparing;
+        const ColorRecord c = PaletteColour(g_palette, entry);
+        g_comparing = !ComparingWith(c);
         g_compareColour = c;
         if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) ShowContrastLine(dialog, *g_color);
     } else if (command == IDM_REMOVE) {
