@@ -143,28 +143,6 @@ constexpr char kSaveFilters[] =
     "Text, one #rrggbb a line (*.txt)\0*.txt\0";
 const char* const kFilterExtensions[] = {".gpl", ".css", ".json", ".txt"};
 
-void SavePaletteAs(HWND dialog, const char* path) {
-    PaletteFormat format;
-    if (!PaletteFormatOfFileName(path, &format)) return;
-    char title[MAX_PATH];
-    PaletteTitleOfFileName(path, title, sizeof title);
-    ByteBuffer bytes = {};
-    FileProblem problem = {};
-    bool written = FormatPalette(g_palette, format, title, &bytes) &&
-                   WriteFileAtomically(path, bytes.data, bytes.size, &problem);
-    if (!written && !problem.text[0]) lstrcpyA(problem.text, "Not enough memory.");
-    FreeByteBuffer(&bytes);
-    if (!written) {
-        Say(dialog, path, ": ", problem.text);
-        return;
-    }
-    // A GIMP palette saved is the palette's file from now on.
-    if (format == PaletteFormat::kGimp) {
-        lstrcpynA(g_paletteFile, path, MAX_PATH);
-        g_paletteWriteFailed = false;
-    }
-}
-
 // The contrast line compares with this colour.
 bool ComparingWith(const ColorRecord& c) {
     return g_comparing && std::memcmp(&g_compareColour, &c, 3) == 0;
@@ -277,6 +255,29 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
     }
 }
 
+bool SavePaletteFile(HWND dialog, const char* path) {
+    PaletteFormat format;
+    if (!PaletteFormatOfFileName(path, &format)) return false;
+    char title[MAX_PATH];
+    PaletteTitleOfFileName(path, title, sizeof title);
+    ByteBuffer bytes = {};
+    FileProblem problem = {};
+    bool written = FormatPalette(g_palette, format, title, &bytes) &&
+                   WriteFileAtomically(path, bytes.data, bytes.size, &problem);
+    if (!written && !problem.text[0]) lstrcpyA(problem.text, "Not enough memory.");
+    FreeByteBuffer(&bytes);
+    if (!written) {
+        Say(dialog, path, ": ", problem.text);
+        return false;
+    }
+    // A GIMP palette saved is the palette's file from now on.
+    if (format == PaletteFormat::kGimp) {
+        lstrcpynA(g_paletteFile, path, MAX_PATH);
+        g_paletteWriteFailed = false;
+    }
+    return true;
+}
+
 bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
     ByteBuffer bytes = {};
     FileProblem problem = {};
@@ -337,7 +338,7 @@ void SavePaletteByDialog(HWND dialog) {
         if (std::strlen(path) + 6 > sizeof path) return;
         lstrcatA(path, kFilterExtensions[filter - 1]);
     }
-    SavePaletteAs(dialog, path);
+    SavePaletteFile(dialog, path);
 }
 
 void OpenDroppedPalette(HWND dialog, HDROP drop) {

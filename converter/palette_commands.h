@@ -39,6 +39,11 @@ void OpenPaletteByDialog(HWND dialog);
 void SavePaletteByDialog(HWND dialog);
 void OpenDroppedPalette(HWND dialog, HDROP drop);
 
+// Saves the palette in the format of the name's extension (.gpl, .css, .json,
+// .txt); a GIMP palette saved becomes the palette's file. A failure is said in
+// a message. True when written.
+bool SavePaletteFile(HWND dialog, const char* path);
+
 // Opens a palette file, replacing the palette in the window; a file that is no
 // palette is refused with a message (none when `quiet`), and nothing changes.
 // True when opened.
