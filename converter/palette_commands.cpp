@@ -240,7 +240,6 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
 }
 
 void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
-    if (entry >= PaletteSize(g_palette)) return;
     if (command == IDM_COMPARE) {
         // Chosen again on the same colour, Compare goes back to white and black.
         const ColorRecord c = PaletteColour(g_palette, entry);

@@ -30,8 +30,9 @@ void CopyPaletteEntry(HWND dialog, size_t entry, int command);
 // The right-click menu of an entry, at a point of the screen.
 void ShowPaletteMenu(HWND dialog, size_t entry, POINT at);
 
-// What a command of that menu does to the entry: IDM_COPY_*, IDM_COMPARE
-// (chosen again on the compared colour, back to white and black) or IDM_REMOVE.
+// What a command of that menu does to the entry, which must be below the
+// palette's size: IDM_COPY_*, IDM_COMPARE (chosen again on the compared
+// colour, back to white and black) or IDM_REMOVE.
 void RunPaletteMenuCommand(HWND dialog, size_t entry, int command);
 
 // The platform's Open and Save dialogs, and a file dropped on the converter.

@@ -56,36 +56,6 @@ LRESULT OnCustomDraw(const NMLVCUSTOMDRAW* draw) {
     }
 }
 
-// Typing in the list goes to the next entry whose text starts with what was
-// typed, in any letter case, from the top again after the last; -1 when none
-// does. The list asks for it with the text in ANSI or, under Wine, in Unicode.
-LRESULT FindTypedEntry(const NMHDR* header) {
-    const LVFINDINFOA& find = reinterpret_cast<const NMLVFINDITEMA*>(header)->lvfi;
-    if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz) return -1;
-    char typed[64];
-    size_t length = 0;
-    const wchar_t* wide = reinterpret_cast<const wchar_t*>(find.psz);
-    for (; length + 1 < sizeof typed; ++length) {
-        const unsigned c = header->code == LVN_ODFINDITEMW ? wide[length]
-                                                           : static_cast<unsigned char>(find.psz[length]);
-        if (c == 0) break;
-        if (c > 0x7F) return -1;  // the texts are ASCII but for names, which typing can't reach
-        typed[length] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-    }
-    const size_t size = PaletteSize(g_palette);
-    const int start = reinterpret_cast<const NMLVFINDITEMA*>(header)->iStart;
-    for (size_t n = 0; n < size; ++n) {
-        const size_t entry = (static_cast<size_t>(start > 0 ? start : 0) + n) % size;
-        char text[sizeof typed + 1];
-        const size_t shown = FormatPaletteEntry(g_palette, entry, text, sizeof text);
-        bool same = shown >= length && (find.flags & LVFI_PARTIAL || shown == length);
-        for (size_t i = 0; same && i < length; ++i)
-            same = (text[i] >= 'A' && text[i] <= 'Z' ? text[i] + 32 : text[i]) == typed[i];
-        if (same) return static_cast<LRESULT>(entry);
-    }
-    return -1;
-}
-
 // Space recalls, Delete removes, Ctrl+C copies #rrggbb.
 bool OnKeyDown(HWND dialog, WORD key) {
     const int focused = FocusedPaletteEntry(dialog);
@@ -116,13 +86,7 @@ void SetUpPaletteList(HWND dialog) {
     const int side = GetSystemMetrics(SM_CXSMICON);
     HIMAGELIST images = ImageList_Create(side, side, ILC_COLOR24, 1, 0);
     if (images) {
-        HDC screen = GetDC(nullptr);
-        HBITMAP blank = CreateCompatibleBitmap(screen, side, side);
-        ReleaseDC(nullptr, screen);
-        if (blank) {
-            ImageList_Add(images, blank, nullptr);
-            DeleteObject(blank);
-        }
+        ImageList_SetImageCount(images, 1);
         // The list destroys the image list with itself (it is not shared).
         SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
     }
@@ -165,7 +129,9 @@ bool OnPaletteNotify(HWND dialog, const NMHDR* header) {
     }
     case LVN_ODFINDITEMA:
     case LVN_ODFINDITEMW:
-        return Result(dialog, FindTypedEntry(header));
+        // A key typed in the list finds nothing: left unanswered, the list
+        // would take it for the first colour and select that.
+        return Result(dialog, -1);
     case LVN_KEYDOWN:
         // The list view still moves its selection on keys we leave alone.
         OnKeyDown(dialog, reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
