@@ -143,26 +143,9 @@ constexpr char kSaveFilters[] =
     "Text, one #rrggbb a line (*.txt)\0*.txt\0";
 const char* const kFilterExtensions[] = {".gpl", ".css", ".json", ".txt"};
 
-void SavePaletteAs(HWND dialog, const char* path) {
-    PaletteFormat format;
-    if (!PaletteFormatOfFileName(path, &format)) return;
-    char title[MAX_PATH];
-    PaletteTitleOfFileName(path, title, sizeof title);
-    ByteBuffer bytes = {};
-    FileProblem problem = {};
-    bool written = FormatPalette(g_palette, format, title, &bytes) &&
-                   WriteFileAtomically(path, bytes.data, bytes.size, &problem);
-    if (!written && !problem.text[0]) lstrcpyA(problem.text, "Not enough memory.");
-    FreeByteBuffer(&bytes);
-    if (!written) {
-        Say(dialog, path, ": ", problem.text);
-        return;
-    }
-    // A GIMP palette saved is the palette's file from now on.
-    if (format == PaletteFormat::kGimp) {
-        lstrcpynA(g_paletteFile, path, MAX_PATH);
-        g_paletteWriteFailed = false;
-    }
+// The contrast line compares with this colour.
+bool ComparingWith(const ColorRecord& c) {
+    return g_comparing && std::memcmp(&g_compareColour, &c, 3) == 0;
 }
 
 }  // namespace
@@ -249,14 +232,18 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_HLS, "Copy as H,L,S");
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    const bool comparing = g_comparing && std::memcmp(&g_compareColour, &c, 3) == 0;
-    AppendMenuA(menu, MF_STRING | (comparing ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
+    AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
     AppendMenuA(menu, MF_STRING, IDM_REMOVE, "Remove");
     const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, dialog, nullptr);
     DestroyMenu(menu);
+    RunPaletteMenuCommand(dialog, entry, command);
+}
+
+void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
     if (command == IDM_COMPARE) {
         // Chosen again on the same colour, Compare goes back to white and black.
-        g_comparing = !comparing;
+        const ColorRecord c = PaletteColour(g_palette, entry);
+        g_comparing = !ComparingWith(c);
         g_compareColour = c;
         if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) ShowContrastLine(dialog, *g_color);
     } else if (command == IDM_REMOVE) {
@@ -265,6 +252,29 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     } else if (command != 0) {
         CopyPaletteEntry(dialog, entry, command);
     }
+}
+
+bool SavePaletteFile(HWND dialog, const char* path) {
+    PaletteFormat format;
+    if (!PaletteFormatOfFileName(path, &format)) return false;
+    char title[MAX_PATH];
+    PaletteTitleOfFileName(path, title, sizeof title);
+    ByteBuffer bytes = {};
+    FileProblem problem = {};
+    bool written = FormatPalette(g_palette, format, title, &bytes) &&
+                   WriteFileAtomically(path, bytes.data, bytes.size, &problem);
+    if (!written && !problem.text[0]) lstrcpyA(problem.text, "Not enough memory.");
+    FreeByteBuffer(&bytes);
+    if (!written) {
+        Say(dialog, path, ": ", problem.text);
+        return false;
+    }
+    // A GIMP palette saved is the palette's file from now on.
+    if (format == PaletteFormat::kGimp) {
+        lstrcpynA(g_paletteFile, path, MAX_PATH);
+        g_paletteWriteFailed = false;
+    }
+    return true;
 }
 
 bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
@@ -327,7 +337,7 @@ void SavePaletteByDialog(HWND dialog) {
         if (std::strlen(path) + 6 > sizeof path) return;
         lstrcatA(path, kFilterExtensions[filter - 1]);
     }
-    SavePaletteAs(dialog, path);
+    SavePaletteFile(dialog, path);
 }
 
 void OpenDroppedPalette(HWND dialog, HDROP drop) {

@@ -30,10 +30,20 @@ void CopyPaletteEntry(HWND dialog, size_t entry, int command);
 // The right-click menu of an entry, at a point of the screen.
 void ShowPaletteMenu(HWND dialog, size_t entry, POINT at);
 
+// What a command of that menu does to the entry, which must be below the
+// palette's size: IDM_COPY_*, IDM_COMPARE (chosen again on the compared
+// colour, back to white and black) or IDM_REMOVE.
+void RunPaletteMenuCommand(HWND dialog, size_t entry, int command);
+
 // The platform's Open and Save dialogs, and a file dropped on the converter.
 void OpenPaletteByDialog(HWND dialog);
 void SavePaletteByDialog(HWND dialog);
 void OpenDroppedPalette(HWND dialog, HDROP drop);
+
+// Saves the palette in the format of the name's extension (.gpl, .css, .json,
+// .txt); a GIMP palette saved becomes the palette's file. A failure is said in
+// a message. True when written.
+bool SavePaletteFile(HWND dialog, const char* path);
 
 // Opens a palette file, replacing the palette in the window; a file that is no
 // palette is refused with a message (none when `quiet`), and nothing changes.

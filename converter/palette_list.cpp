@@ -86,13 +86,7 @@ void SetUpPaletteList(HWND dialog) {
     const int side = GetSystemMetrics(SM_CXSMICON);
     HIMAGELIST images = ImageList_Create(side, side, ILC_COLOR24, 1, 0);
     if (images) {
-        HDC screen = GetDC(nullptr);
-        HBITMAP blank = CreateCompatibleBitmap(screen, side, side);
-        ReleaseDC(nullptr, screen);
-        if (blank) {
-            ImageList_Add(images, blank, nullptr);
-            DeleteObject(blank);
-        }
+        ImageList_SetImageCount(images, 1);
         // The list destroys the image list with itself (it is not shared).
         SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
     }
@@ -133,6 +127,11 @@ bool OnPaletteNotify(HWND dialog, const NMHDR* header) {
         ShowPaletteMenu(dialog, static_cast<size_t>(click->iItem), at);
         return Result(dialog, 0);
     }
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+        // A key typed in the list finds nothing: left unanswered, the list
+        // would take it for the first colour and select that.
+        return Result(dialog, -1);
     case LVN_KEYDOWN:
         // The list view still moves its selection on keys we leave alone.
         OnKeyDown(dialog, reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);

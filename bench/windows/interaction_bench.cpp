@@ -6,7 +6,9 @@
 // by menu (the screen taken and shown, the first frame painted). The keystroke
 // is compared with one change of the red field of the platform's own colour
 // dialog, in the same process, alternating the two in rounds; a move of a pick by
-// menu with a picker drag move.
+// menu with a picker drag move. And the palette: opening one of 500 colours and
+// showing it, and adding a colour to it with Add, the file written and the list
+// shown.
 // Usage: interaction_bench [rounds] [keystrokes per round] [moves per round]
 #include <windows.h>
 
@@ -14,11 +16,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "bench_stats.h"
 #include "color_record.h"
 #include "main_dialog.h"
+#include "palette_commands.h"
 #include "resource.h"
 #include "screen_pick.h"
 
@@ -211,6 +215,67 @@ std::vector<double> TimePickStarts(HWND dialog, int count) {
     return times;
 }
 
+// A GIMP palette of `count` named colours in a new folder of its own, as a
+// large palette of a user's would be; its path, or "" when it couldn't be written.
+constexpr int kLargePalette = 500;
+
+std::string WriteLargePalette(int count) {
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    std::string path = std::string(folder) + "palorin-bench-" + std::to_string(GetCurrentProcessId());
+    if (!CreateDirectoryA(path.c_str(), nullptr)) return "";
+    path += "\\large.gpl";
+    std::string bytes = "GIMP Palette\nName: Large\nColumns: 10\n#\n";
+    char line[64];
+    for (int i = 0; i < count; ++i) {
+        const unsigned rgb = NextColour();
+        wsprintfA(line, "%3u %3u %3u\tColour %d\n", rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF, i + 1);
+        bytes += line;
+    }
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    DWORD written = 0;
+    const bool whole = file != INVALID_HANDLE_VALUE &&
+                       WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                       written == bytes.size();
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return whole ? path : "";
+}
+
+void RemoveLargePalette(const std::string& path) {
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(path.substr(0, path.rfind('\\')).c_str());
+}
+
+// From the palette's file to the list shown: read, the palette replaced, the
+// list painted.
+std::vector<double> TimePaletteOpens(HWND dialog, const std::string& path, int count) {
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        double start = NowMs();
+        if (!OpenPaletteFile(dialog, path.c_str(), true)) break;
+        FlushPaint(dialog);
+        times.push_back(NowMs() - start);
+    }
+    return times;
+}
+
+// Add pressed on a colour the palette hasn't: the line added, the whole file
+// written and flushed, the list painted. Each is removed again, untimed, so
+// that the palette keeps its size.
+std::vector<double> TimePaletteAdds(HWND dialog, ColorRecord* color, int count) {
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        const unsigned rgb = NextColour();
+        *color = {static_cast<uint8_t>(rgb), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb >> 16), 0};
+        double start = NowMs();
+        SendDlgItemMessageA(dialog, IDC_PALETTE_ADD, BM_CLICK, 0, 0);
+        FlushPaint(dialog);
+        times.push_back(NowMs() - start);
+        RunPaletteMenuCommand(dialog, 0, IDM_REMOVE);
+        FlushPaint(dialog);
+    }
+    return times;
+}
 
 void Report(const char* what, const std::vector<double>& times, const char* goal) {
     double median = Median(times);
@@ -245,7 +310,8 @@ int main(int argc, char** argv) {
     GetWindowRect(mosaic, &mosaicArea);
     const RECT pickerArea = ControlArea(dialog, IDC_PICKER),
                barArea = ControlArea(dialog, IDC_LUMBAR);
-    std::vector<double> palorin, palorinAll, peer, picker, bar, held, byMenu, starts;
+    const std::string large = WriteLargePalette(kLargePalette);
+    std::vector<double> palorin, palorinAll, peer, picker, bar, held, byMenu, starts, opens, adds;
     for (int round = 0; round < rounds; ++round) {
         Append(palorin, TimePalorinKeystrokes(dialog, IDC_DEC_R, keystrokes));
         Append(palorinAll, TimePalorinKeystrokes(dialog, IDC_HEX6, keystrokes));
@@ -255,9 +321,13 @@ int main(int argc, char** argv) {
         Append(held, TimePickMoves(dialog, false, mosaicArea, moves));
         Append(byMenu, TimePickMoves(dialog, true, mosaicArea, moves));
         Append(starts, TimePickStarts(dialog, 5));
+        if (large.empty()) continue;
+        Append(opens, TimePaletteOpens(dialog, large, 10));
+        Append(adds, TimePaletteAdds(dialog, &color, 20));
     }
     DestroyWindow(dialog);
     DestroyWindow(mosaic);
+    if (!large.empty()) RemoveLargePalette(large);
 
     Report("keystroke, Palorin red field", palorin, "  goal < 8 ms");
     Report("keystroke, platform colour dialog", peer, "");
@@ -274,5 +344,7 @@ int main(int argc, char** argv) {
               height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     std::printf("%-34s median %7.3f ms  (%zu samples, %dx%d screen)  goal < 100 ms\n",
                 "pick by menu, start", Median(starts), starts.size(), width, height);
-    return byMenu.empty() || starts.empty() ? 1 : 0;
+    Report("open a 500-colour palette, shown", opens, "  goal < 50 ms");
+    Report("add to it, file written, shown", adds, "  goal < 16.7 ms (a 60 Hz frame)");
+    return byMenu.empty() || starts.empty() || opens.empty() || adds.empty() ? 1 : 0;
 }

@@ -9,7 +9,7 @@
 set -u
 wine_run=$1
 build=$2
-wintool() { "$wine_run" "$build/wintool.exe" "$@" | tr -d '\r'; }
+. "$(dirname "$0")/../support/wintool.sh"
 out=$(mktemp)
 err=$(mktemp)
 fail() { echo "FAIL: $*"; exit 1; }

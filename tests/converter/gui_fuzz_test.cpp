@@ -1,13 +1,21 @@
 // Random user input on the real converter: typing, deleting, pasting, Enter,
-// "Nega / Posi", presses and drags on the picker and the luminance bar, and
-// picks from the screen, held and by menu, with moves, arrows, zoom and every
-// way of ending them, the dialog destroyed among them. After every action the
-// dialog must be in one of its two consistent states, the swatch must show the
-// colour, and when no pick lasts nothing of one is left: no capture, no pick
-// window, no confined cursor. Seeded and reproducible: a failure
-// prints the seed and the actions that led to it.
+// "Nega / Posi", presses and drags on the picker and the luminance bar, picks
+// from the screen, held and by menu, with moves, arrows, zoom and every way of
+// ending them, the dialog destroyed among them, and the palette: Add, a click
+// on a colour, Delete, Compare, Open and Save (by the functions behind their
+// dialogs), the palette's folder taken away and given back. After every action
+// the dialog must be in one of its two consistent states, the swatch must show
+// the colour and the contrast line its contrast, and when no pick lasts nothing
+// of one is left: no capture, no pick window, no confined cursor. After every
+// action that may change the palette, its file holds what the list shows
+// (unless the last write failed), and a run of failed writes said so once.
+// Seeded and reproducible: a failure prints the seed and the actions that led
+// to it.
 //   gui_fuzz_test [--seed=N] [--actions=N]   (plus the usual GoogleTest flags)
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -15,13 +23,19 @@
 #include <string>
 #include <vector>
 
+#include "contrast.h"
 #include "converter_fields.h"
 #include "converter_state.h"
 #include "dialog_driver.h"
 #include "hls.h"
 #include "main_dialog.h"
+#include "message_boxes.h"
+#include "notation_format.h"
+#include "palette_commands.h"
+#include "palette_view.h"
 #include "resource.h"
 #include "screen_pick.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -57,10 +71,43 @@ HWND OpenDialog(ColorRecord* color) {
     return dialog;
 }
 
+// The palette's files: GIMP palettes in a folder that the fuzz takes away and
+// gives back empty, and beside it a text file, a damaged file and what Save
+// writes.
+struct PaletteFiles {
+    std::string folder, kept;
+};
+
+const char kOtherProgramsPalette[] =
+    "GIMP Palette\r\nName: Fuzz\r\nColumns: 4\r\n# written by hand\r\n"
+    "255   0   0\tRed\r\n  0 128   0\r\n 18  52  86\tDeep blue\r\n";
+
+// A message box of a failed write, as against one of a refused file.
+bool IsWriteFailure(const std::string& text) {
+    return text.find("written again at the next change") != std::string::npos;
+}
+
+// What the contrast line shows for `color` (see contrast_line.h).
+std::wstring ContrastLineOf(const ColorRecord& color) {
+    char text[64];
+    if (g_comparing) {
+        char hex[kColorTextCapacity];
+        FormatContrast(ContrastHundredths(color, g_compareColour), text);
+        FormatHex6(g_compareColour, hex);
+        return std::wstring(text, text + std::strlen(text)) + L" against " +
+               std::wstring(hex, hex + std::strlen(hex));
+    }
+    const ColorRecord white = {255, 255, 255, 0}, black = {0, 0, 0, 0};
+    FormatContrast(ContrastHundredths(color, white), text);
+    std::wstring line = std::wstring(text, text + std::strlen(text)) + L" on white \u00b7 ";
+    FormatContrast(ContrastHundredths(color, black), text);
+    return line + std::wstring(text, text + std::strlen(text)) + L" on black";
+}
+
 class Fuzzer {
 public:
-    Fuzzer(HWND dialog, ColorRecord* color, unsigned seed)
-        : dialog_(dialog), color_(color), random_(seed) {
+    Fuzzer(HWND dialog, ColorRecord* color, unsigned seed, const PaletteFiles& files)
+        : dialog_(dialog), color_(color), files_(files), random_(seed) {
         // Another program's window, for the user to leave to and to take the capture.
         other_ = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
                                  nullptr, nullptr, nullptr);
@@ -82,6 +129,9 @@ private:
     void Paste(HWND field, const std::string& text);
     void Drag(int id);
     void ScreenPick();
+    void PaletteStep();
+    void OpenOrSave();
+    std::string PaletteProblem();
     void PickStep(bool byMenu);
     bool EndPick(bool byMenu);
     std::string PickLeftovers() const;
@@ -99,6 +149,13 @@ private:
     HWND dialog_;
     HWND other_;
     ColorRecord* color_;
+    PaletteFiles files_;
+    bool faulty_ = false;          // the kept folder is gone
+    bool paletteTouched_ = false;  // the last action may have changed the palette
+    bool failedBefore_ = false;    // the last write before the action failed
+    // The palette's file, gone with the kept folder and not written since:
+    // the next change writes it.
+    std::string goneFile_;
     std::string problem_;  // found during an action, reported by the next Check
     std::mt19937 random_;
     std::vector<std::string> log_;
@@ -178,6 +235,7 @@ void Fuzzer::ScreenPick() {
         return;
     }
     edited_.clear();
+    paletteTouched_ = true;  // a pick kept adds its colour
     for (int n = Pick(6); n > 0; --n) {
         PickStep(byMenu);
         problem_ = Check();
@@ -299,7 +357,9 @@ void Fuzzer::Act() {
     int field = RandomField();
     HWND edit = GetDlgItem(dialog_, field);
     g_fieldRead = 0;
-    switch (Pick(11)) {
+    paletteTouched_ = false;
+    failedBefore_ = g_paletteWriteFailed;
+    switch (Pick(14)) {
     case 0:
     case 1:
     case 2:
@@ -339,10 +399,108 @@ void Fuzzer::Act() {
     case 8:
         ScreenPick();
         break;
-    default:
+    case 9:
+    case 10:
         Drag(Pick(2) ? IDC_PICKER : IDC_LUMBAR);
         break;
+    case 11:
+        OpenOrSave();
+        break;
+    default:
+        PaletteStep();
+        break;
     }
+}
+
+// Add, a click on a colour, Delete of one or two, Compare, or the kept folder
+// taken away or given back.
+void Fuzzer::PaletteStep() {
+    paletteTouched_ = true;
+    HWND list = GetDlgItem(dialog_, IDC_PALETTE);
+    const int size = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    const int item = size > 0 ? Pick(size) : -1;
+    // A long palette gets shorter: the checks read every colour.
+    switch (size > 24 ? 2 : Pick(6)) {
+    case 0:
+    case 1:
+        Note("Add");
+        SendDlgItemMessageA(dialog_, IDC_PALETTE_ADD, BM_CLICK, 0, 0);
+        break;
+    case 2: {
+        if (item < 0) break;
+        std::vector<int> items = {item};
+        if (Pick(2)) items.push_back(Pick(size));
+        Note("Delete of " + std::to_string(items.front()) + " and " + std::to_string(items.back()));
+        SelectItems(dialog_, items);
+        SendMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
+        break;
+    }
+    case 3: {
+        if (item < 0) break;
+        Note("click on colour " + std::to_string(item));
+        SendMessageA(list, LVM_ENSUREVISIBLE, item, FALSE);
+        RECT label = {LVIR_LABEL, 0, 0, 0};
+        SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&label));
+        const LPARAM at = MAKELPARAM(label.left + 4, (label.top + label.bottom) / 2);
+        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(list, WM_LBUTTONUP, 0, at);
+        edited_.clear();
+        break;
+    }
+    case 4:
+        if (item < 0) break;
+        Note("Compare on " + std::to_string(item));
+        RunPaletteMenuCommand(dialog_, static_cast<size_t>(item), IDM_COMPARE);
+        break;
+    default:
+        faulty_ = !faulty_;
+        Note(faulty_ ? "the kept folder taken away" : "the kept folder given back");
+        if (faulty_) {
+            if (std::string(g_paletteFile).rfind(files_.kept, 0) == 0) goneFile_ = g_paletteFile;
+            RemoveTestFolder(files_.kept);
+        } else {
+            CreateDirectoryA(files_.kept.c_str(), nullptr);
+        }
+        break;
+    }
+}
+
+// Open one of the palettes, a text file or a damaged file; or Save in one of
+// the formats, a GIMP palette in the kept folder or beside it.
+void Fuzzer::OpenOrSave() {
+    paletteTouched_ = true;
+    // Mostly the one in the kept folder, so that its faults matter.
+    static const char* const kOpened[] = {"kept\\saved.gpl", "kept\\saved.gpl", "kept\\other.gpl",
+                                          "saved.gpl", "colours.txt", "damaged.gpl"};
+    static const char* const kSaved[] = {"kept\\saved.gpl", "kept\\saved.gpl", "saved.gpl",
+                                         "saved.css", "saved.json", "saved.txt"};
+    const bool open = Pick(2);
+    const std::string path = files_.folder + "\\" + (open ? kOpened[Pick(6)] : kSaved[Pick(6)]);
+    Note((open ? "Open " : "Save ") + path);
+    if (open)
+        OpenPaletteFile(dialog_, path.c_str(), false);
+    else
+        SavePaletteFile(dialog_, path.c_str());
+}
+
+std::string Fuzzer::PaletteProblem() {
+    int writeFailures = 0;
+    for (const std::string& text : ClosedMessageBoxes()) writeFailures += IsWriteFailure(text);
+    if (writeFailures > 1 || (writeFailures == 1 && failedBefore_))
+        return "a failed write said so again";
+    if (writeFailures == 1 && !g_paletteWriteFailed) return "a write that did not fail said so";
+    if (!g_paletteFile[0] || g_paletteWriteFailed) return "";
+    if (goneFile_ == g_paletteFile) {
+        if (GetFileAttributesA(g_paletteFile) == INVALID_FILE_ATTRIBUTES) return "";
+        goneFile_.clear();
+    }
+    const std::vector<std::string> listed = ListedColours(dialog_), stored = FileColours(g_paletteFile);
+    if (listed == stored) return "";
+    std::string problem = std::string("the palette's file ") + g_paletteFile + " holds";
+    for (const std::string& colour : stored) problem += " '" + colour + "'";
+    problem += ", the list shows";
+    for (const std::string& colour : listed) problem += " '" + colour + "'";
+    return problem;
 }
 
 std::string Fuzzer::Check() {
@@ -352,7 +510,15 @@ std::string Fuzzer::Check() {
         const std::string left = PickLeftovers();
         if (!left.empty()) return left;
     }
+    if (paletteTouched_) {
+        const std::string palette = PaletteProblem();
+        if (!palette.empty()) return palette;
+    }
     bool enabled = IsWindowEnabled(GetDlgItem(dialog_, IDC_NEGAPOSI)) != FALSE;
+    wchar_t line[128] = L"";
+    GetDlgItemTextW(dialog_, IDC_CONTRAST, line, 128);
+    if (line != (enabled ? ContrastLineOf(*color_) : std::wstring()))
+        return "the contrast line doesn't give the colour's contrast";
     std::vector<FieldShown> expected = ExpectedFields(*color_);
     for (const FieldShown& field : expected) {
         bool skip = false;
@@ -399,11 +565,21 @@ std::string Fuzzer::Check() {
 }
 
 TEST(GuiFuzz, EveryActionLeavesTheConverterConsistent) {
+    PaletteFiles files;
+    files.folder = MakeTestFolder("gui-fuzz-");
+    files.kept = files.folder + "\\kept";
+    ASSERT_TRUE(CreateDirectoryA(files.kept.c_str(), nullptr));
+    ASSERT_TRUE(WriteTestFile(files.kept + "\\other.gpl", kOtherProgramsPalette));
+    ASSERT_TRUE(WriteTestFile(files.folder + "\\colours.txt", "#f80\r\naqua\r\n(1,2,3)\r\n"));
+    ASSERT_TRUE(WriteTestFile(files.folder + "\\damaged.gpl", "GIMP Palette\n1 2 3\n1 2\n"));
+    StartClosingMessageBoxes();
     ColorRecord color = {};
     HWND dialog = OpenDialog(&color);
     ASSERT_NE(dialog, nullptr);
-    Fuzzer fuzzer(dialog, &color, g_seed);
-    for (int action = 0; action < g_actionCount; ++action) {
+    ASSERT_TRUE(OpenPaletteFile(dialog, (files.kept + "\\other.gpl").c_str(), false));
+    Fuzzer fuzzer(dialog, &color, g_seed, files);
+    std::string failure;
+    for (int action = 0; action < g_actionCount && failure.empty(); ++action) {
         fuzzer.Act();
         std::string problem = fuzzer.Check();
         if (problem.empty()) continue;
@@ -411,11 +587,14 @@ TEST(GuiFuzz, EveryActionLeavesTheConverterConsistent) {
         for (const std::string& line : fuzzer.Log()) actions += "  " + line + "\n";
         for (int id : kAllFields)
             fields += " " + std::to_string(id) + "='" + FieldText(fuzzer.Dialog(), id) + "'";
-        FAIL() << "seed " << g_seed << ", after action " << action + 1 << ": " << problem
-               << "\nfields:" << fields << "\nactions:\n"
-               << actions;
+        failure = "seed " + std::to_string(g_seed) + ", after action " + std::to_string(action + 1) +
+                  ": " + problem + "\nfields:" + fields + "\nactions:\n" + actions;
     }
     DestroyWindow(fuzzer.Dialog());
+    StopClosingMessageBoxes();
+    RemoveTestFolder(files.kept);
+    RemoveTestFolder(files.folder);
+    if (!failure.empty()) FAIL() << failure;
     std::printf("seed %u: %d actions, all consistent\n", g_seed, g_actionCount);
 }
 

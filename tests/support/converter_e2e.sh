@@ -2,14 +2,15 @@
 # its converter, with helpers to look at it from outside the process.
 # Expects wine_run and build to be set.
 
-fail() { echo "FAIL: $*"; kill "$program" 2>/dev/null; exit 1; }
-wintool() { "$wine_run" "$build/wintool.exe" "$@" | tr -d '\r'; }
+fail() { printf 'FAIL: %s\n' "$*"; kill "$program" 2>/dev/null; exit 1; }
+. "$(dirname "$0")/../support/wintool.sh"
 
-# Starts palorin.exe in the background (its process id in $program) and waits
-# for the converter. A colour left on the clipboard by an earlier test opens the
-# quick result box first; "Main Dialog" goes on from there.
+# Starts palorin.exe in the background (its process id in $program), with the
+# arguments given, and waits for the converter. A colour left on the clipboard
+# by an earlier test opens the quick result box first; "Main Dialog" goes on
+# from there.
 start_converter() {
-    "$wine_run" "$build/palorin.exe" &
+    "$wine_run" "$build/palorin.exe" "$@" &
     program=$!
     first=$(wintool wait "Quick Convert Result|Palorin" 15000) || fail "no window opened"
     if [ "$first" = "Quick Convert Result" ]; then

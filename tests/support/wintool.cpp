@@ -10,6 +10,11 @@
 //   wintool ctlclient CAPTION ID      print control ID's client area on the screen: x y width height
 //   wintool text CAPTION ID           print the text of control ID
 //   wintool settext CAPTION ID TEXT   set the text of control ID (sends EN_CHANGE)
+//   wintool items CAPTION ID          print each item of list view ID, a line each: the
+//                                     screen rectangle of its text (x y width height), then
+//                                     the text
+//   wintool msgbox CAPTION [MS]       wait for a message box with CAPTION, print its text
+//                                     and press its OK
 //   wintool click CAPTION ID          press button ID
 //   wintool close CAPTION             ask the window to close (WM_CLOSE)
 //   wintool release CLASS X Y         post a left button's release at client X, Y
@@ -23,6 +28,8 @@
 //   wintool pattern X Y SIDE          show a square window (caption "pattern") whose
 //                                     pixel x, y is red x, green y, blue 0x55; until closed
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -102,6 +109,75 @@ int PrintPixels(int x, int y, int count) {
     }
     ReleaseDC(nullptr, screen);
     return 0;
+}
+
+// A list view of another process answers into that process's memory: the
+// item and its text are placed there, and read back.
+int PrintListItems(HWND list) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(list, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (!process) return 1;
+    struct Query {
+        LVITEMA item;
+        RECT rect;
+        char text[260];
+    };
+    Query* remote = static_cast<Query*>(
+        VirtualAllocEx(process, nullptr, sizeof(Query), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    bool read = remote != nullptr;
+    const LRESULT count = SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+    for (LRESULT i = 0; read && i < count; ++i) {
+        Query query = {};
+        query.item.mask = LVIF_TEXT;
+        query.item.pszText = remote->text;
+        query.item.cchTextMax = sizeof query.text;
+        query.rect.left = LVIR_LABEL;
+        read = WriteProcessMemory(process, remote, &query, sizeof query, nullptr) &&
+               SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&remote->item)) >= 0 &&
+               SendMessageA(list, LVM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&remote->rect)) &&
+               ReadProcessMemory(process, remote, &query, sizeof query, nullptr);
+        query.text[sizeof query.text - 1] = '\0';
+        POINT origin = {query.rect.left, query.rect.top};
+        ClientToScreen(list, &origin);
+        if (read)
+            std::printf("%ld %ld %ld %ld %s\n", origin.x, origin.y, query.rect.right - query.rect.left,
+                        query.rect.bottom - query.rect.top, query.text);
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return read ? 0 : 1;
+}
+
+// A message box: a dialog with the text's static (0xFFFF) and an OK button.
+struct BoxSearch {
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM search) {
+    BoxSearch* box = reinterpret_cast<BoxSearch*>(search);
+    char text[256], className[16];
+    if (IsWindowVisible(window) && GetDlgItem(window, 0xFFFF) && GetDlgItem(window, IDOK) &&
+        GetClassNameA(window, className, sizeof className) && !std::strcmp(className, "#32770") &&
+        GetWindowTextA(window, text, sizeof text) && !std::strcmp(text, box->caption)) {
+        box->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int PressMessageBox(const char* caption, DWORD timeout) {
+    const DWORD start = GetTickCount();
+    BoxSearch box = {caption, nullptr};
+    while (EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&box)), !box.found) {
+        if (GetTickCount() - start > timeout) return 1;
+        Sleep(20);
+    }
+    char text[1024] = "";
+    SendMessageA(GetDlgItem(box.found, 0xFFFF), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    std::printf("%s\n", text);
+    return PostMessageA(GetDlgItem(box.found, IDOK), BM_CLICK, 0, 0) ? 0 : 1;
 }
 
 COLORREF g_boxColours[2];
@@ -195,6 +271,7 @@ int Run(int argc, char** argv) {
     if (!std::strcmp(command, "wait")) return WaitFor(caption, timeout, true);
     if (!std::strcmp(command, "gone")) return WaitFor(caption, timeout, false);
     if (!std::strcmp(command, "clip")) return PutOnClipboard(argv[2]);
+    if (!std::strcmp(command, "msgbox")) return PressMessageBox(caption, timeout);
     if (!std::strcmp(command, "pixels") && argc > 4)
         return PrintPixels(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]));
     if (!std::strcmp(command, "hoverbox") && argc > 6)
@@ -230,6 +307,7 @@ int Run(int argc, char** argv) {
         std::printf("%s\n", text);
         return 0;
     }
+    if (!std::strcmp(command, "items")) return PrintListItems(control);
     if (!std::strcmp(command, "click")) {
         // Posted, so that a button that ends a dialog doesn't leave us waiting.
         return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
@@ -245,7 +323,8 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(
             stderr,
-            "usage: wintool wait|gone|rect|text|settext|click|close CAPTION ... | clip TEXT |\n"
+            "usage: wintool wait|gone|rect|text|settext|items|click|close|msgbox CAPTION ... |\n"
+            "       clip TEXT |\n"
             "       pixels X Y N | hoverbox X Y SIDE RRGGBB HOVER | pattern X Y SIDE\n");
         return 2;
     }

@@ -1,0 +1,453 @@
+// The palette in the converter, driven as a user drives it: Add, clicks and
+// real keys on the list, the right-click menu's commands, Open, a drop and the
+// palette beside the program. After every change the file holds what the list
+// shows and only the changed lines differ; a write that fails says so once and
+// tries again at the next change; the contrast line follows the colour.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "converter_fields.h"
+#include "converter_fixture.h"
+#include "converter_state.h"
+#include "dialog_driver.h"
+#include "message_boxes.h"
+#include "palette_commands.h"
+#include "palette_view.h"
+#include "real_input.h"
+#include "resource.h"
+#include "test_folder.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A palette as GIMP writes it, saved by an editor on Windows: CR LF, a header
+// with Name: and Columns:, a comment, tabs before the names, a colour without one.
+const std::string kBrand =
+    "GIMP Palette\r\n"
+    "Name: Brand\r\n"
+    "Columns: 3\r\n"
+    "# exported by hand\r\n"
+    "255   0   0\tBrand red\r\n"
+    "  0 128   0\r\n"
+    " 18  52  86\tDeep blue\r\n";
+const Lines kBrandShown = {"#ff0000 Brand red", "#008000", "#123456 Deep blue"};
+
+std::string ClipboardText() {
+    std::string text = "(no text)";
+    if (!OpenClipboard(nullptr)) return "(not opened)";
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (bytes) {
+        text = bytes;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Leaves no text behind for the tests that start palorin.exe.
+void EmptyClipboardText() {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+class PaletteWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = MakeTestFolder("palette-window-");
+        StartClosingMessageBoxes();
+        Open();
+    }
+    void TearDown() override {
+        if (dialog) DestroyWindow(dialog);
+        SetInputDialog(nullptr);
+        StopClosingMessageBoxes();
+        EXPECT_EQ(ClosedMessageBoxes(), Lines{}) << "message boxes no test expected";
+        RemoveTestFolder(folder);
+    }
+
+    void Open() {
+        if (dialog) DestroyWindow(dialog);
+        color = {};
+        dialog = OpenConverter(&color);
+        ASSERT_NE(dialog, nullptr);
+        SetForegroundWindow(dialog);
+        SetInputDialog(dialog);
+    }
+    HWND List() const { return GetDlgItem(dialog, IDC_PALETTE); }
+
+    // A file in the test's folder, written as another program would.
+    std::string File(const char* name, const std::string& bytes) const {
+        const std::string path = folder + "\\" + name;
+        EXPECT_TRUE(WriteTestFile(path, bytes)) << path;
+        return path;
+    }
+    void OpenFile(const std::string& path) {
+        ASSERT_TRUE(OpenPaletteFile(dialog, path.c_str(), false)) << path;
+    }
+
+    // The colour the user typed, then Add.
+    void Add(const char* hex6) {
+        SetFieldText(dialog, IDC_HEX6, hex6);
+        SendDlgItemMessageA(dialog, IDC_PALETTE_ADD, BM_CLICK, 0, 0);
+    }
+    // A click on the item's text, as the mouse sends it to the list.
+    void ClickItem(int item) {
+        RECT label = {LVIR_LABEL, 0, 0, 0};
+        ASSERT_TRUE(SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&label)));
+        const LPARAM at = MAKELPARAM(label.left + 4, (label.top + label.bottom) / 2);
+        SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(List(), WM_LBUTTONUP, 0, at);
+        PumpMessages();
+    }
+    // A real key pressed with the list focused, through the dialog manager.
+    void KeyInList(WORD key) {
+        SetFocus(List());
+        RealKey(key);
+    }
+    // The key with Ctrl held. Under Wine a Ctrl press of SendInput soon after
+    // the window became the foreground one may be taken back at once (the X
+    // server, which never saw it, reports it up): then it is pressed again.
+    static void ControlKey(WORD key) {
+        RealKeyDown(VK_LCONTROL);
+        if (GetKeyState(VK_CONTROL) >= 0) RealKeyDown(VK_LCONTROL);
+        RealKey(key);
+        RealKeyUp(VK_LCONTROL);
+    }
+    std::string Hex6() const { return FieldText(dialog, IDC_HEX6); }
+    std::wstring ContrastLine() const {
+        wchar_t line[128] = L"";
+        GetDlgItemTextW(dialog, IDC_CONTRAST, line, 128);
+        return line;
+    }
+
+    std::string folder;
+    ColorRecord color = {};
+    HWND dialog = nullptr;
+};
+
+// The palette's file after a change: the other program's lines as they were,
+// the new or moved colour before the first colour line.
+TEST_F(PaletteWindow, AddPutsTheColourInFrontAndMovesOneThePaletteHas) {
+    const std::string path = File("brand.gpl", kBrand);
+    OpenFile(path);
+    const std::string header = "GIMP Palette\r\nName: Brand\r\nColumns: 3\r\n# exported by hand\r\n";
+    const struct {
+        const char* colour;
+        Lines shown;
+        std::string colourLines;
+    } steps[] = {
+        {"#ffffff", {"#ffffff white", "#ff0000 Brand red", "#008000", "#123456 Deep blue"},
+         "255 255 255\twhite\r\n255   0   0\tBrand red\r\n  0 128   0\r\n 18  52  86\tDeep blue\r\n"},
+        {"#123456", {"#123456 Deep blue", "#ffffff white", "#ff0000 Brand red", "#008000"},
+         " 18  52  86\tDeep blue\r\n255 255 255\twhite\r\n255   0   0\tBrand red\r\n  0 128   0\r\n"},
+        {"#010203", {"#010203", "#123456 Deep blue", "#ffffff white", "#ff0000 Brand red", "#008000"},
+         "  1   2   3\r\n 18  52  86\tDeep blue\r\n255 255 255\twhite\r\n255   0   0\tBrand red\r\n"
+         "  0 128   0\r\n"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.colour);
+        Add(step.colour);
+        EXPECT_EQ(ListedColours(dialog), step.shown);
+        EXPECT_EQ(SelectedItems(dialog), std::vector<int>{0});
+        EXPECT_EQ(FileBytes(path), header + step.colourLines);
+    }
+    // The colour at the front already: nothing changes, nothing is written.
+    const ULONGLONG written = WriteTime(path);
+    Add("#010203");
+    EXPECT_EQ(WriteTime(path), written);
+    // Ctrl+D adds wherever the focus is, here in a field.
+    SetFieldText(dialog, IDC_HEX6, "#ff0000");
+    SetFocus(GetDlgItem(dialog, IDC_HEX6));
+    ControlKey('D');
+    EXPECT_EQ(ListedColours(dialog)[0], "#ff0000 Brand red");
+    EXPECT_EQ(FileColours(path), ListedColours(dialog));
+    EXPECT_EQ(Hex6(), "#ff0000");  // the key went to the palette, not into the field
+}
+
+TEST_F(PaletteWindow, AClickSpaceOrEnterInTheListMakesTheColourCurrent) {
+    OpenFile(File("brand.gpl", kBrand));
+    SetFieldText(dialog, IDC_HEX6, "#00ff");  // a text that is no colour yet: fields empty
+    const struct {
+        const char* how;
+        int item;
+        ColorRecord colour;  // blue, green, red
+    } recalls[] = {
+        {"click", 2, {86, 52, 18, 0}},
+        {"Space", 1, {0, 128, 0, 0}},
+        {"Enter", 0, {0, 0, 255, 0}},
+        {"click", 1, {0, 128, 0, 0}},
+    };
+    for (const auto& recall : recalls) {
+        SCOPED_TRACE(std::string(recall.how) + " on " + std::to_string(recall.item));
+        if (recall.how[0] == 'c') {
+            ClickItem(recall.item);
+        } else {
+            SelectItems(dialog, {recall.item});
+            KeyInList(recall.how[0] == 'S' ? VK_SPACE : VK_RETURN);
+        }
+        EXPECT_EQ(RgbText(color.red, color.green, color.blue),
+                  RgbText(recall.colour.red, recall.colour.green, recall.colour.blue));
+        ExpectFieldsShow(dialog, ExpectedFields(recall.colour));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_NEGAPOSI)));
+        HWND swatch = GetDlgItem(dialog, IDC_SWATCH);
+        RECT r;
+        GetClientRect(swatch, &r);
+        MapWindowPoints(swatch, dialog, reinterpret_cast<POINT*>(&r), 2);
+        UpdateWindow(dialog);
+        HDC dc = GetDC(dialog);
+        EXPECT_EQ(GetPixel(dc, (r.left + r.right) / 2, (r.top + r.bottom) / 2),
+                  RGB(recall.colour.red, recall.colour.green, recall.colour.blue));
+        ReleaseDC(dialog, dc);
+        EXPECT_EQ(ListedColours(dialog), kBrandShown);  // a recall changes no palette
+    }
+}
+
+// A key typed in the list moves nothing: the list view would otherwise take
+// every letter and digit for the first colour, and Delete then removes that.
+TEST_F(PaletteWindow, TypingInTheListLeavesTheSelectionWhereItIs) {
+    OpenFile(File("brand.gpl", kBrand));
+    SelectItems(dialog, {2});
+    SetFocus(List());
+    for (WORD key : {'A', '1', 'F'}) RealKey(key);
+    RealKey('3', true);  // '#'
+    EXPECT_EQ(SelectedItems(dialog), std::vector<int>{2});
+    EXPECT_EQ(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 2);
+    EXPECT_EQ(ListedColours(dialog), kBrandShown);
+}
+
+TEST_F(PaletteWindow, DeleteRemovesTheSelectedColoursAndTheirLinesOnly) {
+    const std::string path = File("five.gpl",
+                                  "GIMP Palette\nName: Five\n#\n  1   1   1\tone\n  2   2   2\ttwo\n"
+                                  "# the middle\n  3   3   3\tthree\n  4   4   4\tfour\n  5   5   5\tfive");
+    OpenFile(path);
+    SelectItems(dialog, {1, 3});
+    KeyInList(VK_DELETE);
+    EXPECT_EQ(ListedColours(dialog), (Lines{"#010101 one", "#030303 three", "#050505 five"}));
+    EXPECT_EQ(FileBytes(path),
+              "GIMP Palette\nName: Five\n#\n  1   1   1\tone\n# the middle\n  3   3   3\tthree\n"
+              "  5   5   5\tfive");
+    // The selection moves to the colour that took the first one's place.
+    EXPECT_EQ(SelectedItems(dialog), std::vector<int>{1});
+    KeyInList(VK_DELETE);
+    SelectItems(dialog, {0, 1});
+    KeyInList(VK_DELETE);
+    EXPECT_EQ(ListedColours(dialog), Lines{});
+    EXPECT_EQ(FileBytes(path), "GIMP Palette\nName: Five\n#\n# the middle\n");
+}
+
+TEST_F(PaletteWindow, CtrlCAndTheMenuCopyTheColourInEachNotation) {
+    OpenFile(File("tomato.txt", "tomato\n#123456\n"));
+    SelectItems(dialog, {1});
+    SetFocus(List());
+    ControlKey('C');
+    EXPECT_EQ(ClipboardText(), "#123456");
+    const struct {
+        int command;
+        const char* text;
+    } copies[] = {
+        {IDM_COPY_HEX6, "#ff6347"},        {IDM_COPY_HEX3, "#f64"},
+        {IDM_COPY_PERCENT, "(100%,38%,27%)"}, {IDM_COPY_TRIPLE, "(255,99,71)"},
+        {IDM_COPY_NAME, "tomato"},         {IDM_COPY_HLS, "6,153,240"},
+        {IDM_COPY_CSS, "rgb(255 99 71)"},
+    };
+    for (const auto& copy : copies) {
+        RunPaletteMenuCommand(dialog, 0, copy.command);
+        EXPECT_EQ(ClipboardText(), copy.text) << copy.command;
+    }
+    RunPaletteMenuCommand(dialog, 0, IDM_REMOVE);
+    EXPECT_EQ(ListedColours(dialog), Lines{"#123456"});
+    EmptyClipboardText();
+}
+
+// Palettes as GIMP, Inkscape and Krita write them, and plain text. Opening one
+// shows it and leaves the file alone, time and all; a text file is a new palette
+// with no file of its own, so a change writes nothing.
+TEST_F(PaletteWindow, OpensPalettesOtherProgramsWrote) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        Lines shown;
+    } files[] = {
+        {"gimp.gpl",
+         "GIMP Palette\nName: Bears\nColumns: 16\n#\n  8   8   8\tgrey3\n 68  44  44\tUntitled\n"
+         "255 255 255\t\n",
+         {"#080808 grey3", "#442c2c Untitled", "#ffffff"}},
+        {"inkscape.gpl",
+         "GIMP Palette\r\nName: Inkscape default\r\nColumns: 3\r\n# generated\r\n\r\n"
+         "  0   0   0\tBlack (#000000)\r\n128 128 128\t50% Gray\r\n",
+         {"#000000 Black (#000000)", "#808080 50% Gray"}},
+        {"krita.gpl", "GIMP Palette\nName: Krita\nColumns: 0\n#\n 10 20 30\tdeep\tsea\n",
+         {"#0a141e deep\tsea"}},
+        {"colours.txt", "#f80\r\n  CornflowerBlue\r\n\r\n(1,2,3)\r\n", {"#ff8800", "#6495ed cornflowerblue", "#010203"}},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        const std::string path = File(file.name, file.bytes);
+        const ULONGLONG written = WriteTime(path);
+        OpenFile(path);
+        EXPECT_EQ(ListedColours(dialog), file.shown);
+        Open();  // closes the converter
+        EXPECT_EQ(FileBytes(path), file.bytes);
+        EXPECT_EQ(WriteTime(path), written);
+    }
+    OpenFile(folder + "\\colours.txt");
+    Add("#ffffff");
+    EXPECT_EQ(ListedColours(dialog).size(), 4u);
+    EXPECT_EQ(FileBytes(folder + "\\colours.txt"), files[3].bytes);
+}
+
+// A damaged file, by Open or by a drop: a message naming its line, and the
+// palette and its file stay what they were.
+TEST_F(PaletteWindow, RefusesADamagedPaletteNamingTheLine) {
+    const std::string path = File("brand.gpl", kBrand);
+    const std::string damaged = File("damaged.gpl", "GIMP Palette\n  1   2   3\tfine\n300   0   0\tover\n");
+    OpenFile(path);
+    EXPECT_FALSE(OpenPaletteFile(dialog, damaged.c_str(), false));
+    EXPECT_EQ(ClosedMessageBoxes(), Lines{damaged + " is no palette: line 3: a channel above 255"});
+    EXPECT_EQ(ListedColours(dialog), kBrandShown);
+    Add("#ffffff");
+    EXPECT_EQ(FileColours(path), ListedColours(dialog));
+    EXPECT_EQ(FileBytes(damaged), "GIMP Palette\n  1   2   3\tfine\n300   0   0\tover\n");
+}
+
+// A file dropped on the converter, as the shell hands it over.
+HDROP DropOf(const std::string& path) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
+    char* bytes = static_cast<char*>(GlobalLock(memory));
+    reinterpret_cast<DROPFILES*>(bytes)->pFiles = sizeof(DROPFILES);
+    std::memcpy(bytes + sizeof(DROPFILES), path.c_str(), path.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(PaletteWindow, ADroppedFileOpensAsThePalette) {
+    const std::string path = File("brand.gpl", kBrand);
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(path)), 0);
+    EXPECT_EQ(ListedColours(dialog), kBrandShown);
+    Add("#ffffff");
+    EXPECT_EQ(FileColours(path), ListedColours(dialog));
+    const std::string damaged = File("damaged.txt", "#123456\nnot a colour\n");
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(damaged)), 0);
+    EXPECT_EQ(ClosedMessageBoxes(), Lines{damaged + " is no palette: line 2: not a colour"});
+    EXPECT_EQ(ListedColours(dialog).size(), 4u);
+}
+
+// The palette's file made unwritable in the two ways a user meets: its folder
+// removed, and a folder in its place. One message for the run of failures, the
+// palette kept, no half file left; once the fault is mended the next change
+// writes everything.
+TEST_F(PaletteWindow, AFailingWriteSaysSoOnceAndTheNextChangeWritesAgain) {
+    const std::string sub = folder + "\\sub", path = sub + "\\brand.gpl";
+    for (bool folderRemoved : {true, false}) {
+        SCOPED_TRACE(folderRemoved ? "folder removed" : "a folder in the file's place");
+        Open();
+        ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+        ASSERT_TRUE(WriteTestFile(path, kBrand));
+        OpenFile(path);
+        ASSERT_TRUE(DeleteFileA(path.c_str()));
+        ASSERT_TRUE(folderRemoved ? RemoveDirectoryA(sub.c_str()) : CreateDirectoryA(path.c_str(), nullptr));
+
+        Add("#ffffff");
+        Add("#000000");
+        const Lines boxes = ClosedMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].rfind(path + ": ", 0), 0u) << boxes[0];
+        EXPECT_NE(boxes[0].find("written again at the next change"), std::string::npos) << boxes[0];
+        EXPECT_EQ(ListedColours(dialog), (Lines{"#000000 black", "#ffffff white", "#ff0000 Brand red",
+                                                "#008000", "#123456 Deep blue"}));
+        EXPECT_EQ(FolderNames(folderRemoved ? folder : sub),
+                  folderRemoved ? Lines{} : Lines{"brand.gpl"});
+
+        ASSERT_TRUE(folderRemoved ? CreateDirectoryA(sub.c_str(), nullptr) : RemoveDirectoryA(path.c_str()));
+        Add("#123456");
+        EXPECT_EQ(ClosedMessageBoxes(), Lines{});
+        EXPECT_EQ(FileBytes(path),
+                  "GIMP Palette\r\nName: Brand\r\nColumns: 3\r\n# exported by hand\r\n"
+                  " 18  52  86\tDeep blue\r\n  0   0   0\tblack\r\n255 255 255\twhite\r\n"
+                  "255   0   0\tBrand red\r\n  0 128   0\r\n");
+        EXPECT_EQ(FolderNames(sub), Lines{"brand.gpl"});
+        DeleteFileA(path.c_str());
+        RemoveDirectoryA(sub.c_str());
+    }
+}
+
+// palorin.gpl beside the program (here the test program) opens with every
+// converter, is written at each change and untouched otherwise.
+TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
+    char program[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameA(nullptr, program, MAX_PATH), 0u);
+    std::string beside = program;
+    beside = beside.substr(0, beside.rfind('\\') + 1) + "palorin.gpl";
+    ASSERT_TRUE(WriteTestFile(beside, kBrand));
+    Open();
+    EXPECT_EQ(ListedColours(dialog), kBrandShown);
+    Open();
+    EXPECT_EQ(FileBytes(beside), kBrand);
+    Add("#ffffff");
+    Open();
+    DeleteFileA(beside.c_str());
+    EXPECT_EQ(ListedColours(dialog), (Lines{"#ffffff white", "#ff0000 Brand red", "#008000",
+                                            "#123456 Deep blue"}));
+    Open();
+    EXPECT_EQ(ListedColours(dialog), Lines{});
+}
+
+// The contrast line as the colour changes by typing and by a click in the
+// palette, and with Compare on a palette colour, until Compare on it again.
+TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
+    OpenFile(File("greys.gpl", "GIMP Palette\n255 255 255\tWhite\n  0   0   0\tBlack\n"));
+    HWND hex6 = GetDlgItem(dialog, IDC_HEX6);
+    enum Step { kType, kBackspace, kClick, kCompare, kRemove };
+    const struct {
+        Step step;
+        const char* text;
+        int entry;
+        std::wstring line;
+    } steps[] = {
+        {kType, "#767676", 0, L"4.54:1 AA on white \u00b7 4.62:1 AA on black"},
+        {kBackspace, "", 0, L""},
+        {kClick, "", 1, L"21.00:1 AAA on white \u00b7 1.00:1 fail on black"},
+        {kCompare, "", 0, L"21.00:1 AAA against #ffffff"},
+        {kType, "#767676", 0, L"4.54:1 AA against #ffffff"},
+        {kCompare, "", 1, L"4.62:1 AA against #000000"},
+        {kCompare, "", 1, L"4.54:1 AA on white \u00b7 4.62:1 AA on black"},
+        {kCompare, "", 0, L"4.54:1 AA against #ffffff"},
+        {kClick, "", 0, L"1.00:1 fail against #ffffff"},
+        {kRemove, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(&s - steps);
+        switch (s.step) {
+        case kType:
+            SetFieldText(dialog, IDC_HEX6, "");
+            TypeText(hex6, s.text);
+            break;
+        case kBackspace:
+            SendMessageA(hex6, WM_CHAR, VK_BACK, 1);
+            break;
+        case kClick:
+            ClickItem(s.entry);
+            break;
+        case kCompare:
+            RunPaletteMenuCommand(dialog, s.entry, IDM_COMPARE);
+            break;
+        case kRemove:
+            RunPaletteMenuCommand(dialog, s.entry, IDM_REMOVE);
+            break;
+        }
+        EXPECT_EQ(ContrastLine(), s.line);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The palette as shown and as stored (see palette_view.h).
+#include "palette_view.h"
+
+#include <commctrl.h>
+
+#include "palette.h"
+#include "palette_file.h"
+#include "palette_read.h"
+#include "resource.h"
+
+std::vector<std::string> ListedColours(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_PALETTE);
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[256] = "";
+        LVITEMA item = {};
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+        items.push_back(text);
+    }
+    return items;
+}
+
+std::vector<int> SelectedItems(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_PALETTE);
+    std::vector<int> items;
+    for (LRESULT i = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+         i >= 0; i = SendMessageA(list, LVM_GETNEXTITEM, i, LVNI_SELECTED))
+        items.push_back(static_cast<int>(i));
+    return items;
+}
+
+void SelectItems(HWND dialog, const std::vector<int>& items) {
+    HWND list = GetDlgItem(dialog, IDC_PALETTE);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    for (size_t i = 0; i < items.size(); ++i) {
+        state.state = LVIS_SELECTED | (i == 0 ? LVIS_FOCUSED : 0);
+        SendMessageA(list, LVM_SETITEMSTATE, items[i], reinterpret_cast<LPARAM>(&state));
+    }
+}
+
+std::vector<std::string> FileColours(const std::string& path) {
+    ByteBuffer bytes = {};
+    FileProblem problem = {};
+    if (!ReadWholeFile(path.c_str(), &bytes, &problem)) return {std::string("unreadable: ") + problem.text};
+    Palette palette = {};
+    PaletteError error = {};
+    const bool read = ReadPalette(bytes.data, bytes.size, &palette, &error) != 0;
+    FreeByteBuffer(&bytes);
+    if (!read) {
+        char why[128];
+        FormatPaletteError(error, why, sizeof why);
+        return {std::string("no palette: ") + why};
+    }
+    std::vector<std::string> colours;
+    for (size_t i = 0; i < PaletteSize(palette); ++i) {
+        char text[256];
+        FormatPaletteEntry(palette, i, text, sizeof text);
+        colours.push_back(text);
+    }
+    FreePalette(&palette);
+    return colours;
+}
+
+bool WriteTestFile(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool whole = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                       written == bytes.size();
+    return CloseHandle(file) && whole;
+}
+
+ULONGLONG WriteTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
+}
