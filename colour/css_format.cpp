@@ -6,6 +6,7 @@
 #include "css_format.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "css_color.h"
 #include "css_spaces.h"
@@ -19,22 +20,24 @@ namespace {
 constexpr int kMaxDecimals = 12;
 static_assert(kMaxDecimals < kExactPowersOfTen, "every 10^d is exact");
 
+// Held in place, without pointers, which palorin.exe would otherwise have to
+// relocate when it loads.
 struct FormInfo {
-    const char* name;
+    char name[6];
     CssSpace space;
-    const char* suffixes[3];  // after each number: "%" for hsl's percentages
-    int hue;                  // the index of the hue channel, or -1
-    int firstDecimals;        // the fewest that most colours need in every number
+    uint8_t percentages;    // bit i set: number i is written with a '%'
+    int8_t hue;             // the index of the hue channel, or -1
+    uint8_t firstDecimals;  // the fewest that most colours need in every number
 };
 
 const FormInfo kForms[kCssFormCount] = {
-    {"rgb", CssSpace::kRgb, {"", "", ""}, -1, 0},
-    {"hsl", CssSpace::kHsl, {"", "%", "%"}, 0, 1},
-    {"hwb", CssSpace::kHwb, {"", "%", "%"}, 0, 1},
-    {"lab", CssSpace::kLab, {"", "", ""}, -1, 1},
-    {"lch", CssSpace::kLch, {"", "", ""}, 2, 1},
-    {"oklab", CssSpace::kOklab, {"", "", ""}, -1, 3},
-    {"oklch", CssSpace::kOklch, {"", "", ""}, 2, 3},
+    {"rgb", CssSpace::kRgb, 0, -1, 0},
+    {"hsl", CssSpace::kHsl, 6, 0, 1},
+    {"hwb", CssSpace::kHwb, 6, 0, 1},
+    {"lab", CssSpace::kLab, 0, -1, 1},
+    {"lch", CssSpace::kLch, 0, 2, 1},
+    {"oklab", CssSpace::kOklab, 0, -1, 3},
+    {"oklch", CssSpace::kOklch, 0, 2, 3},
 };
 
 const FormInfo& Info(CssForm form) { return kForms[static_cast<int>(form)]; }
@@ -225,7 +228,8 @@ int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* 
     *p++ = '(';
     for (int i = 0; i < 3; ++i) {
         if (i > 0) *p++ = ' ';
-        p = PutText(info.suffixes[i], PutNumber(c.k[i], c.decimals[i], p));
+        p = PutNumber(c.k[i], c.decimals[i], p);
+        if (info.percentages & (1 << i)) *p++ = '%';
     }
     if (alpha < 255) p = PutAlpha(alpha, PutText(" / ", p));
     *p++ = ')';
