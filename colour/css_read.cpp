@@ -29,8 +29,10 @@ enum class Legacy : uint8_t {
     kHsl,   // also h, s%, l% with commas
 };
 
+// The tables hold their names in place: pointers would each need a
+// relocation when palorin.exe loads.
 struct ColourFunction {
-    const char* name;
+    char name[6];
     CssSpace space;
     Legacy legacy;
     Channel channels[3];
@@ -57,7 +59,7 @@ const ColourFunction kColorFunction = {"color", CssSpace::kSrgb, Legacy::kNone, 
                                        {kOfOne, kOfOne, kOfOne}};
 
 struct PredefinedSpace {
-    const char* name;
+    char name[13];
     CssSpace space;
 };
 
@@ -71,7 +73,7 @@ const PredefinedSpace kPredefinedSpaces[] = {
 
 // The names CSS has beyond the converter's 140.
 struct ExtraName {
-    const char* name;
+    char name[15];
     uint32_t rrggbb;
 };
 
