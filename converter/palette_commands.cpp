@@ -198,17 +198,13 @@ void RemoveSelectedEntries(HWND dialog) {
     HeapFree(GetProcessHeap(), 0, entries);
     if (!removed) return;
     // The selection moves to the colour that now stands where the first one went.
-    HWND list = DialogControl(dialog, IDC_PALETTE);
-    LVITEMA none = {};
-    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
     PaletteChanged(dialog, false);
     const size_t left = PaletteSize(g_palette);
     if (left > 0) {
-        LVITEMA next = none;
-        next.state = LVIS_SELECTED | LVIS_FOCUSED;
+        LVITEMA next = {};
+        next.stateMask = next.state = LVIS_SELECTED | LVIS_FOCUSED;
         const size_t at = first < left ? first : left - 1;
-        SendMessageA(list, LVM_SETITEMSTATE, at, reinterpret_cast<LPARAM>(&next));
+        SendMessageA(DialogControl(dialog, IDC_PALETTE), LVM_SETITEMSTATE, at, reinterpret_cast<LPARAM>(&next));
     }
 }
 

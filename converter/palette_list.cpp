@@ -95,13 +95,14 @@ void SetUpPaletteList(HWND dialog) {
 void ShowPalette(HWND dialog, bool front) {
     HWND list = List(dialog);
     SendMessageA(list, LVM_SETITEMCOUNT, PaletteSize(g_palette), 0);
+    // The rows now hold other colours: a selection left on them would stand
+    // on colours nobody chose, for Delete to remove.
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
     if (front && PaletteSize(g_palette) > 0) {
-        LVITEMA none = {};
-        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-        LVITEMA first = none;
-        first.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
         SendMessageA(list, LVM_ENSUREVISIBLE, 0, FALSE);
     }
     InvalidateRect(list, nullptr, TRUE);

@@ -246,6 +246,20 @@ TEST_F(PaletteWindow, DeleteRemovesTheSelectedColoursAndTheirLinesOnly) {
     EXPECT_EQ(FileBytes(path), "GIMP Palette\nName: Five\n#\n# the middle\n");
 }
 
+// A selection never outlives the colours it stood on: after another palette
+// opens or the menu removes a colour, Delete has nothing to remove.
+TEST_F(PaletteWindow, NoSelectionIsLeftOnColoursThatTookOthersPlaces) {
+    OpenFile(File("brand.gpl", kBrand));
+    SelectItems(dialog, {1, 2});
+    OpenFile(File("two.txt", "#010101\n#020202\n#030303\n"));
+    EXPECT_EQ(SelectedItems(dialog), std::vector<int>{});
+    SelectItems(dialog, {1});
+    RunPaletteMenuCommand(dialog, 0, IDM_REMOVE);
+    EXPECT_EQ(SelectedItems(dialog), std::vector<int>{});
+    KeyInList(VK_DELETE);
+    EXPECT_EQ(ListedColours(dialog), (Lines{"#020202", "#030303"}));
+}
+
 TEST_F(PaletteWindow, CtrlCAndTheMenuCopyTheColourInEachNotation) {
     OpenFile(File("tomato.txt", "tomato\n#123456\n"));
     SelectItems(dialog, {1});
