@@ -252,7 +252,10 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
 
 bool SavePaletteFile(HWND dialog, const char* path) {
     PaletteFormat format;
-    if (!PaletteFormatOfFileName(path, &format)) return false;
+    if (!PaletteFormatOfFileName(path, &format)) {
+        Say(dialog, path, ": not saved; a palette is saved as .gpl, .css, .json or .txt.");
+        return false;
+    }
     char title[MAX_PATH];
     PaletteTitleOfFileName(path, title, sizeof title);
     ByteBuffer bytes = {};
@@ -330,8 +333,8 @@ void SavePaletteByDialog(HWND dialog) {
     PaletteFormat format;
     if (!PaletteFormatOfFileName(path, &format)) {
         const DWORD filter = save.nFilterIndex >= 1 && save.nFilterIndex <= 4 ? save.nFilterIndex : 1;
-        if (std::strlen(path) + 6 > sizeof path) return;
-        lstrcatA(path, kFilterExtensions[filter - 1]);
+        // A name too long to take it is refused below, with a message.
+        if (std::strlen(path) + 6 <= sizeof path) lstrcatA(path, kFilterExtensions[filter - 1]);
     }
     SavePaletteFile(dialog, path);
 }

@@ -357,6 +357,16 @@ TEST_F(PaletteWindow, ADroppedFileOpensAsThePalette) {
     EXPECT_EQ(ListedColours(dialog).size(), 4u);
 }
 
+// A name no format of which is known, such as one too long to take the
+// extension of the filter chosen, is refused aloud, and nothing is written.
+TEST_F(PaletteWindow, SaveRefusesANameOfNoFormatWithAMessage) {
+    Add("#ffffff");
+    const std::string path = folder + "\\colours.bmp";
+    EXPECT_FALSE(SavePaletteFile(dialog, path.c_str()));
+    EXPECT_EQ(ClosedMessageBoxes(), Lines{path + ": not saved; a palette is saved as .gpl, .css, .json or .txt."});
+    EXPECT_EQ(FolderNames(folder), Lines{});
+}
+
 // The palette's file made unwritable in the two ways a user meets: its folder
 // removed, and a folder in its place. One message for the run of failures, the
 // palette kept, no half file left; once the fault is mended the next change
