@@ -3,23 +3,7 @@
 #include <unistd.h>
 
 #include "standard_io.h"
-
-namespace {
-
-bool WriteAll(int descriptor, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = write(descriptor, data, size);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-}  // namespace
+#include "write_all_posix.h"
 
 const char kLineEnd[] = "\n";
 const size_t kLineEndLength = 1;

@@ -10,6 +10,7 @@
 
 #include "notation_format.h"
 #include "palette_file.h"
+#include "write_all_posix.h"
 #include "palette_file_read.h"
 
 namespace {
@@ -25,19 +26,6 @@ long ReadChunk(void* file, char* into, size_t size) {
         const ssize_t got = read(*static_cast<int*>(file), into, size);
         if (got >= 0 || errno != EINTR) return static_cast<long>(got);
     }
-}
-
-bool WriteAll(int descriptor, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = write(descriptor, data, size);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
 }
 
 // Flushes the folder that holds `path`, so that the rename itself is on the
