@@ -37,9 +37,28 @@
 
 namespace {
 
+struct VisibleSearch {
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchVisible(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<VisibleSearch*>(lParam);
+    char text[256];
+    if (!IsWindowVisible(window) || !GetWindowTextA(window, text, sizeof text) ||
+        std::strcmp(text, search->caption))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The first visible top-level window with this caption. FindWindow alone may
+// give a hidden one of the same caption (another program's, ending or not yet
+// shown) that stands before it.
 HWND FindVisible(const char* caption) {
-    HWND window = FindWindowA(nullptr, caption);
-    return window && IsWindowVisible(window) ? window : nullptr;
+    VisibleSearch search = {caption, nullptr};
+    EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // The first of the '|'-separated captions that has a visible window, or null.
@@ -285,7 +304,10 @@ int Run(int argc, char** argv) {
     }
 
     HWND window = FindVisible(caption);
-    if (!window) return 1;
+    if (!window) {
+        std::fprintf(stderr, "wintool: no visible window \"%s\"\n", caption);
+        return 1;
+    }
     if (!std::strcmp(command, "rect")) return PrintWindowRect(window);
     if (!std::strcmp(command, "close")) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     if (argc < 4) return 2;
