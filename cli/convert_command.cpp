@@ -35,7 +35,7 @@ int ConvertInput(const char* text, size_t length, bool holdsNul, const char* sou
                  OutputBuffer* err) {
     ColourReading colour;
     const CssReadResult result = holdsNul ? CssReadResult::kNotAColour
-                                          : ReadAnyColor(text, length, options.gamut, &colour);
+                                          : ReadAnyColorWithoutNul(text, length, options.gamut, &colour);
     if (result == CssReadResult::kColour) {
         WriteColourLine(out, options, colour, text, length);
         return 0;
@@ -56,7 +56,7 @@ int ConvertLongLine(LineReader* reader, LinePiece first, unsigned long long numb
     // The byte after the piece may be the CR of the next one: it is put back.
     const char after = first.text[first.length];
     first.text[first.length] = '\0';
-    ColourReading colour = {{0, 0, 0, kNotationTripleOrName}, 255, false, ""};
+    ColourReading colour = {{{0, 0, 0, kNotationTripleOrName}, 255, false}, ""};
     bool isColour = !first.holdsNul && ParseDecimalTriple(first.text, &colour.color);
     first.text[first.length] = after;
     // The buffer is read over: the message keeps what it shows of the line.

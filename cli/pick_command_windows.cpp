@@ -66,9 +66,7 @@ int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer
         return 2;
     }
     const ColourReading colour = {
-        {GetBValue(outcome.color), GetGValue(outcome.color), GetRValue(outcome.color), 0},
-        255,
-        false,
+        {{GetBValue(outcome.color), GetGValue(outcome.color), GetRValue(outcome.color), 0}, 255, false},
         ""};
     // A pick prints #rrggbb unless a form or JSON was asked for.
     OutputOptions pickOptions = options;

@@ -68,7 +68,10 @@ struct Rgba8 {
     bool mapped;  // the colour lay outside sRGB, by more than half a step
 };
 
-Rgba8 ResolveCssColor(const CssColor& color, GamutMode mode);
+// Writes its result through a pointer, field by field: a small struct handed
+// back by value is put together in memory a byte at a time and then read
+// whole, which stalls the processor on every colour of palorin-cli.
+void ResolveCssColor(const CssColor& color, GamutMode mode, Rgba8* result);
 
 // True when the colour resolves to `expected` (by mapping, if it must) and is
 // not `mapped`: as ResolveCssColor would say, without its work for a colour

@@ -318,7 +318,10 @@ bool ReadLegacy(const Arguments& args, const ColourFunction& f, CssColor* color)
 CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, CssReading* reading) {
     const ColourFunction* f = nullptr;
     for (const ColourFunction& entry : kFunctions) {
-        if (entry.name[0] == function.name[0] && CssNameIs(function, entry.name)) f = &entry;
+        if (entry.name[0] == function.name[0] && CssNameIs(function, entry.name)) {
+            f = &entry;
+            break;
+        }
     }
     if (!f && CssNameIs(function, "color")) f = &kColorFunction;
     Arguments args;
@@ -335,7 +338,9 @@ CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, Cs
         return Refuse(reading, "relative colours (from)", " are not supported");
     if (args.tooMany || args.nestedFunction) return CssReadResult::kNotAColour;
 
-    CssColor color = {f->space, {0, 0, 0}, 1};
+    // Read in place: a copy of the whole colour would wait for its writes.
+    CssColor& color = reading->color;
+    color = {f->space, {0, 0, 0}, 1};
     int first = 0;
     if (f == &kColorFunction) {
         if (args.count == 0 || args.items[0].type != CssTokenType::kIdent)
@@ -353,9 +358,7 @@ CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, Cs
     }
     const bool read = args.hasComma ? f->legacy != Legacy::kNone && ReadLegacy(args, *f, &color)
                                     : ReadModern(args, first, *f, &color);
-    if (!read) return CssReadResult::kNotAColour;
-    reading->color = color;
-    return CssReadResult::kColour;
+    return read ? CssReadResult::kColour : CssReadResult::kNotAColour;
 }
 
 }  // namespace

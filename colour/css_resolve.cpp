@@ -75,8 +75,9 @@ double ClipDistanceSquared(const double oklab[3], const double linear[3], double
 }
 
 // CSS's binary search on OKLCh chroma, for a colour outside sRGB given in
-// OKLab; writes the linear light of the mapped colour. The chroma is scaled
-// as a, b together, which keeps the hue without going through an angle.
+// OKLab; writes the linear light of the mapped colour. Each chroma tried is
+// the hue's unit vector in a, b times the chroma, as OKLCh to OKLab has it,
+// without an angle, and with no division in the search.
 void MapIntoSrgb(const double origin[3], double mapped[3]) {
     if (origin[0] >= 1 || origin[0] <= 0) {
         mapped[0] = mapped[1] = mapped[2] = origin[0] >= 1 ? 1 : 0;
@@ -87,13 +88,17 @@ void MapIntoSrgb(const double origin[3], double mapped[3]) {
     double e2 = ClipDistanceSquared(origin, linear, mapped);
     const double chroma0 = std::sqrt(origin[1] * origin[1] + origin[2] * origin[2]);
     if (e2 < kJndSquared || chroma0 == 0) return;
+    const double unitA = origin[1] / chroma0, unitB = origin[2] / chroma0;
     double low = 0, high = chroma0;
     bool lowInGamut = true;
     while (high - low > kEpsilon) {
-        const double chroma = (low + high) / 2, scale = chroma / chroma0;
-        const double current[3] = {origin[0], origin[1] * scale, origin[2] * scale};
+        const double chroma = (low + high) / 2;
+        const double current[3] = {origin[0], chroma * unitA, chroma * unitB};
         OklabToLinearSrgb(current, linear);
-        if (lowInGamut && InGamut(linear)) {
+        if (InGamut(linear)) {
+            // Clipped, a colour inside is itself, at a distance of nothing but
+            // rounding (below 1e-14), which is as near as the search asks.
+            if (!lowInGamut) Clip(linear, mapped);
             low = chroma;
             continue;
         }
@@ -108,14 +113,19 @@ void MapIntoSrgb(const double origin[3], double mapped[3]) {
     }
 }
 
-// The channels with CSS's parse-time clamps, and finite. (rgb(), hsl() and
-// hwb() are clamped after their conversion, which any value survives.)
+bool IsLegacySpace(CssSpace space) {
+    return space == CssSpace::kRgb || space == CssSpace::kHsl || space == CssSpace::kHwb;
+}
+
+// The channels with CSS's parse-time clamps, and finite, for a colour of no
+// legacy space (rgb(), hsl() and hwb() are clamped after their conversion,
+// which any value survives). Copied a channel at a time, as they were
+// written: one copy of the whole would have to wait for the writes.
 void ClampedChannels(const CssColor& color, CssColor* clamped) {
-    *clamped = color;
-    if (color.space == CssSpace::kRgb || color.space == CssSpace::kHsl || color.space == CssSpace::kHwb)
-        return;
+    clamped->space = color.space;
+    clamped->alpha = color.alpha;
     double* c = clamped->channels;
-    for (int i = 0; i < 3; ++i) c[i] = Clamp(c[i], -kFarthest, kFarthest);
+    for (int i = 0; i < 3; ++i) c[i] = Clamp(color.channels[i], -kFarthest, kFarthest);
     switch (color.space) {
     case CssSpace::kLab:
         c[0] = Clamp(c[0], 0, 100);
@@ -157,40 +167,42 @@ bool InCell(double linear, int v) {
 
 }  // namespace
 
-Rgba8 ResolveCssColor(const CssColor& original, GamutMode mode) {
-    Rgba8 result = {{0, 0, 0, 0}, RoundToChannel(original.alpha), false};
+void ResolveCssColor(const CssColor& original, GamutMode mode, Rgba8* result) {
+    result->color.notation = 0;
+    result->alpha = RoundToChannel(original.alpha);
+    result->mapped = false;
+    const double* o = original.channels;
+    double rgb[3];
+    switch (original.space) {
+    case CssSpace::kRgb:
+        // Rounded from 0-255 itself: a half such as 1.5 stays exact.
+        result->color.red = RoundHalfUp(Clamp(o[0], 0, 255));
+        result->color.green = RoundHalfUp(Clamp(o[1], 0, 255));
+        result->color.blue = RoundHalfUp(Clamp(o[2], 0, 255));
+        return;
+    case CssSpace::kHsl:
+    case CssSpace::kHwb:
+        LegacyToSrgb(original, rgb);
+        SetFromSrgb(rgb, &result->color);
+        return;
+    default:
+        break;
+    }
     CssColor color;
     ClampedChannels(original, &color);
     const double* c = color.channels;
-    double rgb[3];
-    switch (color.space) {
-    case CssSpace::kRgb:
-        // Rounded from 0-255 itself: a half such as 1.5 stays exact.
-        result.color.red = RoundHalfUp(Clamp(c[0], 0, 255));
-        result.color.green = RoundHalfUp(Clamp(c[1], 0, 255));
-        result.color.blue = RoundHalfUp(Clamp(c[2], 0, 255));
-        return result;
-    case CssSpace::kHsl:
-    case CssSpace::kHwb:
-        LegacyToSrgb(color, rgb);
-        SetFromSrgb(rgb, &result.color);
-        return result;
-    case CssSpace::kSrgb:
-        if (c[0] >= 0 && c[0] <= 1 && c[1] >= 0 && c[1] <= 1 && c[2] >= 0 && c[2] <= 1) {
-            SetFromSrgb(c, &result.color);
-            return result;
-        }
-        break;
-    default:
-        break;
+    if (color.space == CssSpace::kSrgb && c[0] >= 0 && c[0] <= 1 && c[1] >= 0 && c[1] <= 1 &&
+        c[2] >= 0 && c[2] <= 1) {
+        SetFromSrgb(c, &result->color);
+        return;
     }
     double linear[3], mapped[3];
     CssToLinearSrgb(color, linear);
     if (InGamut(linear)) {
-        SetFromLinear(linear, &result.color);
-        return result;
+        SetFromLinear(linear, &result->color);
+        return;
     }
-    result.mapped = FarOutside(linear);
+    result->mapped = FarOutside(linear);
     if (mode == GamutMode::kClip) {
         Clip(linear, mapped);
     } else {
@@ -200,16 +212,13 @@ Rgba8 ResolveCssColor(const CssColor& original, GamutMode mode) {
             LinearSrgbToOklab(linear, oklab);
         MapIntoSrgb(oklab, mapped);
     }
-    SetFromLinear(mapped, &result.color);
-    return result;
+    SetFromLinear(mapped, &result->color);
 }
 
 bool CssColorIs(const CssColor& original, const ColorRecord& expected) {
-    CssColor color;
-    ClampedChannels(original, &color);
-    const CssSpace space = color.space;
-    if (space != CssSpace::kRgb && space != CssSpace::kHsl && space != CssSpace::kHwb &&
-        space != CssSpace::kSrgb) {
+    if (!IsLegacySpace(original.space) && original.space != CssSpace::kSrgb) {
+        CssColor color;
+        ClampedChannels(original, &color);
         double linear[3];
         CssToLinearSrgb(color, linear);
         if (InGamut(linear))
@@ -217,7 +226,8 @@ bool CssColorIs(const CssColor& original, const ColorRecord& expected) {
                    InCell(linear[2], expected.blue);
         if (FarOutside(linear)) return false;
     }
-    const Rgba8 back = ResolveCssColor(original, GamutMode::kMap);
+    Rgba8 back;
+    ResolveCssColor(original, GamutMode::kMap, &back);
     return !back.mapped && back.color.red == expected.red && back.color.green == expected.green &&
            back.color.blue == expected.blue;
 }

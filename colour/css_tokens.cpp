@@ -133,6 +133,11 @@ const char* ConsumeNumber(const char* p, double* value) {
         else
             ++exponent;
     }
+    // Most numbers of a colour are whole: their digits are the value.
+    if (exponent == 0 && *p != '.' && (*p | 0x20) != 'e') {
+        *value = negative ? -static_cast<double>(mantissa) : static_cast<double>(mantissa);
+        return p;
+    }
     if (p[0] == '.' && IsDigit(p[1])) {
         for (++p; IsDigit(*p); ++p) {
             if (mantissa < kFull) {

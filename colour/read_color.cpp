@@ -27,12 +27,25 @@ int ReadColor(const char* text, ColorRecord* record) {
 
 CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
                            ColourReading* reading) {
+    // The readers stop at a NUL: text beyond one would go unseen.
+    if (std::strlen(text) != length) {
+        reading->alpha = 255;
+        reading->mapped = false;
+        reading->refusal[0] = '\0';
+        return CssReadResult::kNotAColour;
+    }
+    return ReadAnyColorWithoutNul(text, length, mode, reading);
+}
+
+CssReadResult ReadAnyColorWithoutNul(const char* text, size_t length, GamutMode mode,
+                                     ColourReading* reading) {
     reading->alpha = 255;
     reading->mapped = false;
     reading->refusal[0] = '\0';
-    // The readers below stop at a NUL: text beyond one would go unseen.
-    if (std::strlen(text) != length) return CssReadResult::kNotAColour;
-    if (ReadColor(text, &reading->color)) return CssReadResult::kColour;
+    // A text ending in ')' is no name nor hash, only perhaps a triple: a CSS
+    // function goes straight to the CSS reader.
+    const bool function = length > 1 && text[length - 1] == ')' && text[0] != '(';
+    if (!function && ReadColor(text, &reading->color)) return CssReadResult::kColour;
     // H,L,S starts with a digit and no name does, so trying it second changes
     // no result of ReadColor's.
     HlsTriple hls;
@@ -47,10 +60,7 @@ CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
     if (result == CssReadResult::kRefused)
         std::memcpy(reading->refusal, css.refusal, sizeof reading->refusal);
     if (result != CssReadResult::kColour) return result;
-    const Rgba8 rgba = ResolveCssColor(css.color, mode);
-    reading->color = rgba.color;
+    ResolveCssColor(css.color, mode, reading);
     reading->color.notation = text[0] == '#' ? kNotationHash : kNotationTripleOrName;
-    reading->alpha = rgba.alpha;
-    reading->mapped = rgba.mapped;
     return CssReadResult::kColour;
 }

@@ -14,10 +14,10 @@
 // channels and notation set when the text is a colour; 0 with the record untouched.
 int ReadColor(const char* text, ColorRecord* record);
 
-struct ColourReading {
-    ColorRecord color;  // channels, and notation: 1 for a text starting with '#', else 2
-    uint8_t alpha;      // 255 unless a CSS colour said otherwise
-    bool mapped;        // a CSS colour outside sRGB, brought in by `mode`
+// color: the channels, and notation 1 for a text starting with '#', else 2;
+// alpha: 255 unless a CSS colour said otherwise; mapped: a CSS colour outside
+// sRGB, brought in by `mode`.
+struct ColourReading : Rgba8 {
     char refusal[kCssRefusalCapacity];  // for kRefused: "calc() is not supported"
 };
 
@@ -28,3 +28,8 @@ struct ColourReading {
 // before it makes the text no colour.
 CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
                            ColourReading* reading);
+
+// ReadAnyColor for a caller that knows the text holds no NUL before
+// text[length], as palorin-cli's line reader does: it is not looked for again.
+CssReadResult ReadAnyColorWithoutNul(const char* text, size_t length, GamutMode mode,
+                                     ColourReading* reading);

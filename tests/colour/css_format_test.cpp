@@ -52,7 +52,8 @@ TEST(CssForms, AsCssSerialisesThem) {
 bool ReadsBack(const char* text, size_t length, const ColorRecord& color) {
     CssReading reading;
     if (ReadCssColor(text, length, &reading) != CssReadResult::kColour) return false;
-    const Rgba8 back = ResolveCssColor(reading.color, GamutMode::kMap);
+    Rgba8 back;
+    ResolveCssColor(reading.color, GamutMode::kMap, &back);
     return !back.mapped && back.color.red == color.red && back.color.green == color.green &&
            back.color.blue == color.blue;
 }

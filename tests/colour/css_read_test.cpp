@@ -28,11 +28,17 @@ CssReadResult Read(const std::string& text, CssReading* reading) {
     return ReadCssColor(text.c_str(), text.size(), reading);
 }
 
+Rgba8 Resolve(const CssColor& color, GamutMode mode) {
+    Rgba8 result;
+    ResolveCssColor(color, mode, &result);
+    return result;
+}
+
 void ExpectColour(const Valid& row) {
     SCOPED_TRACE(row.text);
     CssReading reading;
     ASSERT_EQ(Read(row.text, &reading), CssReadResult::kColour);
-    const Rgba8 c = ResolveCssColor(reading.color, GamutMode::kMap);
+    const Rgba8 c = Resolve(reading.color, GamutMode::kMap);
     EXPECT_EQ(c.color.red << 16 | c.color.green << 8 | c.color.blue, static_cast<int>(row.rrggbb));
     EXPECT_EQ(c.alpha, row.alpha);
 }
@@ -254,7 +260,7 @@ TEST(CssGamutMapping, MappedAndClipped) {
         CssReading reading;
         ASSERT_EQ(Read(row.text, &reading), CssReadResult::kColour);
         for (GamutMode mode : {GamutMode::kMap, GamutMode::kClip}) {
-            const Rgba8 c = ResolveCssColor(reading.color, mode);
+            const Rgba8 c = Resolve(reading.color, mode);
             EXPECT_EQ(c.color.red << 16 | c.color.green << 8 | c.color.blue,
                       static_cast<int>(mode == GamutMode::kMap ? row.mapped : row.clipped));
             EXPECT_TRUE(c.mapped);
@@ -264,7 +270,7 @@ TEST(CssGamutMapping, MappedAndClipped) {
     for (const char* text : {"lab(100 0 0)", "oklch(63.7% 0.237 25.331)", "color(srgb 1.001 0 0)"}) {
         CssReading reading;
         ASSERT_EQ(Read(text, &reading), CssReadResult::kColour);
-        EXPECT_FALSE(ResolveCssColor(reading.color, GamutMode::kMap).mapped) << text;
+        EXPECT_FALSE(Resolve(reading.color, GamutMode::kMap).mapped) << text;
     }
 }
 
@@ -277,7 +283,7 @@ TEST(CssConversions, LinearLightRoundsToTheNearestStep) {
         const double halfway = encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
         for (const double light : {halfway * (1 + 1e-9), halfway * (1 - 1e-9)}) {
             const CssColor color = {CssSpace::kSrgbLinear, {light, light, light}, 1};
-            const Rgba8 c = ResolveCssColor(color, GamutMode::kMap);
+            const Rgba8 c = Resolve(color, GamutMode::kMap);
             EXPECT_EQ(c.color.green, light > halfway ? v : v - 1);
         }
     }
