@@ -28,8 +28,15 @@ const FormName kForms[] = {
     {"oklch", OutputForm::kOklch}, {"hex8", OutputForm::kHex8},
 };
 
-constexpr int kConverterFormCount = 6;  // hex6 to name
-constexpr int kJsonFormCount = 13;      // hex6 to oklch
+// The converter's forms run from hex6 to name, the JSON's from hex6 to oklch,
+// and the CSS forms in CssForm's order.
+constexpr int kConverterFormCount =
+    static_cast<int>(OutputForm::kRgb) - static_cast<int>(OutputForm::kHex6);
+constexpr int kJsonFormCount =
+    static_cast<int>(OutputForm::kHex8) - static_cast<int>(OutputForm::kHex6);
+static_assert(static_cast<int>(OutputForm::kOklch) - static_cast<int>(OutputForm::kRgb) + 1 ==
+                  kCssFormCount,
+              "OutputForm holds the CSS forms in CssForm's order");
 
 // The longest line without its input: the JSON object of a colour with the
 // longest forms and name is about 450 bytes.

@@ -14,7 +14,7 @@ int RunContrastCommand(char* const colours[2], GamutMode gamut, OutputBuffer* ou
     int status = 0;
     for (int i = 0; i < 2; ++i) {
         const size_t length = std::strlen(colours[i]);
-        const CssReadResult result = ReadAnyColor(colours[i], length, gamut, &colour[i]);
+        const CssReadResult result = ReadAnyColorWithoutNul(colours[i], length, gamut, &colour[i]);
         if (result != CssReadResult::kColour) {
             ReportBadInput(err, "argument", i + 1,
                            result == CssReadResult::kRefused ? colour[i].refusal : "not a colour",

@@ -46,17 +46,19 @@ int ConvertInput(const char* text, size_t length, bool holdsNul, const char* sou
     return 1;
 }
 
-// A line longer than the buffer, whose first piece is `first`. The only
-// colour text that long is a decimal triple followed by more text, and its ')'
-// comes within the first piece (unless its numbers carry more than 64 KB of
-// leading zeros). A NUL anywhere makes it none. In JSON the whole input is
-// written out, piece by piece. 1 when it is not a colour.
+// A line longer than the buffer, whose first piece is `first`. Of the
+// converter's notations the only text that long is a decimal triple followed
+// by more text, and its ')' comes within the first piece (unless its numbers
+// carry more than 64 KB of leading zeros). A CSS colour padded past 64 KB with
+// blanks or comments is not read: such a line is no colour here, though it
+// would be as an argument. A NUL anywhere makes it none. In JSON the whole
+// input is written out, piece by piece. 1 when it is not a colour.
 int ConvertLongLine(LineReader* reader, LinePiece first, unsigned long long number,
                     const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
     // The byte after the piece may be the CR of the next one: it is put back.
     const char after = first.text[first.length];
     first.text[first.length] = '\0';
-    ColourReading colour = {{{0, 0, 0, kNotationTripleOrName}, 255, false}, ""};
+    ColourReading colour = OpaqueReading({0, 0, 0, kNotationTripleOrName});
     bool isColour = !first.holdsNul && ParseDecimalTriple(first.text, &colour.color);
     first.text[first.length] = after;
     // The buffer is read over: the message keeps what it shows of the line.

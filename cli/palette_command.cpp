@@ -25,7 +25,7 @@ int RunPaletteCommand(const char* path, const OutputOptions& options, OutputBuff
         return 1;
     }
     for (size_t i = 0; i < PaletteSize(palette); ++i) {
-        ColourReading colour = {{PaletteColour(palette, i), 255, false}, ""};
+        ColourReading colour = OpaqueReading(PaletteColour(palette, i));
         size_t nameLength;
         const char* name = PaletteName(palette, i, &nameLength);
         WritePaletteColourLine(out, options, colour, name, nameLength);

@@ -65,9 +65,8 @@ int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer
         ReportError(err, "pick: cannot read the pixel there");
         return 2;
     }
-    const ColourReading colour = {
-        {{GetBValue(outcome.color), GetGValue(outcome.color), GetRValue(outcome.color), 0}, 255, false},
-        ""};
+    const ColourReading colour = OpaqueReading(
+        {GetBValue(outcome.color), GetGValue(outcome.color), GetRValue(outcome.color), 0});
     // A pick prints #rrggbb unless a form or JSON was asked for.
     OutputOptions pickOptions = options;
     if (pickOptions.form == OutputForm::kAll && !pickOptions.json)

@@ -18,18 +18,22 @@ double RelativeLuminance(const ColorRecord& color) {
 
 }  // namespace
 
-int ContrastHundredths(const ColorRecord& a, const ColorRecord& b) {
-    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
-    const double lighter = la > lb ? la : lb, darker = la > lb ? lb : la;
-    // Both sides times 20; the ratio is at least 1, so truncation is the floor.
-    return static_cast<int>((20 * lighter + 1) / (20 * darker + 1) * 100);
-}
+namespace {
 
 const char* ContrastLevel(int hundredths) {
     if (hundredths >= 700) return "AAA";
     if (hundredths >= 450) return "AA";
     if (hundredths >= 300) return "AA-large";
     return "fail";
+}
+
+}  // namespace
+
+int ContrastHundredths(const ColorRecord& a, const ColorRecord& b) {
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    const double lighter = la > lb ? la : lb, darker = la > lb ? lb : la;
+    // Both sides times 20; the ratio is at least 1, so truncation is the floor.
+    return static_cast<int>((20 * lighter + 1) / (20 * darker + 1) * 100);
 }
 
 int FormatContrast(int hundredths, char* out) {

@@ -10,11 +10,9 @@
 // platform: the linear light comes from a table, not from pow.
 int ContrastHundredths(const ColorRecord& a, const ColorRecord& b);
 
-// "AAA" (at least 7:1), "AA" (4.5), "AA-large" (3) or "fail". Static text.
-const char* ContrastLevel(int hundredths);
-
 // Room for "21.00:1 AA-large" and its NUL.
 constexpr int kContrastTextCapacity = 20;
 
-// "4.54:1 AA" into `out`; returns its length.
+// "4.54:1 AA" into `out`, the level being AAA (at least 7:1), AA (4.5),
+// AA-large (3) or fail; returns its length.
 int FormatContrast(int hundredths, char* out);

@@ -200,14 +200,6 @@ char* PutAlpha(uint8_t alpha, char* out) {
     }
 }
 
-const char kHexDigits[] = "0123456789abcdef";
-
-char* PutHexByte(uint8_t value, char* out) {
-    *out++ = kHexDigits[value >> 4];
-    *out++ = kHexDigits[value & 15];
-    return out;
-}
-
 }  // namespace
 
 const char* CssFormName(CssForm form) { return Info(form).name; }
@@ -239,14 +231,6 @@ int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* 
 
 int FormatCssAlpha(uint8_t alpha, char* out) {
     char* p = PutAlpha(alpha, out);
-    *p = '\0';
-    return static_cast<int>(p - out);
-}
-
-int FormatHex8(const ColorRecord& color, uint8_t alpha, char* out) {
-    char* p = out;
-    *p++ = '#';
-    p = PutHexByte(alpha, PutHexByte(color.blue, PutHexByte(color.green, PutHexByte(color.red, p))));
     *p = '\0';
     return static_cast<int>(p - out);
 }

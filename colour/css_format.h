@@ -26,6 +26,3 @@ int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* 
 // An alpha byte as a CSS number, with the fewest decimals that round back to
 // the same byte: "1", "0.5", "0.533"; returns its length (at most 8).
 int FormatCssAlpha(uint8_t alpha, char* out);
-
-// "#rrggbbaa"; returns its length.
-int FormatHex8(const ColorRecord& color, uint8_t alpha, char* out);

@@ -6,6 +6,7 @@
 #include "css_color.h"
 #include "css_tokens.h"
 #include "named_colors.h"
+#include "notation_parse.h"
 
 namespace {
 
@@ -137,10 +138,8 @@ CssReadResult ReadHash(const CssToken& hash, CssReading* reading) {
     if (n != 3 && n != 4 && n != 6 && n != 8) return CssReadResult::kNotAColour;
     int digits[8];
     for (size_t i = 0; i < n; ++i) {
-        const char c = hash.name[i];
-        if (c >= '0' && c <= '9') digits[i] = c - '0';
-        else if (c >= 'a' && c <= 'f') digits[i] = c - 'a' + 10;
-        else return CssReadResult::kNotAColour;
+        if (!IsHexDigit(hash.name[i])) return CssReadResult::kNotAColour;
+        digits[i] = HexDigitValue(hash.name[i]);
     }
     const bool shortForm = n <= 4;
     auto channel = [&](int i) { return shortForm ? digits[i] * 17 : digits[2 * i] * 16 + digits[2 * i + 1]; };

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "notation_parse.h"
+
 namespace {
 
 // What each byte can be, looked up in one step: palorin-cli reads millions of
@@ -31,10 +33,6 @@ constexpr ByteClasses kClasses;
 uint8_t ClassOf(char c) { return kClasses.of[static_cast<unsigned char>(c)]; }
 
 bool IsDigit(char c) { return ClassOf(c) & kDigit; }
-
-bool IsHex(char c) { return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
-
-int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
 
 bool IsWhitespace(char c) { return ClassOf(c) & kBlank; }
 
@@ -70,12 +68,13 @@ void PutNameChar(CssToken* token, char c) {
 // An escape after its backslash: up to six hex digits and one blank after
 // them, or any other character as itself.
 const char* ConsumeEscape(const char* p, CssToken* token) {
-    if (!IsHex(*p)) {
+    if (!IsHexDigit(*p)) {
         PutNameChar(token, *p);
         return p + 1;
     }
     uint32_t code = 0;
-    for (int i = 0; i < 6 && IsHex(*p); ++i) code = code * 16 + static_cast<uint32_t>(HexValue(*p++));
+    for (int i = 0; i < 6 && IsHexDigit(*p); ++i)
+        code = code * 16 + static_cast<uint32_t>(HexDigitValue(*p++));
     if (p[0] == '\r' && p[1] == '\n')
         p += 2;
     else if (IsWhitespace(*p))

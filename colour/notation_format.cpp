@@ -88,6 +88,11 @@ int FormatHex6(const ColorRecord& color, char* out) {
     return Finish(out, p);
 }
 
+int FormatHex8(const ColorRecord& color, unsigned alpha, char* out) {
+    char* p = out + FormatHex6(color, out);
+    return Finish(out, PutHexPair(alpha, p));
+}
+
 int FormatHex3(const ColorRecord& color, char* out) {
     char* p = out;
     *p++ = '#';

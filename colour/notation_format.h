@@ -15,6 +15,8 @@ int NearestNibble(int value);
 
 // "#rrggbb", lower case, two digits a channel: "#00ffff".
 int FormatHex6(const ColorRecord& color, char* out);
+// "#rrggbbaa", the same with an alpha byte (CSS's #rrggbbaa): "#00ffff80".
+int FormatHex8(const ColorRecord& color, unsigned alpha, char* out);
 // "#rgb" of each channel's nearest nibble: "#0ff".
 int FormatHex3(const ColorRecord& color, char* out);
 // "(r%,g%,b%)" with each channel * 100 / 255, truncated: "(0%,100%,100%)".

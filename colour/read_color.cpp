@@ -25,23 +25,28 @@ int ReadColor(const char* text, ColorRecord* record) {
     return 1;
 }
 
+namespace {
+
+// What a reading holds whatever the text: no alpha, no mapping, no refusal.
+void StartReading(ColourReading* reading) {
+    reading->alpha = 255;
+    reading->mapped = false;
+    reading->refusal[0] = '\0';
+}
+
+}  // namespace
+
 CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
                            ColourReading* reading) {
     // The readers stop at a NUL: text beyond one would go unseen.
-    if (std::strlen(text) != length) {
-        reading->alpha = 255;
-        reading->mapped = false;
-        reading->refusal[0] = '\0';
-        return CssReadResult::kNotAColour;
-    }
-    return ReadAnyColorWithoutNul(text, length, mode, reading);
+    if (std::strlen(text) == length) return ReadAnyColorWithoutNul(text, length, mode, reading);
+    StartReading(reading);
+    return CssReadResult::kNotAColour;
 }
 
 CssReadResult ReadAnyColorWithoutNul(const char* text, size_t length, GamutMode mode,
                                      ColourReading* reading) {
-    reading->alpha = 255;
-    reading->mapped = false;
-    reading->refusal[0] = '\0';
+    StartReading(reading);
     // A text ending in ')' is no name nor hash, only perhaps a triple: a CSS
     // function goes straight to the CSS reader.
     const bool function = length > 1 && text[length - 1] == ')' && text[0] != '(';

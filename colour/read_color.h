@@ -1,6 +1,6 @@
-// Reading one whole text as a colour. ReadColor is the way a colour given at
-// start is read, the first character deciding the notation; ReadAnyColor is
-// every notation the program knows, for every place that reads a colour.
+// Reading one whole text as a colour. ReadColor reads the converter's own
+// notations, the first character deciding which; ReadAnyColor is every
+// notation the program knows, for every place that reads a colour.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +21,9 @@ struct ColourReading : Rgba8 {
     char refusal[kCssRefusalCapacity];  // for kRefused: "calc() is not supported"
 };
 
+// An opaque colour that was not read from a text: a palette's, a pick's.
+inline ColourReading OpaqueReading(const ColorRecord& color) { return {{color, 255, false}, ""}; }
+
 // The text as ReadColor reads it; failing that, as the converter's three HLS
 // fields in one text, "H,L,S" (ParseHlsTriple), converted as the converter
 // converts them; failing that, as a CSS colour (ReadCssColor). The texts
@@ -30,6 +33,7 @@ CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
                            ColourReading* reading);
 
 // ReadAnyColor for a caller that knows the text holds no NUL before
-// text[length], as palorin-cli's line reader does: it is not looked for again.
+// text[length] (its length came from strlen, or its reader looked): it is not
+// looked for again.
 CssReadResult ReadAnyColorWithoutNul(const char* text, size_t length, GamutMode mode,
                                      ColourReading* reading);

@@ -10,6 +10,7 @@
 #include "named_colors.h"
 #include "notation_format.h"
 #include "resource.h"
+#include "screen_pick.h"
 
 namespace {
 
@@ -80,10 +81,10 @@ void Announce(HWND dialog, int id) {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, DialogControl(dialog, id), OBJID_CLIENT, CHILDID_SELF);
 }
 
-}  // namespace
-
 // The window a pick from the screen takes the mouse and the keys with.
-bool IsPickWindow(HWND window) { return g_dragMode == DRAG_SCREEN && IsClass(window, "PalorinPick"); }
+bool IsPickWindow(HWND window) { return window && window == PickWindow(); }
+
+}  // namespace
 
 bool AccessibleName(HWND control, char* text) {
     if (IsPickWindow(control)) {

@@ -25,9 +25,11 @@ wchar_t* PutContrast(const ColorRecord& a, const ColorRecord& b, wchar_t* out) {
 
 void SetLine(HWND dialog, const wchar_t* line) {
     HWND control = DialogControl(dialog, IDC_CONTRAST);
-    wchar_t shown[96];
-    // Rewriting a static repaints it: only a change is written.
-    if (GetWindowTextW(control, shown, 96) && lstrcmpW(shown, line) == 0) return;
+    wchar_t shown[96] = L"";
+    // Rewriting a static repaints it: only a change is written (an empty
+    // line, for which GetWindowText says 0, included).
+    GetWindowTextW(control, shown, 96);
+    if (lstrcmpW(shown, line) == 0) return;
     SetWindowTextW(control, line);
 }
 
@@ -49,6 +51,11 @@ void ShowContrastLine(HWND dialog, const ColorRecord& color) {
     }
     *p = L'\0';
     SetLine(dialog, line);
+}
+
+void RefreshContrastLine(HWND dialog) {
+    // "Nega / Posi" is enabled exactly while the fields show a colour.
+    if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) ShowContrastLine(dialog, *g_color);
 }
 
 void ClearContrastLine(HWND dialog) { SetLine(dialog, L""); }

@@ -9,5 +9,9 @@
 // "7.12:1 AAA against #123456" while a palette colour is compared with.
 void ShowContrastLine(HWND dialog, const ColorRecord& color);
 
+// ShowContrastLine for the converter's colour, unless the fields stand empty
+// over a text that is no colour: after what was compared with changed.
+void RefreshContrastLine(HWND dialog);
+
 // Empties the line, as a text that is no colour empties the fields.
 void ClearContrastLine(HWND dialog);

@@ -25,9 +25,17 @@ void OnCssFormChange(HWND dialog) {
     if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) RewriteConverter(dialog, UPD_CSS);
 }
 
-void ShowCssNote(HWND dialog, const char* text) {
+namespace {
+
+// What reading the field's last text changed, kept for its note.
+char s_note[kCssRefusalCapacity] = "";
+
+}  // namespace
+
+int ReadCssField(const char* text, ColorRecord* color) {
     ColourReading reading;
-    const CssReadResult result = ReadAnyColor(text, std::strlen(text), GamutMode::kMap, &reading);
+    const CssReadResult result =
+        ReadAnyColorWithoutNul(text, std::strlen(text), GamutMode::kMap, &reading);
     const char* note = "";
     if (result == CssReadResult::kRefused) {
         note = reading.refusal;
@@ -35,6 +43,12 @@ void ShowCssNote(HWND dialog, const char* text) {
         const bool dropped = reading.alpha < 255;
         note = reading.mapped ? (dropped ? "Mapped into sRGB, alpha dropped" : "Mapped into sRGB")
                               : (dropped ? "Alpha dropped" : "");
+        color->red = reading.color.red;
+        color->green = reading.color.green;
+        color->blue = reading.color.blue;
     }
-    SetWindowTextA(DialogControl(dialog, IDC_CSS_NOTE), note);
+    lstrcpynA(s_note, note, sizeof s_note);
+    return result == CssReadResult::kColour;
 }
+
+void ShowCssNote(HWND dialog) { WriteField(dialog, IDC_CSS_NOTE, s_note); }

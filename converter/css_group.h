@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "color_record.h"
+
 // Fills the list of forms and selects the one chosen last.
 void FillCssForms(HWND dialog);
 
@@ -10,7 +12,12 @@ void FillCssForms(HWND dialog);
 // fields stand empty over a text that is no colour.
 void OnCssFormChange(HWND dialog);
 
-// After the user typed `text` into the CSS field: the note says that a colour
-// outside sRGB was mapped in or an alpha dropped, why a CSS text was refused,
-// or nothing.
-void ShowCssNote(HWND dialog, const char* text);
+// Reads the CSS field's text as any colour the program knows (a colour outside
+// sRGB mapped in), as the field table's reader of it; 1 with the channels set
+// when it is one. Keeps the note ShowCssNote writes.
+int ReadCssField(const char* text, ColorRecord* color);
+
+// After the user typed into the CSS field: the note says that a colour outside
+// sRGB was mapped in or an alpha dropped, why a CSS text was refused, or
+// nothing, as reading the text found.
+void ShowCssNote(HWND dialog);

@@ -28,6 +28,8 @@ bool FocusRing(HWND picture, RECT* ring) {
 
 // A monochrome pattern brush draws in the context's text and background colours.
 void PaintDottedRing(HDC dc, const RECT& ring) {
+    // Most paints of the dialog are of a swatch or an arrow elsewhere.
+    if (!RectVisible(dc, &ring)) return;
     HBITMAP pattern = CreateBitmap(8, 8, 1, 1, kDots);
     if (!pattern) return;
     HBRUSH dots = CreatePatternBrush(pattern);

@@ -34,5 +34,5 @@ void OnFieldChange(HWND dialog, const ConverterField& field) {
         ClearFields(dialog, ~field.bit, g_fieldsIdle);
     }
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), accepted);
-    if (field.bit == UPD_CSS) ShowCssNote(dialog, texts[0]);
+    if (field.bit == UPD_CSS) ShowCssNote(dialog);
 }

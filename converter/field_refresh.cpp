@@ -12,18 +12,18 @@
 #include "picture_geometry.h"
 #include "resource.h"
 
-namespace {
-
 // Rewriting and repainting an edit control is what a colour change costs, so a
 // field that already shows the text is left alone. Nothing is lost: the change
 // notification of our own write would be ignored anyway.
 void WriteField(HWND dialog, int id, const char* text) {
-    char shown[kFieldShownSize + 1];
+    char shown[kFieldShownSize + 1] = "";
     HWND field = DialogControl(dialog, id);
     // Our texts are shorter than the buffer, so a longer text never compares equal.
     GetWindowTextA(field, shown, sizeof shown);
     if (lstrcmpA(shown, text) != 0) SetWindowTextA(field, text);
 }
+
+namespace {
 
 void InvalidateDialogRect(HWND dialog, const RECT& rect) {
     RedrawWindow(dialog, &rect, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);

@@ -13,6 +13,9 @@
 void RefreshFields(HWND dialog, ColorRecord& color, UpdateMask mask, int32_t& idle,
                    uint16_t arrowSize, HlsTriple& hls);
 
+// Sets the text of control `id`, unless it shows that text already.
+void WriteField(HWND dialog, int id, const char* text);
+
 // Empties the fields whose bits are set; changes neither colour nor pictures.
 void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle);
 

@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "converter_state.h"
+#include "css_group.h"
 #include "named_colors.h"
 #include "notation_format.h"
 #include "notation_parse.h"
-#include "read_color.h"
 #include "resource.h"
 
 namespace {
@@ -39,15 +39,7 @@ int ReadName(const FieldTexts& texts, ColorRecord* color) {
 // program knows; a colour outside sRGB is mapped in.
 int FormatCss(const ColorRecord& color, char* out) { return FormatCssColor(g_cssForm, color, 255, out); }
 
-int ReadCss(const FieldTexts& texts, ColorRecord* color) {
-    ColourReading reading;
-    if (ReadAnyColor(texts[0], std::strlen(texts[0]), GamutMode::kMap, &reading) != CssReadResult::kColour)
-        return 0;
-    color->red = reading.color.red;
-    color->green = reading.color.green;
-    color->blue = reading.color.blue;
-    return 1;
-}
+int ReadCss(const FieldTexts& texts, ColorRecord* color) { return ReadCssField(texts[0], color); }
 
 // The three fields of a group are read in order and the first that fails
 // rejects the group.

@@ -50,19 +50,26 @@ void Say(HWND dialog, const char* first, const char* second = "", const char* th
     MessageBoxA(dialog, text, kCaption, MB_OK | MB_ICONWARNING);
 }
 
+// The palette in `format` to the file at `path`, replacing it whole at once;
+// false with *problem set when it could not.
+bool WritePaletteTo(const char* path, PaletteFormat format, FileProblem* problem) {
+    char title[MAX_PATH];
+    PaletteTitleOfFileName(path, title, sizeof title);
+    ByteBuffer bytes = {};
+    const bool written = FormatPalette(g_palette, format, title, &bytes) &&
+                         WriteFileAtomically(path, bytes.data, bytes.size, problem);
+    if (!written && !problem->text[0]) lstrcpyA(problem->text, "Not enough memory.");
+    FreeByteBuffer(&bytes);
+    return written;
+}
+
 // After every change of a palette that has a file: all of it, at once, so
 // that nothing is lost when the program ends, crashes or is killed. A failure
 // keeps the palette and the old file and says so once.
 void WritePaletteFile(HWND dialog) {
     if (!g_paletteFile[0]) return;
-    char title[MAX_PATH];
-    PaletteTitleOfFileName(g_paletteFile, title, sizeof title);
-    ByteBuffer bytes = {};
     FileProblem problem = {};
-    bool written = FormatPalette(g_palette, PaletteFormat::kGimp, title, &bytes) &&
-                   WriteFileAtomically(g_paletteFile, bytes.data, bytes.size, &problem);
-    if (!written && !problem.text[0]) lstrcpyA(problem.text, "Not enough memory.");
-    FreeByteBuffer(&bytes);
+    const bool written = WritePaletteTo(g_paletteFile, PaletteFormat::kGimp, &problem);
     if (!written && !g_paletteWriteFailed)
         Say(dialog, g_paletteFile, ": ", problem.text,
             "\r\n\r\nThe palette is kept here, and written again at the next change.");
@@ -74,7 +81,7 @@ void WritePaletteFile(HWND dialog) {
 void PaletteChanged(HWND dialog, bool front) {
     if (g_comparing && FindPaletteColour(g_palette, g_compareColour) == kNotInPalette) {
         g_comparing = false;
-        if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) ShowContrastLine(dialog, *g_color);
+        RefreshContrastLine(dialog);
     }
     ShowPalette(dialog, front);
     WritePaletteFile(dialog);
@@ -241,7 +248,7 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
         const ColorRecord c = PaletteColour(g_palette, entry);
         g_comparing = !ComparingWith(c);
         g_compareColour = c;
-        if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) ShowContrastLine(dialog, *g_color);
+        RefreshContrastLine(dialog);
     } else if (command == IDM_REMOVE) {
         const size_t only[] = {entry};
         if (RemovePaletteEntries(&g_palette, only, 1) > 0) PaletteChanged(dialog, false);
@@ -256,15 +263,8 @@ bool SavePaletteFile(HWND dialog, const char* path) {
         Say(dialog, path, ": not saved; a palette is saved as .gpl, .css, .json or .txt.");
         return false;
     }
-    char title[MAX_PATH];
-    PaletteTitleOfFileName(path, title, sizeof title);
-    ByteBuffer bytes = {};
     FileProblem problem = {};
-    bool written = FormatPalette(g_palette, format, title, &bytes) &&
-                   WriteFileAtomically(path, bytes.data, bytes.size, &problem);
-    if (!written && !problem.text[0]) lstrcpyA(problem.text, "Not enough memory.");
-    FreeByteBuffer(&bytes);
-    if (!written) {
+    if (!WritePaletteTo(path, format, &problem)) {
         Say(dialog, path, ": ", problem.text);
         return false;
     }
@@ -283,9 +283,9 @@ bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
         if (!quiet) Say(dialog, path, ": ", problem.text);
         return false;
     }
-    Palette opened = {};
+    // The palette is replaced only by a file read whole as one.
     PaletteError error = {};
-    const bool read = ReadPalette(bytes.data, bytes.size, &opened, &error) != 0;
+    const bool read = ReadPalette(bytes.data, bytes.size, &g_palette, &error) != 0;
     FreeByteBuffer(&bytes);
     if (!read) {
         char why[128];
@@ -293,13 +293,11 @@ bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
         if (!quiet) Say(dialog, path, " is no palette: ", why);
         return false;
     }
-    FreePalette(&g_palette);
-    g_palette = opened;
     // A GIMP palette is the palette's file; a list of colours is a new palette.
     lstrcpynA(g_paletteFile, g_palette.ownHeader ? path : "", MAX_PATH);
     g_paletteWriteFailed = false;
     g_comparing = false;
-    if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) ShowContrastLine(dialog, *g_color);
+    RefreshContrastLine(dialog);
     ShowPalette(dialog, false);
     return true;
 }

@@ -20,8 +20,8 @@ struct FileProblem {
 };
 
 // 1 with *bytes holding the whole file (the buffer's old bytes replaced; the
-// caller frees it); 0 with *problem set when the file is missing, unreadable or
-// larger than kMaxPaletteFileSize. Other programs may keep the file open meanwhile.
+// caller frees it); 0 with *problem set and the buffer freed when the file is
+// missing, unreadable or larger than kMaxPaletteFileSize. Other programs may keep the file open meanwhile.
 int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem);
 
 // Replaces the file at `path` (or creates it) with `size` bytes of `data`: they

@@ -65,6 +65,8 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
         if (end == ReadEnd::kFailed) SetProblem(problem, errno);
     }
     close(descriptor);
+    // What was read of a file that could not be read whole is of no use.
+    if (end != ReadEnd::kWhole) FreeByteBuffer(bytes);
     return end == ReadEnd::kWhole;
 }
 

@@ -6,6 +6,7 @@
 
 #include "notation_format.h"
 #include "palette_css.h"
+#include "utf8.h"
 
 namespace {
 
@@ -59,27 +60,6 @@ void FormatGimp(const Palette& palette, const char* title, ByteBuffer* out) {
         AppendBytes(out, palette.text.data + palette.spans[i].begin, palette.spans[i].length);
 }
 
-// The length of the valid UTF-8 sequence at p (2-4 bytes), or 0.
-size_t Utf8SequenceLength(const unsigned char* p, const unsigned char* end) {
-    static const struct {
-        unsigned char firstLow, firstHigh;
-        size_t length;
-        unsigned least;  // the smallest code point of this length: shorter is overlong
-    } kLeads[] = {{0xC2, 0xDF, 2, 0x80}, {0xE0, 0xEF, 3, 0x800}, {0xF0, 0xF4, 4, 0x10000}};
-    for (const auto& lead : kLeads) {
-        if (p[0] < lead.firstLow || p[0] > lead.firstHigh) continue;
-        if (static_cast<size_t>(end - p) < lead.length) return 0;
-        unsigned value = p[0] & (0x7F >> lead.length);
-        for (size_t i = 1; i < lead.length; ++i) {
-            if ((p[i] & 0xC0) != 0x80) return 0;
-            value = value << 6 | (p[i] & 0x3F);
-        }
-        const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
-        return value < lead.least || value > 0x10FFFF || surrogate ? 0 : lead.length;
-    }
-    return 0;
-}
-
 void AppendJsonString(ByteBuffer* out, const char* text, size_t length) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
     const unsigned char* end = p + length;
@@ -90,7 +70,10 @@ void AppendJsonString(ByteBuffer* out, const char* text, size_t length) {
             AppendByte(out, static_cast<char>(*p++));
         } else if (*p >= 0x20 && *p < 0x7F) {
             AppendByte(out, static_cast<char>(*p++));
-        } else if (const size_t sequence = *p >= 0x80 ? Utf8SequenceLength(p, end) : 0) {
+        } else if (const size_t sequence =
+                       *p >= 0x80 ? Utf8CharacterLength(reinterpret_cast<const char*>(p),
+                                                        static_cast<size_t>(end - p))
+                                  : 0) {
             AppendBytes(out, reinterpret_cast<const char*>(p), sequence);
             p += sequence;
         } else {

@@ -159,8 +159,8 @@ const char* ReadTextLines(const char* bytes, size_t size, Palette* palette, size
             break;
         }
         ColourReading reading;
-        if (ReadAnyColor(colourText.data, colourText.size - 1, GamutMode::kMap, &reading) !=
-            CssReadResult::kColour) {
+        if (ReadAnyColorWithoutNul(colourText.data, colourText.size - 1, GamutMode::kMap,
+                                   &reading) != CssReadResult::kColour) {
             reason = kNotAColour;
             break;
         }

@@ -49,13 +49,13 @@ DPI_AWARENESS_CONTEXT SwitchDpiAwareness(DPI_AWARENESS_CONTEXT context) {
     return set && context ? set(context) : nullptr;
 }
 
-// The second version came a release after the first (Windows 10 1703, 1607);
-// either gives physical pixels, which is all a pick asks of it.
 DPI_AWARENESS_CONTEXT ThreadDpiAwareness() {
     GetThreadDpiAwarenessContextFn get = Calls().threadAwareness;
     return get ? get() : nullptr;
 }
 
+// The second version came a release after the first (Windows 10 1703, 1607);
+// either gives physical pixels, which is all a pick asks of it.
 DPI_AWARENESS_CONTEXT EnterPhysicalPixels() {
     DPI_AWARENESS_CONTEXT previous = SwitchDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     return previous ? previous : SwitchDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);

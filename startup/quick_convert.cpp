@@ -8,7 +8,8 @@
 
 int QuickConvert(HINSTANCE instance, const char* text, ColorRecord* record) {
     ColourReading reading;
-    if (ReadAnyColor(text, std::strlen(text), GamutMode::kMap, &reading) != CssReadResult::kColour)
+    if (ReadAnyColorWithoutNul(text, std::strlen(text), GamutMode::kMap, &reading) !=
+        CssReadResult::kColour)
         return 0;
     *record = reading.color;
     return RunQuickBox(instance, record) == 0 ? 1 : 0;

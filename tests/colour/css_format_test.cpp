@@ -10,6 +10,7 @@
 
 #include "css_color.h"
 #include "css_format.h"
+#include "notation_format.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-// UTF-8 in the input: whether a character is valid and where one ends, so that
-// JSON can give the text back as it is and a long line is cut between characters.
+// UTF-8: whether a character is valid and where one ends, so that JSON (of a
+// palette file, or palorin-cli's) gives text back as it is and a long input
+// line is cut between characters.
 #pragma once
 
 #include <cstddef>
