@@ -14,11 +14,6 @@
 
 namespace {
 
-bool IsClass(HWND window, const char* name) {
-    char className[16];
-    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
-}
-
 bool Inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
            inner.bottom <= outer.bottom;

@@ -34,3 +34,8 @@ HWND DialogControl(HWND dialog, int id) {
         s_kept[s_keptCount++] = {id, control};
     return control;
 }
+
+bool IsClass(HWND window, const char* name) {
+    char className[16];
+    return GetClassNameA(window, className, sizeof className) && lstrcmpiA(className, name) == 0;
+}

@@ -91,11 +91,10 @@ void OnEnterKey(HWND dialog) {
         return;
     }
     HWND next = focus ? GetWindow(focus, GW_HWNDNEXT) : nullptr;
-    char className[24];
-    if (!next || !GetClassNameA(next, className, sizeof className)) return;
-    if (lstrcmpiA(className, "BUTTON") == 0) {
+    if (!next) return;
+    if (IsClass(next, "Button")) {
         PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID(next)), 0);
-    } else if (lstrcmpiA(className, "EDIT") == 0) {
+    } else if (IsClass(next, "Edit")) {
         SetFocus(next);
         PostMessageA(next, EM_SETSEL, 0, -1);
     }

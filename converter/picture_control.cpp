@@ -5,6 +5,7 @@
 
 #include "accessible_object.h"
 #include "accessible_text.h"
+#include "dialog_control.h"
 #include "face_cues.h"
 #include "picture_keys.h"
 #include "resource.h"
@@ -14,15 +15,13 @@ namespace {
 bool TakesKeys(int id) { return id == IDC_PICKER || id == IDC_LUMBAR; }
 
 bool AnswersScreenReader(HWND control) {
-    char className[8];
     const int id = GetDlgCtrlID(control);
-    return TakesKeys(id) || id == IDC_SWATCH ||
-           (GetClassNameA(control, className, sizeof className) &&
-            lstrcmpiA(className, "Edit") == 0);
+    return TakesKeys(id) || id == IDC_SWATCH || IsClass(control, "Edit");
 }
 
+// Every message of every field passes here (a colour change rewrites them
+// all): the id is asked for only by the messages that need it.
 LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int id = GetDlgCtrlID(control);
     LRESULT result;
     switch (message) {
     case WM_GETOBJECT:
@@ -30,15 +29,17 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_GETDLGCODE:
         // The arrows come here instead of moving the focus; Tab and Enter stay the dialog's.
-        if (TakesKeys(id)) return DLGC_WANTARROWS;
+        if (TakesKeys(GetDlgCtrlID(control))) return DLGC_WANTARROWS;
         break;
-    case WM_KEYDOWN:
+    case WM_KEYDOWN: {
+        const int id = GetDlgCtrlID(control);
         if (TakesKeys(id) && OnPictureKey(GetParent(control), id, wParam)) return 0;
         break;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE:
-        if (TakesKeys(id)) InvalidateFocusRing(control);
+        if (TakesKeys(GetDlgCtrlID(control))) InvalidateFocusRing(control);
         break;
     }
     WNDPROC previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_USERDATA));

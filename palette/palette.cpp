@@ -42,14 +42,18 @@ void PushSpan(Palette* palette, const PaletteSpan& span) {
     palette->spans[palette->spanCount++] = span;
 }
 
+bool ReservePaletteText(Palette* palette, size_t more) {
+    ByteBuffer* text = &palette->text;
+    if (text->size + more <= kMaxPaletteText && ReserveBytes(text, more)) return true;
+    text->failed = false;  // the palette stays usable
+    return false;
+}
+
 bool AddColourLineText(Palette* palette, const ColorRecord& colour, const char* name,
                        size_t nameLength, PaletteSpan* span) {
     ByteBuffer* text = &palette->text;
     const size_t begin = text->size;
-    if (begin + nameLength + 16 > kMaxPaletteText || !ReserveBytes(text, nameLength + 16)) {
-        text->failed = false;  // the palette stays usable
-        return false;
-    }
+    if (!ReservePaletteText(palette, nameLength + 16)) return false;
     char line[kColorTextCapacity];
     const uint8_t channels[3] = {colour.red, colour.green, colour.blue};
     for (int i = 0; i < 3; ++i) {
@@ -78,10 +82,8 @@ bool AddColourLineText(Palette* palette, const ColorRecord& colour, const char* 
 bool AddLineEndText(Palette* palette, PaletteSpan* span) {
     ByteBuffer* text = &palette->text;
     const size_t begin = text->size;
-    if (begin + 2 > kMaxPaletteText || !AppendText(text, LineEnd(*palette))) {
-        text->failed = false;
-        return false;
-    }
+    if (!ReservePaletteText(palette, 2)) return false;
+    AppendText(text, LineEnd(*palette));
     *span = PaletteSpan{};
     span->begin = static_cast<uint32_t>(begin);
     span->length = static_cast<uint32_t>(text->size - begin);

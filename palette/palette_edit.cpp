@@ -16,10 +16,7 @@ bool EndsLine(const Palette& palette, const PaletteSpan& span) {
 bool CopyWithLineEnd(Palette* palette, PaletteSpan* span) {
     ByteBuffer* text = &palette->text;
     const size_t begin = text->size;
-    if (begin + span->length + 2 > kMaxPaletteText || !ReserveBytes(text, span->length + 2)) {
-        text->failed = false;
-        return false;
-    }
+    if (!ReservePaletteText(palette, span->length + 2)) return false;
     AppendBytes(text, text->data + span->begin, span->length);
     AppendText(text, palette->crLf ? "\r\n" : "\n");
     span->begin = static_cast<uint32_t>(begin);

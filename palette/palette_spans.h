@@ -13,6 +13,10 @@ constexpr size_t kMaxPaletteText = 0x7fffffff;
 // with the palette as it was.
 bool ReservePaletteSpans(Palette* palette, size_t count);
 
+// Room for `more` bytes of text, within the palette's limit; false when memory
+// runs out or the limit would be passed, the palette staying usable.
+bool ReservePaletteText(Palette* palette, size_t more);
+
 // Appends a span; its room must have been reserved.
 void PushSpan(Palette* palette, const PaletteSpan& span);
 
