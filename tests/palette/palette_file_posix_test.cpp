@@ -59,4 +59,14 @@ TEST(WriteFileAtomically, ReplacesTheFileOrLeavesItWhole) {
     rmdir(folder.c_str());
 }
 
+// Linux's file of a process's memory opens, but a read at its start fails:
+// what was read so far is freed, not left for a caller that gave up.
+TEST(ReadWholeFile, AFileThatCannotBeReadWholeLeavesNothingAllocated) {
+    ByteBuffer bytes = {};
+    FileProblem problem = {};
+    ASSERT_EQ(ReadWholeFile("/proc/self/mem", &bytes, &problem), 0);
+    EXPECT_EQ(bytes.data, nullptr);
+    EXPECT_NE(problem.text[0], '\0');
+}
+
 }  // namespace
