@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "frozen_screen.h"
-#include "screen_pick.h"
+#include "pick_report.h"
 
 enum PickEndWaiting {
     PICK_END_NONE,

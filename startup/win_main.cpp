@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "main_dialog.h"
 #include "palette_commands.h"
+#include "palette_files.h"
 #include "quick_convert.h"
 
 namespace {

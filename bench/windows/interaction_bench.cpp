@@ -23,6 +23,7 @@
 #include "color_record.h"
 #include "main_dialog.h"
 #include "palette_commands.h"
+#include "palette_files.h"
 #include "resource.h"
 #include "screen_pick.h"
 

@@ -9,7 +9,10 @@
 #include <set>
 #include <string>
 
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "dialog_driver.h"
 #include "picture_probe.h"
 #include "real_input.h"

@@ -6,7 +6,10 @@
 
 #include "converter_fields.h"
 #include "converter_fixture.h"
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "dialog_driver.h"
 #include "field_refresh.h"
 #include "main_dialog.h"

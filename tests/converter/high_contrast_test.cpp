@@ -5,7 +5,10 @@
 
 #include <set>
 
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "picture_geometry.h"
 #include "picture_probe.h"
 #include "real_input.h"

@@ -11,6 +11,7 @@
 #include "dialog_driver.h"
 #include "gdi_count.h"
 #include "palette_commands.h"
+#include "palette_files.h"
 #include "palette_view.h"
 #include "process_usage.h"
 #include "resource.h"

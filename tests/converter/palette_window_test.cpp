@@ -15,10 +15,14 @@
 
 #include "converter_fields.h"
 #include "converter_fixture.h"
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "dialog_driver.h"
 #include "message_boxes.h"
 #include "palette_commands.h"
+#include "palette_files.h"
 #include "palette_view.h"
 #include "real_input.h"
 #include "resource.h"
@@ -101,12 +105,13 @@ protected:
         SetFieldText(dialog, IDC_HEX6, hex6);
         SendDlgItemMessageA(dialog, IDC_PALETTE_ADD, BM_CLICK, 0, 0);
     }
-    // A click on the item's text, as the mouse sends it to the list.
-    void ClickItem(int item) {
+    // A click on the item's text, as the mouse sends it to the list, with
+    // MK_CONTROL or MK_SHIFT among `keys` while those keys are held.
+    void ClickItem(int item, WPARAM keys = 0) {
         RECT label = {LVIR_LABEL, 0, 0, 0};
         ASSERT_TRUE(SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&label)));
         const LPARAM at = MAKELPARAM(label.left + 4, (label.top + label.bottom) / 2);
-        SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
         SendMessageA(List(), WM_LBUTTONUP, 0, at);
         PumpMessages();
     }
@@ -175,6 +180,57 @@ TEST_F(PaletteWindow, AddPutsTheColourInFrontAndMovesOneThePaletteHas) {
     EXPECT_EQ(Hex6(), "#ff0000");  // the key went to the palette, not into the field
 }
 
+// A dialog over the converter with a control of the palette list's id, as
+// the platform's Open and Save dialogs have: Ctrl+D typed into its edit is
+// its own. It ends itself a moment after the key.
+bool g_otherDialogHeardAdd = false;
+
+INT_PTR CALLBACK OtherDialogProc(HWND other, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SetTimer(other, 1, 100, nullptr);
+        return TRUE;
+    case WM_TIMER:
+        KillTimer(other, wParam);
+        if (wParam == 1) {
+            SetFocus(GetDlgItem(other, 2));
+            RealKeyDown(VK_LCONTROL);
+            RealKey('D');
+            RealKeyUp(VK_LCONTROL);
+            SetTimer(other, 2, 300, nullptr);
+        } else {
+            EndDialog(other, 0);
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_PALETTE_ADD) g_otherDialogHeardAdd = true;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// The template: a list box with the palette list's id, and an edit (id 2).
+struct OtherDialogTemplate {
+    DLGTEMPLATE dialog;
+    WORD menu, windowClass, title;
+    // Each item starts on a DWORD.
+    struct alignas(4) Item {
+        DLGITEMTEMPLATE item;
+        WORD classMarker, classAtom, title, extra;
+    } list, edit;
+};
+
+TEST_F(PaletteWindow, CtrlDInADialogTheConverterOpenedIsThatDialogs) {
+    OtherDialogTemplate t = {};
+    t.dialog = {WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME, 0, 2, 10, 10, 200, 100};
+    t.list = {{WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 5, 5, 90, 80, IDC_PALETTE}, 0xFFFF, 0x0083, 0, 0};
+    t.edit = {{WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 100, 5, 90, 14, 2}, 0xFFFF, 0x0081, 0, 0};
+    g_otherDialogHeardAdd = false;
+    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &t.dialog, dialog, OtherDialogProc, 0);
+    EXPECT_FALSE(g_otherDialogHeardAdd);
+    EXPECT_EQ(ListedColours(dialog), Lines{});
+}
+
 TEST_F(PaletteWindow, AClickSpaceOrEnterInTheListMakesTheColourCurrent) {
     OpenFile(File("brand.gpl", kBrand));
     SetFieldText(dialog, IDC_HEX6, "#00ff");  // a text that is no colour yet: fields empty
@@ -213,16 +269,49 @@ TEST_F(PaletteWindow, AClickSpaceOrEnterInTheListMakesTheColourCurrent) {
     }
 }
 
-// A key typed in the list moves nothing: the list view would otherwise take
-// every letter and digit for the first colour, and Delete then removes that.
-TEST_F(PaletteWindow, TypingInTheListLeavesTheSelectionWhereItIs) {
+// Ctrl+ and Shift+click select colours for Delete; only a plain click recalls.
+TEST_F(PaletteWindow, CtrlAndShiftClicksSelectWithoutRecalling) {
     OpenFile(File("brand.gpl", kBrand));
-    SelectItems(dialog, {2});
+    ClickItem(0);
+    ASSERT_EQ(Hex6(), "#ff0000");
+    const struct {
+        WORD key;
+        WPARAM flag;
+        int item;
+    } clicks[] = {{VK_LCONTROL, MK_CONTROL, 2}, {VK_LSHIFT, MK_SHIFT, 1}};
+    for (const auto& click : clicks) {
+        RealKeyDown(click.key);
+        ClickItem(click.item, click.flag);
+        RealKeyUp(click.key);
+        EXPECT_EQ(Hex6(), "#ff0000") << "after a click with key " << click.key;
+    }
+    // Shift extends from the Ctrl+click's item.
+    EXPECT_EQ(SelectedItems(dialog), (std::vector<int>{1, 2}));
+}
+
+// Typing in the list goes to the next colour whose text or name begins with
+// what was typed, as in any list; a text no colour has leaves the selection
+// where it is. Neither changes the current colour.
+TEST_F(PaletteWindow, TypingInTheListGoesToTheColourWhoseTextBeginsSo) {
+    OpenFile(File("brand.gpl", kBrand));
+    SelectItems(dialog, {0});
     SetFocus(List());
-    for (WORD key : {'A', '1', 'F'}) RealKey(key);
-    RealKey('3', true);  // '#'
-    EXPECT_EQ(SelectedItems(dialog), std::vector<int>{2});
-    EXPECT_EQ(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 2);
+    const struct {
+        const char* typed;
+        int selected;
+    } steps[] = {{"de", 2}, {"#0", 1}, {"q", 1}, {"b", 0}};
+    for (const auto& step : steps) {
+        // The list starts a new search after a pause of a second.
+        Sleep(1100);
+        for (const char* c = step.typed; *c; ++c) {
+            if (*c == '#')
+                RealKey('3', true);
+            else
+                RealKey(static_cast<WORD>(*c >= 'a' ? *c - 32 : *c));
+        }
+        EXPECT_EQ(SelectedItems(dialog), std::vector<int>{step.selected}) << "typed " << step.typed;
+    }
+    EXPECT_EQ(Hex6(), "#000000");
     EXPECT_EQ(ListedColours(dialog), kBrandShown);
 }
 

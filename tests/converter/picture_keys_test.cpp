@@ -7,7 +7,10 @@
 #include <string>
 
 #include "converter_fields.h"
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "dialog_driver.h"
 #include "picture_geometry.h"
 #include "picture_probe.h"

@@ -2,7 +2,10 @@
 // bitmap, brush, region and memory DC a paint creates is deleted in that paint.
 #include <gtest/gtest.h>
 
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "gdi_count.h"
 #include "picture_probe.h"
 #include "process_usage.h"

@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <string>
 
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
 #include "dialog_driver.h"
 #include "hls.h"
+#include "palette_state.h"
 #include "picture_geometry.h"
 #include "picture_probe.h"
+#include "pictures.h"
 #include "resource.h"
 
 namespace {
@@ -35,30 +38,35 @@ protected:
 // A colour that HLS doesn't give back exactly: 246,5,249 is 200,120,231, which is 251,4,251.
 constexpr int kOddRed = 246, kOddGreen = 5, kOddBlue = 249;
 
-TEST_F(MouseTest, PressOnPickerTakesTheColourFromHlsWithoutWritingFields) {
-    Open(kOddRed, kOddGreen, kOddBlue);
-    SetFieldText(dialog, IDC_HEX6, "#F605F9");  // the user's own spelling
+// A press picks where it is pressed and starts a drag there. A tap (press and
+// release with no move between, as touchpads send them) picks too: the point
+// is the press's own, not one of a move that may come after the release.
+TEST_F(MouseTest, APressOrATapOnThePickerPicksThePressedPoint) {
+    Open(kOddRed, kOddGreen, kOddBlue);  // lightness 120
     const RECT picker = Picker();
-    const POINT press = {picker.left + 20, picker.bottom - 30};
-    PressAt(press);
-
+    const POINT topLeft = {picker.left, picker.top};  // hue 0, saturation 240: red
+    PressAt(topLeft);
     EXPECT_EQ(g_dragMode, DRAG_PICKER);
     EXPECT_EQ(GetCapture(), dialog);
-    EXPECT_EQ(Rgb(), "251,4,251");
-    EXPECT_EQ(Field(IDC_HEX6), "#F605F9");
-    EXPECT_EQ(Field(IDC_DEC_R), "246");
-    EXPECT_EQ(Field(IDC_HLS_H), "200");
+    EXPECT_EQ(Rgb(), "255,0,0");
+    EXPECT_EQ(Field(IDC_DEC_R), "255");
+    EXPECT_EQ(Field(IDC_HLS_H) + "," + Field(IDC_HLS_L) + "," + Field(IDC_HLS_S), "0,120,240");
     EXPECT_EQ(RectText(ClipRect()), RectText(OnScreen(picker)));
-    POINT cursor, expected = press;
+    POINT cursor, expected = topLeft;
     ClientToScreen(dialog, &expected);
     ASSERT_TRUE(GetCursorPos(&cursor));
     EXPECT_EQ(cursor.x, expected.x);
     EXPECT_EQ(cursor.y, expected.y);
-
-    Release(press.x, press.y);
+    Release(topLeft.x, topLeft.y);
     EXPECT_EQ(g_dragMode, DRAG_NONE);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(RectText(ClipRect()), RectText(ScreenRect()));
+
+    // A tap on the bottom row, where saturation is 0: a grey, hue 0 at the left.
+    Press(picker.left, picker.bottom - 1);
+    Release(picker.left, picker.bottom - 1);
+    EXPECT_EQ(Field(IDC_HLS_H) + "," + Field(IDC_HLS_L) + "," + Field(IDC_HLS_S), "0,120,0");
+    EXPECT_TRUE(color.red == color.green && color.green == color.blue) << Rgb();
 }
 
 TEST_F(MouseTest, PickerDragToEdgesAndBeyondGivesTheEndsOfHueAndSaturation) {

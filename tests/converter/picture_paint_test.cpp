@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "dialog_driver.h"
 #include "hls.h"
 #include "picture_geometry.h"

@@ -8,7 +8,10 @@
 
 #include "converter_fields.h"
 #include "converter_fixture.h"
-#include "converter_state.h"
+#include "contrast_line.h"
+#include "current_colour.h"
+#include "palette_state.h"
+#include "pictures.h"
 #include "dialog_driver.h"
 #include "pattern_window.h"
 #include "picture_probe.h"

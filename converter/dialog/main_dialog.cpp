@@ -1,0 +1,221 @@
+// The converter dialog: opening, buttons, keyboard navigation, system menu and
+// label colours. Typed input, painting and the mouse have files of their own.
+#include "main_dialog.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "contrast_line.h"
+#include "control_procedure.h"
+#include "converter_pick.h"
+#include "css_form_list.h"
+#include "current_colour.h"
+#include "dialog_control.h"
+#include "dialog_frame.h"
+#include "field_input.h"
+#include "field_refresh.h"
+#include "field_table.h"
+#include "fields.h"
+#include "palette_commands.h"
+#include "palette_files.h"
+#include "palette_list.h"
+#include "palette_notify.h"
+#include "palette_window.h"
+#include "picture_mouse.h"
+#include "picture_paint.h"
+#include "pictures.h"
+#include "resource.h"
+#include "version_box.h"
+
+namespace {
+
+HHOOK s_keyHook = nullptr;  // Ctrl+D, seen before the dialog manager takes the key
+
+// A converter, told by its dialog procedure: a control id alone could be
+// another dialog's (the classic file dialogs have one the palette list has).
+bool IsConverter(HWND window) {
+    return window &&
+           GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(MainDlgProc);
+}
+
+// Ctrl+D adds the colour to the palette wherever the focus is: seen here,
+// before the dialog manager gives the key to a control. Not during a pick,
+// whose keys are its own, nor in a dialog the converter opened (Open, Save).
+LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && msg->wParam == 'D' &&
+        GetKeyState(VK_CONTROL) < 0 && !MouseBusy()) {
+        HWND dialog = GetAncestor(msg->hwnd, GA_ROOT);
+        if (IsConverter(dialog)) {
+            PostMessageA(dialog, WM_COMMAND, IDC_PALETTE_ADD, 0);
+            return 1;
+        }
+    }
+    return CallNextHookEx(s_keyHook, code, wParam, lParam);
+}
+
+// The palette is the dialog's: a new converter starts with the one at start.
+void OnDestroy(HWND dialog) {
+    CancelDrag(dialog);
+    if (s_keyHook) UnhookWindowsHookEx(s_keyHook);
+    s_keyHook = nullptr;
+    EndPaletteView();
+    EndFields();
+}
+
+void OnInitDialog(HWND dialog, LPARAM lParam) {
+    SetDialogIcons(dialog, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)));
+    SetCurrentColourRecord(reinterpret_cast<ColorRecord*>(lParam));
+    StartPictures();
+    StartFields(dialog);
+    StartPaletteView(dialog);
+    if (!s_keyHook)
+        s_keyHook = SetWindowsHookExA(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
+    SubclassConverterControls(dialog);
+    RefreshConverter(dialog, MASK_ALL);
+    EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
+    AppendVersionMenuItem(dialog);
+    AppendPickMenuItem(dialog);
+}
+
+// Enter moves on to the next control in creation order: into the next edit of a
+// three-field group with its text selected, or presses a following button. In
+// the palette it recalls the colour with the focus.
+void OnEnterKey(HWND dialog) {
+    HWND focus = GetFocus();
+    if (focus && focus == DialogControl(dialog, IDC_PALETTE)) {
+        const int entry = FocusedPaletteEntry(dialog);
+        if (entry >= 0) RecallPaletteEntry(dialog, static_cast<size_t>(entry));
+        return;
+    }
+    HWND next = focus ? GetWindow(focus, GW_HWNDNEXT) : nullptr;
+    if (!next) return;
+    if (IsClass(next, "Button")) {
+        PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID(next)), 0);
+    } else if (IsClass(next, "Edit")) {
+        SetFocus(next);
+        PostMessageA(next, EM_SETSEL, 0, -1);
+    }
+}
+
+void OnInvert(HWND dialog) {
+    CurrentColour().red = static_cast<uint8_t>(255 - CurrentColour().red);
+    CurrentColour().green = static_cast<uint8_t>(255 - CurrentColour().green);
+    CurrentColour().blue = static_cast<uint8_t>(255 - CurrentColour().blue);
+    RefreshConverter(dialog, MASK_ALL);
+}
+
+void OnCommand(HWND dialog, int id, int code) {
+    switch (id) {
+    case IDOK:
+        OnEnterKey(dialog);
+        break;
+    case IDCANCEL:
+        // Closing during a pick from the screen ends the pick, not the converter.
+        if (PickingFromScreen())
+            CancelConverterPick();
+        else
+            EndDialog(dialog, 0);
+        break;
+    case IDC_NEGAPOSI:
+        OnInvert(dialog);
+        break;
+    case IDC_CSS_FORM:
+        if (code == CBN_SELCHANGE) OnCssFormChange(dialog);
+        break;
+    case IDC_PALETTE_ADD:
+        // Only a colour the fields show: not one a rejected text left behind.
+        if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI)))
+            AddColourToPalette(dialog, CurrentColour());
+        break;
+    case IDC_PALETTE_OPEN:
+        OpenPaletteByDialog(dialog);
+        break;
+    case IDC_PALETTE_SAVE:
+        SavePaletteByDialog(dialog);
+        break;
+    default:
+        OnFieldCommand(dialog, id, code);
+        break;
+    }
+}
+
+void OnSysCommand(HWND dialog, WPARAM command) {
+    if (command == IDM_PICK)
+        StartMenuPick(dialog);
+    else
+        OnVersionSysCommand(dialog, command);
+}
+
+// The example labels stand out in the highlight colour; the three picture
+// statics paint no background, so the dialog's own painting shows through.
+INT_PTR OnCtlColorStatic(HDC dc, HWND control) {
+    int id = static_cast<int>(GetWindowLongPtrA(control, GWLP_ID));
+    if (id >= IDC_EX_FIRST && id <= IDC_EX_LAST) {
+        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    if (id == IDC_SWATCH || id == IDC_PICKER || id == IDC_LUMBAR)
+        return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+    return 0;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        // 0: the dialog manager places no initial focus.
+        OnInitDialog(dialog, lParam);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_SYSCOMMAND:
+        OnSysCommand(dialog, wParam);
+        return 0;
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        return header->idFrom == IDC_PALETTE && OnPaletteNotify(dialog, header);
+    }
+    case WM_DROPFILES:
+        OpenDroppedPalette(dialog, reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_COLOUR_SHOWN:
+        InvalidatePictures(dialog, static_cast<UpdateMask>(wParam));
+        return 0;
+    case WM_PAINT:
+        return OnPaint(dialog);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a quick second press is a press like any other
+        OnMouseDown(dialog, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(dialog, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        OnMouseUp(dialog);
+        return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureLost(dialog, reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(dialog);
+        return 0;
+    }
+    return 0;
+}
+
+void InitConverterControls() {
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+INT_PTR RunConverter(HINSTANCE instance, ColorRecord* color) {
+    InitConverterControls();
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc,
+                           reinterpret_cast<LPARAM>(color));
+}

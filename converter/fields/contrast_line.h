@@ -1,0 +1,31 @@
+// The contrast line under the swatch: the WCAG contrast of the colour on white
+// and on black, or against the palette colour chosen with Compare.
+#pragma once
+#include <windows.h>
+
+#include "color_record.h"
+
+// Writes the line for `color`: "4.54:1 AA on white · 4.62:1 AA on black", or
+// "7.12:1 AAA against #123456" while a palette colour is compared with.
+void ShowContrastLine(HWND dialog, const ColorRecord& color);
+
+// ShowContrastLine for the converter's colour, unless the fields stand empty
+// over a text that is no colour: after what was compared with changed.
+void RefreshContrastLine(HWND dialog);
+
+// Empties the line, as a text that is no colour empties the fields.
+void ClearContrastLine(HWND dialog);
+
+// What the line compares with: `colour` (a palette colour chosen with
+// Compare), or white and black again for null. The line follows at once.
+void CompareWith(HWND dialog, const ColorRecord* colour);
+
+// The colour the line compares with, or null for white and black.
+const ColorRecord* ComparedColour();
+
+// True while the line compares with `colour`.
+bool ComparingWith(const ColorRecord& colour);
+
+// The colour compared with, for tests: valid while g_comparing.
+extern bool g_comparing;
+extern ColorRecord g_compareColour;

@@ -1,0 +1,20 @@
+// The CSS field's reading and its note: what reading a typed CSS colour
+// changed. The form the field shows is chosen from a list (css_form_list.h).
+#pragma once
+#include <windows.h>
+
+#include "color_record.h"
+#include "css_format.h"
+
+// What the CSS field shows; kept while the program runs.
+extern CssForm g_cssForm;
+
+// Reads the CSS field's text as any colour the program knows (a colour outside
+// sRGB mapped in), as the field table's reader of it; 1 with the channels set
+// when it is one. Keeps the note ShowCssNote writes.
+int ReadCssField(const char* text, ColorRecord* color);
+
+// After the user typed into the CSS field: the note says that a colour outside
+// sRGB was mapped in or an alpha dropped, why a CSS text was refused, or
+// nothing, as reading the text found.
+void ShowCssNote(HWND dialog);

@@ -1,0 +1,10 @@
+// The list of forms the CSS field shows the colour in.
+#pragma once
+#include <windows.h>
+
+// Fills the list of forms and selects the one chosen last.
+void FillCssForms(HWND dialog);
+
+// The user chose another form: the field shows the colour in it, unless the
+// fields stand empty over a text that is no colour.
+void OnCssFormChange(HWND dialog);

@@ -1,0 +1,169 @@
+// The palette's commands (see palette_commands.h): what the user does with
+// the colours in the list.
+#include "palette_commands.h"
+
+#include <cstring>
+
+#include "contrast_line.h"
+#include "css_field.h"
+#include "current_colour.h"
+#include "dialog_control.h"
+#include "field_refresh.h"
+#include "field_write.h"
+#include "named_colors.h"
+#include "notation_format.h"
+#include "palette_files.h"
+#include "palette_list.h"
+#include "palette_state.h"
+#include "resource.h"
+
+namespace {
+
+// The palette changed: the list, the contrast line (a compared colour may
+// have gone) and the file.
+void PaletteChanged(HWND dialog, bool front) {
+    const ColorRecord* compared = ComparedColour();
+    if (compared && FindPaletteColour(g_palette, *compared) == kNotInPalette)
+        CompareWith(dialog, nullptr);
+    ShowPalette(dialog, front);
+    WritePaletteFile(dialog);
+}
+
+// The text of an entry in a copy command's notation, into `out`.
+void FormatCopy(const ColorRecord& c, int command, char* out) {
+    HlsTriple hls;
+    switch (command) {
+    case IDM_COPY_HEX3:
+        FormatHex3(c, out);
+        break;
+    case IDM_COPY_PERCENT:
+        FormatPercentTriple(c, out);
+        break;
+    case IDM_COPY_TRIPLE:
+        FormatDecimalTriple(c, out);
+        break;
+    case IDM_COPY_NAME:
+        lstrcpyA(out, FindColorName(c));
+        break;
+    case IDM_COPY_HLS:
+        RgbToHls(c.red, c.green, c.blue, &hls.hue, &hls.lightness, &hls.saturation);
+        FormatHlsTriple(hls, out);
+        break;
+    case IDM_COPY_CSS:
+        FormatCssColor(g_cssForm, c, 255, out);
+        break;
+    default:
+        FormatHex6(c, out);
+        break;
+    }
+}
+
+bool PutOnClipboard(HWND dialog, const char* text) {
+    const size_t size = std::strlen(text) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory) return false;
+    void* bytes = GlobalLock(memory);
+    if (bytes) {
+        std::memcpy(bytes, text, size);
+        GlobalUnlock(memory);
+    }
+    if (!bytes || !OpenClipboard(dialog)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool put = SetClipboardData(CF_TEXT, memory) != nullptr;
+    if (!put) GlobalFree(memory);
+    CloseClipboard();
+    return put;
+}
+
+}  // namespace
+
+void AddColourToPalette(HWND dialog, const ColorRecord& color) {
+    switch (AddPaletteColour(&g_palette, color)) {
+    case PaletteChange::kAdded:
+    case PaletteChange::kMoved:
+        PaletteChanged(dialog, true);
+        break;
+    case PaletteChange::kNone:
+        ShowPalette(dialog, true);
+        break;
+    case PaletteChange::kNoMemory:
+        SayAboutPalette(dialog, "Not enough memory to add the colour.");
+        break;
+    }
+}
+
+void RecallPaletteEntry(HWND dialog, size_t entry) {
+    if (entry >= PaletteSize(g_palette)) return;
+    const ColorRecord c = PaletteColour(g_palette, entry);
+    CurrentColour().red = c.red;
+    CurrentColour().green = c.green;
+    CurrentColour().blue = c.blue;
+    RefreshConverter(dialog, MASK_ALL);
+    EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
+}
+
+void RemoveSelectedEntries(HWND dialog) {
+    const size_t size = PaletteSize(g_palette);
+    if (size == 0) return;
+    size_t* entries = static_cast<size_t*>(HeapAlloc(GetProcessHeap(), 0, size * sizeof(size_t)));
+    if (!entries) return;
+    const size_t count = SelectedPaletteEntries(dialog, entries, size);
+    const size_t first = count > 0 ? entries[0] : 0;
+    const bool removed = count > 0 && RemovePaletteEntries(&g_palette, entries, count) > 0;
+    HeapFree(GetProcessHeap(), 0, entries);
+    if (!removed) return;
+    // The selection moves to the colour that now stands where the first one went.
+    PaletteChanged(dialog, false);
+    const size_t left = PaletteSize(g_palette);
+    if (left > 0) {
+        LVITEMA next = {};
+        next.stateMask = next.state = LVIS_SELECTED | LVIS_FOCUSED;
+        const size_t at = first < left ? first : left - 1;
+        SendMessageA(DialogControl(dialog, IDC_PALETTE), LVM_SETITEMSTATE, at,
+                     reinterpret_cast<LPARAM>(&next));
+    }
+}
+
+void CopyPaletteEntry(HWND dialog, size_t entry, int command) {
+    if (entry >= PaletteSize(g_palette)) return;
+    char text[kFieldShownSize];
+    FormatCopy(PaletteColour(g_palette, entry), command, text);
+    if (text[0]) PutOnClipboard(dialog, text);
+}
+
+void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return;
+    const ColorRecord c = PaletteColour(g_palette, entry);
+    const bool named = FindColorName(c)[0] != '\0';
+    AppendMenuA(menu, MF_STRING, IDM_COPY_HEX6, "Copy as #RRGGBB");
+    AppendMenuA(menu, MF_STRING, IDM_COPY_HEX3, "Copy as #RGB");
+    AppendMenuA(menu, MF_STRING, IDM_COPY_PERCENT, "Copy as (R%,G%,B%)");
+    AppendMenuA(menu, MF_STRING, IDM_COPY_TRIPLE, "Copy as (R,G,B)");
+    AppendMenuA(menu, MF_STRING | (named ? 0 : MF_GRAYED), IDM_COPY_NAME, "Copy as colour name");
+    AppendMenuA(menu, MF_STRING, IDM_COPY_HLS, "Copy as H,L,S");
+    AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
+    AppendMenuA(menu, MF_STRING, IDM_REMOVE, "Remove");
+    const int command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, dialog, nullptr);
+    DestroyMenu(menu);
+    RunPaletteMenuCommand(dialog, entry, command);
+}
+
+void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
+    if (command == IDM_COMPARE) {
+        // Chosen again on the same colour, Compare goes back to white and black.
+        const ColorRecord c = PaletteColour(g_palette, entry);
+        CompareWith(dialog, ComparingWith(c) ? nullptr : &c);
+    } else if (command == IDM_REMOVE) {
+        const size_t only[] = {entry};
+        if (RemovePaletteEntries(&g_palette, only, 1) > 0) PaletteChanged(dialog, false);
+    } else if (command != 0) {
+        CopyPaletteEntry(dialog, entry, command);
+    }
+}

@@ -1,0 +1,182 @@
+// The palette's files (see palette_files.h). The palette model knows the
+// file's lines; this file knows the dialogs and the disk.
+#include "palette_files.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "contrast_line.h"
+#include "palette_file.h"
+#include "palette_format.h"
+#include "palette_list.h"
+#include "palette_read.h"
+#include "palette_state.h"
+
+namespace {
+
+constexpr char kCaption[] = "Palorin";
+
+// The file the next converter opens with, from the command line.
+char s_startPalette[MAX_PATH] = "";
+
+// palorin.gpl in palorin.exe's folder: where a palette is kept with no
+// registry and no settings.
+bool PaletteBesideProgram(char* path) {
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    char* slash = std::strrchr(path, '\\');
+    char* folder = slash ? slash + 1 : path;
+    if (folder - path + sizeof "palorin.gpl" > MAX_PATH) return false;
+    std::strcpy(folder, "palorin.gpl");
+    return true;
+}
+
+// The palette in `format` to the file at `path`, replacing it whole at once;
+// false with *problem set when it could not.
+bool WritePaletteTo(const char* path, PaletteFormat format, FileProblem* problem) {
+    char title[MAX_PATH];
+    PaletteTitleOfFileName(path, title, sizeof title);
+    ByteBuffer bytes = {};
+    const bool written = FormatPalette(g_palette, format, title, &bytes) &&
+                         WriteFileAtomically(path, bytes.data, bytes.size, problem);
+    if (!written && !problem->text[0]) lstrcpyA(problem->text, "Not enough memory.");
+    FreeByteBuffer(&bytes);
+    return written;
+}
+
+// Save's file name: the palette's own file, or palorin.gpl beside the program.
+void SuggestedSaveName(char* path) {
+    if (g_paletteFile[0])
+        lstrcpynA(path, g_paletteFile, MAX_PATH);
+    else if (!PaletteBesideProgram(path))
+        lstrcpyA(path, "palorin.gpl");
+}
+
+// Filters in the order of the formats a name's extension chooses.
+constexpr char kSaveFilters[] =
+    "GIMP palette (*.gpl)\0*.gpl\0CSS custom properties (*.css)\0*.css\0JSON (*.json)\0*.json\0"
+    "Text, one #rrggbb a line (*.txt)\0*.txt\0";
+const char* const kFilterExtensions[] = {".gpl", ".css", ".json", ".txt"};
+
+}  // namespace
+
+void SayAboutPalette(HWND dialog, const char* first, const char* second, const char* third,
+                     const char* fourth) {
+    char text[2 * MAX_PATH + 512];
+    text[0] = '\0';
+    const char* const parts[] = {first, second, third, fourth};
+    for (const char* part : parts) {
+        if (std::strlen(text) + std::strlen(part) < sizeof text) lstrcatA(text, part);
+    }
+    MessageBoxA(dialog, text, kCaption, MB_OK | MB_ICONWARNING);
+}
+
+void WritePaletteFile(HWND dialog) {
+    if (!g_paletteFile[0]) return;
+    FileProblem problem = {};
+    const bool written = WritePaletteTo(g_paletteFile, PaletteFormat::kGimp, &problem);
+    if (!written && !g_paletteWriteFailed)
+        SayAboutPalette(dialog, g_paletteFile, ": ", problem.text,
+                        "\r\n\r\nThe palette is kept here, and written again at the next change.");
+    g_paletteWriteFailed = !written;
+}
+
+void SetStartPalette(const char* path) { lstrcpynA(s_startPalette, path ? path : "", MAX_PATH); }
+
+void OpenStartPalette(HWND dialog) {
+    if (s_startPalette[0]) {
+        OpenPaletteFile(dialog, s_startPalette, false);
+        return;
+    }
+    char beside[MAX_PATH];
+    if (PaletteBesideProgram(beside) && GetFileAttributesA(beside) != INVALID_FILE_ATTRIBUTES)
+        OpenPaletteFile(dialog, beside, false);
+}
+
+bool SavePaletteFile(HWND dialog, const char* path) {
+    PaletteFormat format;
+    if (!PaletteFormatOfFileName(path, &format)) {
+        SayAboutPalette(dialog, path,
+                        ": not saved; a palette is saved as .gpl, .css, .json or .txt.");
+        return false;
+    }
+    FileProblem problem = {};
+    if (!WritePaletteTo(path, format, &problem)) {
+        SayAboutPalette(dialog, path, ": ", problem.text);
+        return false;
+    }
+    // A GIMP palette saved is the palette's file from now on.
+    if (format == PaletteFormat::kGimp) {
+        lstrcpynA(g_paletteFile, path, MAX_PATH);
+        g_paletteWriteFailed = false;
+    }
+    return true;
+}
+
+bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
+    ByteBuffer bytes = {};
+    FileProblem problem = {};
+    if (!ReadWholeFile(path, &bytes, &problem)) {
+        if (!quiet) SayAboutPalette(dialog, path, ": ", problem.text);
+        return false;
+    }
+    // The palette is replaced only by a file read whole as one.
+    PaletteError error = {};
+    const bool read = ReadPalette(bytes.data, bytes.size, &g_palette, &error) != 0;
+    FreeByteBuffer(&bytes);
+    if (!read) {
+        char why[128];
+        FormatPaletteError(error, why, sizeof why);
+        if (!quiet) SayAboutPalette(dialog, path, " is no palette: ", why);
+        return false;
+    }
+    // A GIMP palette is the palette's file; a list of colours is a new palette.
+    lstrcpynA(g_paletteFile, g_palette.ownHeader ? path : "", MAX_PATH);
+    g_paletteWriteFailed = false;
+    CompareWith(dialog, nullptr);
+    ShowPalette(dialog, false);
+    return true;
+}
+
+void OpenPaletteByDialog(HWND dialog) {
+    char path[MAX_PATH] = "";
+    OPENFILENAMEA open = {};
+    open.lStructSize = sizeof open;
+    open.hwndOwner = dialog;
+    open.lpstrFilter = "Palettes (*.gpl, *.txt)\0*.gpl;*.txt\0All files\0*.*\0";
+    open.lpstrFile = path;
+    open.nMaxFile = sizeof path;
+    open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameA(&open)) OpenPaletteFile(dialog, path, false);
+}
+
+void SavePaletteByDialog(HWND dialog) {
+    char path[MAX_PATH];
+    SuggestedSaveName(path);
+    OPENFILENAMEA save = {};
+    save.lStructSize = sizeof save;
+    save.hwndOwner = dialog;
+    save.lpstrFilter = kSaveFilters;
+    save.nFilterIndex = 1;
+    save.lpstrFile = path;
+    save.nMaxFile = sizeof path;
+    save.lpstrDefExt = "gpl";
+    save.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameA(&save)) return;
+    // A name whose extension is no format's takes the one of the filter chosen.
+    PaletteFormat format;
+    if (!PaletteFormatOfFileName(path, &format)) {
+        const DWORD filter =
+            save.nFilterIndex >= 1 && save.nFilterIndex <= 4 ? save.nFilterIndex : 1;
+        // A name too long to take it is refused below, with a message.
+        if (std::strlen(path) + 6 <= sizeof path) lstrcatA(path, kFilterExtensions[filter - 1]);
+    }
+    SavePaletteFile(dialog, path);
+}
+
+void OpenDroppedPalette(HWND dialog, HDROP drop) {
+    char path[MAX_PATH];
+    if (DragQueryFileA(drop, 0, path, sizeof path)) OpenPaletteFile(dialog, path, false);
+    DragFinish(drop);
+}

@@ -1,0 +1,128 @@
+// The palette's list view (see palette_list.h). The swatch is painted in the
+// icon's room after the list has drawn each item; every brush it creates is
+// deleted in the same paint.
+#include "palette_list.h"
+
+#include "dialog_control.h"
+#include "palette_state.h"
+#include "resource.h"
+
+namespace {
+
+HWND List(HWND dialog) { return DialogControl(dialog, IDC_PALETTE); }
+
+// The swatch in the item's icon room, framed so that white shows on white.
+void PaintSwatch(const NMLVCUSTOMDRAW* draw) {
+    const size_t entry = draw->nmcd.dwItemSpec;
+    if (entry >= PaletteSize(g_palette)) return;
+    RECT icon = {LVIR_ICON, 0, 0, 0};
+    if (!SendMessageA(draw->nmcd.hdr.hwndFrom, LVM_GETITEMRECT, entry,
+                      reinterpret_cast<LPARAM>(&icon)))
+        return;
+    InflateRect(&icon, -1, -1);
+    const ColorRecord c = PaletteColour(g_palette, entry);
+    HBRUSH brush = CreateSolidBrush(RGB(c.red, c.green, c.blue));
+    if (!brush) return;
+    FillRect(draw->nmcd.hdc, &icon, brush);
+    DeleteObject(brush);
+    FrameRect(draw->nmcd.hdc, &icon, GetSysColorBrush(COLOR_WINDOWTEXT));
+}
+
+// True when `text` begins with `typed`, ASCII letters in any case.
+bool BeginsWith(const char* text, const char* typed) {
+    for (; *typed; ++text, ++typed) {
+        const char a = *text, b = *typed;
+        const char la = a >= 'A' && a <= 'Z' ? static_cast<char>(a + 32) : a;
+        const char lb = b >= 'A' && b <= 'Z' ? static_cast<char>(b + 32) : b;
+        if (!a || la != lb) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void GivePaletteItem(const NMLVDISPINFOA* info) {
+    LVITEMA& item = const_cast<LVITEMA&>(info->item);
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= PaletteSize(g_palette)) return;
+    if ((item.mask & LVIF_TEXT) && item.cchTextMax >= 8)
+        FormatPaletteEntry(g_palette, static_cast<size_t>(item.iItem), item.pszText,
+                           static_cast<size_t>(item.cchTextMax));
+    if (item.mask & LVIF_IMAGE) item.iImage = 0;
+}
+
+LRESULT OnPaletteCustomDraw(const NMLVCUSTOMDRAW* draw) {
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYPOSTPAINT;
+    case CDDS_ITEMPOSTPAINT:
+        PaintSwatch(draw);
+        return CDRF_DODEFAULT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+void SetUpPaletteList(HWND dialog) {
+    HWND list = List(dialog);
+    RECT client;
+    GetClientRect(list, &client);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = client.right - GetSystemMetrics(SM_CXVSCROLL);
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    // One blank image gives every item the room a swatch is painted in.
+    const int side = GetSystemMetrics(SM_CXSMICON);
+    HIMAGELIST images = ImageList_Create(side, side, ILC_COLOR24, 1, 0);
+    if (images) {
+        ImageList_SetImageCount(images, 1);
+        // The list destroys the image list with itself (it is not shared).
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    }
+}
+
+void ShowPalette(HWND dialog, bool front) {
+    HWND list = List(dialog);
+    SendMessageA(list, LVM_SETITEMCOUNT, PaletteSize(g_palette), 0);
+    // The rows now hold other colours: a selection left on them would stand
+    // on colours nobody chose, for Delete to remove.
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    if (front && PaletteSize(g_palette) > 0) {
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+        SendMessageA(list, LVM_ENSUREVISIBLE, 0, FALSE);
+    }
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+size_t SelectedPaletteEntries(HWND dialog, size_t* entries, size_t capacity) {
+    HWND list = List(dialog);
+    size_t count = 0;
+    for (LRESULT i = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+         i >= 0 && count < capacity;
+         i = SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))
+        entries[count++] = static_cast<size_t>(i);
+    return count;
+}
+
+int FocusedPaletteEntry(HWND dialog) {
+    return static_cast<int>(
+        SendMessageA(List(dialog), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+int FindPaletteEntry(const char* typed, size_t start) {
+    const size_t size = PaletteSize(g_palette);
+    for (size_t step = 0; step < size; ++step) {
+        const size_t entry = (start + step) % size;
+        char text[260];  // room for a long name; the rest is not needed to compare
+        FormatPaletteEntry(g_palette, entry, text, sizeof text);
+        // The name follows "#rrggbb" and a blank.
+        if (BeginsWith(text, typed) || (text[7] == ' ' && BeginsWith(text + 8, typed)))
+            return static_cast<int>(entry);
+    }
+    return -1;
+}

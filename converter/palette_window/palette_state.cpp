@@ -1,0 +1,6 @@
+// The palette the converter's window holds (see palette_state.h).
+#include "palette_state.h"
+
+Palette g_palette = {};
+char g_paletteFile[MAX_PATH] = "";
+bool g_paletteWriteFailed = false;

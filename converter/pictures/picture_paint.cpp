@@ -1,0 +1,102 @@
+// Painting the converter's pictures: the luminance bar with its arrow, the
+// hue/saturation picker with its marker, and the swatch. The dialog paints them
+// itself, over transparent statics that only give their places and borders.
+#include "picture_paint.h"
+
+#include "coordinates.h"
+#include "current_colour.h"
+#include "face_cues.h"
+#include "picture_geometry.h"
+#include "picture_images.h"
+#include "pictures.h"
+#include "resource.h"
+#include "screen_pick.h"
+
+namespace {
+
+// The arrow points at the bar's row for the current lightness. A refresh
+// invalidates its column without erasing it, so the old arrow is wiped here first.
+void PaintArrow(HDC dc, const RECT& bar) {
+    const int a = g_arrowSize;
+    const RECT column = ArrowColumn(bar, a);
+    FillRect(dc, &column, GetSysColorBrush(COLOR_BTNFACE));
+
+    const POINT tip = ArrowTip(bar, CurrentHls().lightness);
+    const int x0 = tip.x, y0 = tip.y;
+    // Outside a path the lines would be drawn with the pen instead.
+    if (!BeginPath(dc)) return;
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x0 + a, y0 - a);
+    LineTo(dc, x0 + a, y0 + a);
+    LineTo(dc, x0, y0);
+    EndPath(dc);
+    HGDIOBJ previous = SelectObject(dc, ArrowBrush());
+    FillPath(dc);
+    if (previous) SelectObject(dc, previous);
+}
+
+// The bar follows the current hue and saturation, so its image is made afresh.
+void PaintBar(HDC dc, const RECT& bar) {
+    HBITMAP image = CreateBarBitmap(dc, CurrentHls().hue, CurrentHls().saturation);
+    if (!image) return;
+    StretchBitmap(dc, image, 1, kBarImageHeight, bar);
+    DeleteObject(image);
+}
+
+// A crosshair with a gap in the middle, so the picked colour stays visible. It
+// grows with the display's resolution, as the picker itself does.
+void PaintMarker(HDC dc, const RECT& picker) {
+    RECT arms[4];
+    MarkerArms(MarkerCentre(picker, CurrentHls().hue, CurrentHls().saturation),
+               GetDeviceCaps(dc, LOGPIXELSX), arms);
+    HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    for (const RECT& arm : arms) FillRect(dc, &arm, black);
+}
+
+// The picker image never changes: it is built at the first paint and kept.
+// The marker is hidden while the picker is dragged, so it doesn't trail the
+// cursor. During a pick from the screen the picker shows the pick's magnifier.
+void PaintPicker(HDC dc, const RECT& picker) {
+    HRGN clip = CreateRectRgnIndirect(&picker);
+    bool clipped = clip && SelectClipRgn(dc, clip) != ERROR;
+    if (clip) DeleteObject(clip);  // the DC keeps its own copy
+
+    if (PickingFromScreen()) {
+        PaintPickMagnifier(dc, picker);
+        SelectClipRgn(dc, nullptr);
+        return;
+    }
+    if (!g_pickerBitmap) g_pickerBitmap = CreatePickerBitmap(dc);
+    if (g_pickerBitmap)
+        StretchBitmap(dc, g_pickerBitmap, kPickerImageWidth, kPickerImageHeight, picker);
+    // Without the clip the arms could spill over the picker's border.
+    if (clipped && g_dragMode != DRAG_PICKER) PaintMarker(dc, picker);
+    SelectClipRgn(dc, nullptr);
+}
+
+void PaintSwatch(HDC dc, const RECT& swatch) {
+    HBRUSH brush =
+        CreateSolidBrush(RGB(CurrentColour().red, CurrentColour().green, CurrentColour().blue));
+    if (!brush) return;
+    FillRect(dc, &swatch, brush);
+    DeleteObject(brush);
+}
+
+}  // namespace
+
+INT_PTR OnPaint(HWND dialog) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(dialog, &paint);
+    if (!dc) return 0;
+    RECT rect;
+    if (GetControlRectInDialog(dialog, IDC_LUMBAR, &rect)) {
+        PaintArrow(dc, rect);
+        PaintBar(dc, rect);
+    }
+    if (GetControlRectInDialog(dialog, IDC_PICKER, &rect)) PaintPicker(dc, rect);
+    if (GetControlRectInDialog(dialog, IDC_SWATCH, &rect)) PaintSwatch(dc, rect);
+    PaintFocusRing(dc, dialog);
+    EndPaint(dialog, &paint);
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
+    return 1;
+}
