@@ -2,7 +2,7 @@
 # End to end: real mouse drags (xdotool) on the real palorin.exe's luminance bar
 # and picker set lightness, hue and saturation; the fields, read from outside
 # the process, show the point dragged to; a quick second press (a double-click)
-# drags as well; the cursor is free after the release.
+# drags as well; a tap picks; the cursor is free after the release.
 # Usage: picture_drag_e2e.sh WINE_RUN BUILD_DIR   (on an X display, with xdotool)
 set -u
 wine_run=$1
@@ -67,13 +67,25 @@ drag $(($1 + $3 / 2)) $(($2 + $4 / 2)) "$1" "$2" quick
 check 1108 0
 check 1110 240
 
+# A tap (press and release, no move between, as a touchpad sends it) on the
+# picker's bottom right corner picks it, every time: hue 239, saturation 0.
+for tap in 1 2 3 4 5; do
+    set -- $(wintool ctlclient Palorin 1111)
+    xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+    sleep 0.2
+    xdotool mousemove $(($1 + $3 - 1)) $(($2 + $4 - 1)) click 1
+    sleep 0.3
+    check 1108 239
+    check 1110 0
+done
+
 # Released, the cursor goes anywhere again.
 xdotool mousemove 5 5
 sleep 0.1
 eval "$(xdotool getmouselocation --shell)"
 [ "$X" -eq 5 ] && [ "$Y" -eq 5 ] || fail "the cursor is still confined ($X,$Y)"
 
-summary="dragged to L $lightness: $hex; quick second presses dragged too; cursor free"
+summary="dragged to L $lightness: $hex; quick second presses dragged too; taps picked; cursor free"
 wintool close Palorin
 wait "$program"
 echo "$summary"
