@@ -7,6 +7,7 @@
 #include "named_colors.h"
 #include "notation_format.h"
 #include "read_color.h"
+#include "palette_read_exports.h"
 #include "palette_spans.h"
 
 namespace {
@@ -188,9 +189,16 @@ int ReadPalette(const char* bytes, size_t size, Palette* palette, PaletteError* 
     const Line first = LineAt(bytes, size, mark);
     Palette read = {};
     size_t lineNumber = 0;
-    const char* reason = IsGimpMagic(bytes + first.begin, bytes + first.end)
-                             ? ReadGimpLines(bytes, size, &read, &lineNumber)
-                             : ReadTextLines(bytes, size, &read, &lineNumber);
+    const char* reason;
+    if (IsGimpMagic(bytes + first.begin, bytes + first.end)) {
+        reason = ReadGimpLines(bytes, size, &read, &lineNumber);
+    } else {
+        switch (ExportKindOf(bytes, size)) {
+        case ExportKind::kJson: reason = ReadJsonExport(bytes, size, &read, &lineNumber); break;
+        case ExportKind::kCss: reason = ReadCssExport(bytes, size, &read, &lineNumber); break;
+        default: reason = ReadTextLines(bytes, size, &read, &lineNumber); break;
+        }
+    }
     if (reason) {
         FreePalette(&read);
         *error = PaletteError{reason == kNoMemory ? 0 : lineNumber, reason};

@@ -1,5 +1,5 @@
-// Opening a palette file's bytes: a GIMP palette (.gpl) or plain text, one
-// colour a line. A damaged file is refused with the line that is wrong.
+// Opening a palette file's bytes: a GIMP palette (.gpl), plain text, one
+// colour a line, or the JSON and CSS that Save writes. A damaged file is refused with the line that is wrong.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +29,9 @@ struct PaletteError {
 // blanks and tabs, is a colour in a notation Palorin reads, or empty. The
 // palette is then a new one (no header of its own) with a GIMP line for each
 // colour, named as the converter names it.
+//
+// The JSON and the CSS custom properties that Save writes are read back, each
+// as a new palette with the names the file gives (palette_read_exports.h).
 //
 // Lines end in LF or CR LF; a line that holds a NUL byte is refused.
 int ReadPalette(const char* bytes, size_t size, Palette* palette, PaletteError* error);

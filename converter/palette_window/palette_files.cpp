@@ -144,7 +144,8 @@ void OpenPaletteByDialog(HWND dialog) {
     OPENFILENAMEA open = {};
     open.lStructSize = sizeof open;
     open.hwndOwner = dialog;
-    open.lpstrFilter = "Palettes (*.gpl, *.txt)\0*.gpl;*.txt\0All files\0*.*\0";
+    open.lpstrFilter =
+        "Palettes (*.gpl, *.txt, *.css, *.json)\0*.gpl;*.txt;*.css;*.json\0All files\0*.*\0";
     open.lpstrFile = path;
     open.nMaxFile = sizeof path;
     open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;

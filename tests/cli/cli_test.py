@@ -22,6 +22,9 @@ GIMP = palette_file("brand.gpl", b"GIMP Palette\r\nName: Brand\r\nColumns: 4\r\n
                     b" 18  52  86\tBrand blue\r\n255 255 255\tWhite \xc3\xa9t\xc3\xa9\r\n  0 255 255\r\n")
 TEXT = palette_file("list.txt", b"  rgb(18 52 86)\n\ntomato\n#0ff8\n")
 DAMAGED = palette_file("damaged.gpl", b"GIMP Palette\n1 2 3\n4 5\n")
+# What Save writes as JSON and CSS, read back.
+JSON = palette_file("saved.json", b'[\n  {"hex": "#123456", "name": "Deep \\"blue\\""},\n  {"hex": "#ffffff", "name": null}\n]\n')
+CSS = palette_file("saved.css", b":root {\n  --deep-blue: #123456;\n  --color-ffffff: #ffffff;\n}\n")
 
 AQUA = b"#00ffff\t#0ff\t(0,255,255)\t(0%,100%,100%)\t120,120,240\taqua\n"
 USAGE = b"usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]\n"
@@ -194,6 +197,8 @@ TABLES = {
         (["palette", TEXT, "--to", "triple"], b"", b"(18,52,86)\n(255,99,71)\n(0,255,255)\n", b"", 0),
         # In JSON, "name" is the one the file gives, valid UTF-8 kept.
         (["palette", "--json", GIMP], b"", None, b"", 0),
+        (["palette", JSON, "--to", "hex6"], b"", b"#123456\n#ffffff\n", b"", 0),
+        (["palette", CSS, "--to", "name"], b"", b"\nwhite\n", b"", 0),
         (["palette", DAMAGED], b"", b"", b"palorin-cli: " + DAMAGED.encode() + b": line 3: not a colour\n", 1),
         (["palette", os.path.join(folder, "none.gpl")], b"", b"", None, 2),
         (["palette"], b"", b"", usage_error(b"palette takes one file"), 2),

@@ -66,6 +66,29 @@ TEST(ReadPalette, ReadsPlainTextInEveryNotation) {
     ExpectReads(cases, false);
 }
 
+// What Save writes opens again: the JSON with its names as they were (quotes,
+// UTF-8, none), the CSS with its properties' names; both by hand as well.
+TEST(ReadPalette, ReadsBackTheJsonAndCssThatSaveWrites) {
+    TestPalette saved;
+    ReadOrFail("GIMP Palette\n255 0 0\tBrand \"red\"\n0 128 0\tGr\xC3\xBCn\n18 52 86\n"
+               "1 2 3\tGr\xC3\xBCn\n",
+               &saved);
+    const ReadCase cases[] = {
+        {"Save's JSON", Formatted(saved.palette, PaletteFormat::kJson),
+         {"#ff0000 Brand \"red\"", "#008000 Gr\xC3\xBCn", "#123456", "#010203 Gr\xC3\xBCn"}},
+        {"Save's CSS", Formatted(saved.palette, PaletteFormat::kCss),
+         {"#ff0000 brand-red", "#008000 gr-n", "#123456", "#010203 gr-n"}},
+        {"JSON by hand: keys in any order, escapes, other keys, any colour notation",
+         "\xEF\xBB\xBF [ {\"name\": \"\\u00e9t\\u00e9\\ud83c\\udf08\\ttab\", \"rgb\": \"1 2 3\","
+         " \"hex\": \"tomato\"},\r\n{\"hex\":\"#000\",\"name\":null,\"n\":-1.5e3}]\n",
+         {"#ff6347 \xC3\xA9t\xC3\xA9\xF0\x9F\x8C\x88 tab", "#000000"}},
+        {"CSS by hand: comments, blanks, the last ';' left out",
+         "/* brand */\n:root{--ink:#0a141e;\n  --clay : rgb(200 100 50) /* warm */ ; --x-1_2:red}",
+         {"#0a141e ink", "#c86432 clay", "#ff0000 x-1"}},
+    };
+    ExpectReads(cases, false);
+}
+
 TEST(ReadPalette, RefusesADamagedFileAtItsLineAndKeepsThePalette) {
     const struct {
         std::string bytes;
@@ -84,6 +107,13 @@ TEST(ReadPalette, RefusesADamagedFileAtItsLineAndKeepsThePalette) {
         {"#ff0000\n# a comment\n", 2, "not a colour"},
         {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 1, "not a colour"},
         {std::string("red\nblue\0\n", 10), 2, "holds a NUL byte"},
+        {"[\n{\"hex\": \"#fff\"},\n{\"hex\": \"#ggg\"}]", 3, "not a colour"},
+        {"[{\"name\": \"a\"}]", 1, "a colour without \"hex\""},
+        {"[{\"hex\": \"#fff\"}\n{\"hex\": \"#000\"}]", 2, "not a palette in JSON"},
+        {"[{\"hex\": \"#fff\", \"name\": \"\\ud800\"}]", 1, "not UTF-8"},
+        {"[{\"hex\": \"#fff\"}] trailing", 1, "not a palette in JSON"},
+        {":root {\n  --a: #fff;\n  b: #000;\n}", 3, "not a palette of CSS custom properties"},
+        {":root {\n  --a: nothing;\n}", 2, "not a colour"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
