@@ -12,11 +12,9 @@
 
 namespace {
 
-const char kNotAColour[] = "not a colour";
 const char kChannelTooLarge[] = "a channel above 255";
 const char kHoldsNul[] = "holds a NUL byte";
 const char kTooLarge[] = "the file is too large";
-const char kNoMemory[] = "not enough memory";
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 const char kGimpMagic[] = "GIMP Palette";

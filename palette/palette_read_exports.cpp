@@ -11,10 +11,11 @@
 #include "read_color.h"
 #include "utf8.h"
 
-namespace {
-
 const char kNotAColour[] = "not a colour";
 const char kNoMemory[] = "not enough memory";
+
+namespace {
+
 const char kNotJson[] = "not a palette in JSON";
 const char kNotCss[] = "not a palette of CSS custom properties";
 const char kNoHex[] = "a colour without \"hex\"";

@@ -8,6 +8,10 @@
 
 #include "palette.h"
 
+// Why a file is refused, shared by every reader of palettes.
+extern const char kNotAColour[];
+extern const char kNoMemory[];
+
 enum class ExportKind { kNone, kJson, kCss };
 
 // What the file's first token, after a byte order mark, blanks and CSS
