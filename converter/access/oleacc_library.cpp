@@ -10,6 +10,17 @@ namespace {
 OleaccLibrary s_library;
 bool s_tried = false, s_loaded = false;
 
+// A library of the system's, from the system folder by its full path: a copy of
+// the same name beside the program, or in the current folder, is never loaded.
+HMODULE LoadSystemLibrary(const char* name) {
+    char path[MAX_PATH + 32];
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    lstrcatA(path, "\\");
+    lstrcatA(path, name);
+    return LoadLibraryA(path);
+}
+
 // GetProcAddress gives a function of no particular type; the casts name the real one.
 template <typename Function>
 bool Find(HMODULE module, const char* name, Function* function) {
@@ -21,7 +32,7 @@ bool Find(HMODULE module, const char* name, Function* function) {
 // thread must have joined first: as an apartment of its own, served by the
 // dialog's message loop. It stays joined until the process ends.
 bool JoinCom() {
-    HMODULE ole = LoadLibraryA("ole32.dll");
+    HMODULE ole = LoadSystemLibrary("ole32.dll");
     HRESULT(WINAPI * coInitializeEx)(void*, DWORD);
     if (!ole || !Find(ole, "CoInitializeEx", &coInitializeEx)) return false;
     const HRESULT joined = coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -29,8 +40,8 @@ bool JoinCom() {
 }
 
 bool Load() {
-    HMODULE oleacc = LoadLibraryA("oleacc.dll");
-    HMODULE oleaut = LoadLibraryA("oleaut32.dll");
+    HMODULE oleacc = LoadSystemLibrary("oleacc.dll");
+    HMODULE oleaut = LoadSystemLibrary("oleaut32.dll");
     return oleacc && oleaut && JoinCom() &&
            Find(oleacc, "CreateStdAccessibleObject", &s_library.createStdAccessibleObject) &&
            Find(oleacc, "LresultFromObject", &s_library.lresultFromObject) &&
