@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "notation_format.h"
+#include "utf8.h"
 
 void FreePalette(Palette* palette) {
     FreeByteBuffer(&palette->text);
@@ -33,7 +34,9 @@ size_t FormatPaletteEntry(const Palette& palette, size_t entry, char* out, size_
     const char* name = PaletteName(palette, entry, &nameLength);
     if (nameLength > 0 && length + 1 < capacity) {
         out[length++] = ' ';
-        if (nameLength > capacity - 1 - length) nameLength = capacity - 1 - length;
+        // Cut short, never inside a character of a UTF-8 name.
+        if (nameLength > capacity - 1 - length)
+            nameLength = WithoutCutCharacter(name, capacity - 1 - length);
         std::memcpy(out + length, name, nameLength);
         length += nameLength;
         out[length] = '\0';

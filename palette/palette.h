@@ -72,7 +72,8 @@ ColorRecord PaletteColour(const Palette& palette, size_t entry);
 const char* PaletteName(const Palette& palette, size_t entry, size_t* length);
 
 // The text of the entry's list item: "#rrggbb", and a blank and the name when it
-// has one, cut to fit `capacity` bytes with the NUL (capacity at least 8).
+// has one, cut to fit `capacity` bytes with the NUL (capacity at least 8), never
+// inside a UTF-8 character.
 // Returns the length written.
 size_t FormatPaletteEntry(const Palette& palette, size_t entry, char* out, size_t capacity);
 

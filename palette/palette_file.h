@@ -7,9 +7,15 @@
 
 #include "byte_buffer.h"
 
-// Larger files are refused before anything is read: a palette is a few
-// kilobytes, and Palorin holds the whole file in memory.
+// Larger files are refused before anything is read, and never written: a
+// palette is a few kilobytes, Palorin holds the whole file in memory, and what
+// it writes it must be able to read again.
 constexpr size_t kMaxPaletteFileSize = 16 * 1024 * 1024;
+
+// Room for the longest path the files take, in UTF-8 bytes with the NUL. Paths
+// are UTF-8 (on Windows the programs' code page is UTF-8, set by their
+// manifests), and may be longer than the 260 characters of old Windows.
+constexpr size_t kPathCapacity = 32768;
 
 // What went wrong, in words for a message box: the system's own message
 // ("The system cannot find the path specified.") or one of this program's
@@ -28,8 +34,13 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem);
 // go to a new temporary file in the same folder, which is flushed to the disk
 // and then takes the file's place in one step, so that a reader, a crash or a
 // kill finds the old file or the new one, whole. 1 on success; 0 with *problem
-// set, the old file untouched and the temporary file removed.
+// set, the old file untouched and the temporary file removed. More than
+// kMaxPaletteFileSize bytes are refused before anything is written: "too large
+// to keep: N bytes".
 //
 // The caller writes only after a change: a palette merely opened and closed
 // leaves its file alone, time stamps and all.
 int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem);
+
+// 1 when `path` names a file that exists (not a folder).
+int IsExistingFile(const char* path);

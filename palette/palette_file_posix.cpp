@@ -71,6 +71,7 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
 }
 
 int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {
+    if (!FitsTheSizeLimit(size, problem)) return 0;
     // "PATH.PID.tmp", or "PATH.PID-N.tmp" when that name is taken.
     char temporary[4096 + 64];
     const size_t length = std::strlen(path);
@@ -115,4 +116,9 @@ int WriteFileAtomically(const char* path, const char* data, size_t size, FilePro
     }
     SyncFolder(path);
     return 1;
+}
+
+int IsExistingFile(const char* path) {
+    struct stat status;
+    return stat(path, &status) == 0 && !S_ISDIR(status.st_mode);
 }

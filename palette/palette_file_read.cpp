@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "notation_format.h"
+
 namespace {
 
 void SetOwnProblem(FileProblem* problem, const char* text) {
@@ -13,6 +15,15 @@ void SetOwnProblem(FileProblem* problem, const char* text) {
 }  // namespace
 
 void SetTooLarge(FileProblem* problem) { SetOwnProblem(problem, "The file is larger than 16 MB."); }
+
+bool FitsTheSizeLimit(size_t size, FileProblem* problem) {
+    if (size <= kMaxPaletteFileSize) return true;
+    char text[64] = "too large to keep: ";
+    FormatDecimal(size, text + std::strlen(text));
+    std::strcat(text, " bytes");
+    SetOwnProblem(problem, text);
+    return false;
+}
 
 ReadEnd ReadToEnd(ReadFileBytes read, void* file, size_t expected, ByteBuffer* bytes,
                   FileProblem* problem) {

@@ -21,3 +21,7 @@ ReadEnd ReadToEnd(ReadFileBytes read, void* file, size_t expected, ByteBuffer* b
 
 // Sets *problem to "The file is larger than 16 MB."
 void SetTooLarge(FileProblem* problem);
+
+// False, with *problem "too large to keep: N bytes", for more than a file may
+// hold to be read again.
+bool FitsTheSizeLimit(size_t size, FileProblem* problem);

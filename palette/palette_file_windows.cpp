@@ -1,9 +1,13 @@
 // The palette's file with the Windows API. The new contents go to a temporary
-// file beside the old one, which MoveFileExA then puts in its place: a rename
-// within one folder, which the file system makes in one step.
+// file beside the old one, which MoveFileExW then puts in its place: a rename
+// within one folder, which the file system makes in one step. Paths come in
+// the process's code page (UTF-8) and go to the wide calls as full paths with the \\?\ prefix, so that
+// neither the ANSI code page nor the 260 characters of old Windows limit them.
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 #include "notation_format.h"
 #include "palette_file.h"
@@ -27,32 +31,64 @@ void SetProblem(FileProblem* problem, DWORD code) {
     }
 }
 
-// "PATH.PID.tmp", or "PATH.PID-N.tmp" for the Nth try: false when it won't fit.
-bool TemporaryName(const char* path, unsigned attempt, char* out, size_t capacity) {
-    char number[kColorTextCapacity];
-    const size_t length = std::strlen(path);
-    if (length + 2 * sizeof number + 8 > capacity) return false;
-    std::memcpy(out, path, length);
-    out[length] = '.';
-    FormatDecimal(GetCurrentProcessId(), out + length + 1);
-    if (attempt > 0) {
-        FormatDecimal(attempt, number);
-        std::strcat(out, "-");
-        std::strcat(out, number);
+// Room for a full wide path with its prefix and a temporary file's ending.
+constexpr DWORD kWidePathCapacity = 32768 + 64;
+
+// `path`, in the process's code page (UTF-8 by the manifest on any Windows
+// that takes it, the ANSI code page on older ones), as a full wide path with the \\?\ prefix (\\?\UNC\ for a
+// share), in a buffer of kWidePathCapacity the caller frees; null with the
+// error set when it can't be made.
+wchar_t* WidePath(const char* path) {
+    wchar_t* given = static_cast<wchar_t*>(std::malloc(2 * kWidePathCapacity * sizeof(wchar_t)));
+    if (!given) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
     }
-    std::strcat(out, ".tmp");
-    return true;
+    wchar_t* full = given + kWidePathCapacity;
+    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, given, 32768);
+    const DWORD fullLength = length > 0 ? GetFullPathNameW(given, 32768, full + 8, nullptr) : 0;
+    if (length <= 0 || fullLength == 0 || fullLength >= 32768) {
+        if (length > 0 && fullLength >= 32768) SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        std::free(given);
+        return nullptr;
+    }
+    wchar_t* start = full + 8;
+    if (start[0] == L'\\' && start[1] == L'\\') {
+        if (start[2] != L'?' && start[2] != L'.') {  // \\server\share: \\?\UNC\server\share
+            start -= 6;
+            std::memcpy(start, L"\\\\?\\UNC", 7 * sizeof(wchar_t));
+        }
+    } else {
+        start -= 4;
+        std::memcpy(start, L"\\\\?\\", 4 * sizeof(wchar_t));
+    }
+    std::memmove(given, start, (std::wcslen(start) + 1) * sizeof(wchar_t));
+    return given;
+}
+
+// "PATH.PID.tmp", or "PATH.PID-N.tmp" for the Nth try, into `out`, which has
+// room for kWidePathCapacity characters.
+void TemporaryName(const wchar_t* path, unsigned attempt, wchar_t* out) {
+    char number[kColorTextCapacity];
+    wchar_t* p = out + std::wcslen(path);
+    std::memcpy(out, path, (p - out) * sizeof(wchar_t));
+    *p++ = L'.';
+    FormatDecimal(GetCurrentProcessId(), number);
+    for (const char* d = number; *d; ++d) *p++ = static_cast<wchar_t>(*d);
+    if (attempt > 0) {
+        *p++ = L'-';
+        FormatDecimal(attempt, number);
+        for (const char* d = number; *d; ++d) *p++ = static_cast<wchar_t>(*d);
+    }
+    std::memcpy(p, L".tmp", 5 * sizeof(wchar_t));
 }
 
 // A new file of that name, for writing only by this handle; INVALID_HANDLE_VALUE
 // with the error as GetLastError says when none could be made.
-HANDLE CreateTemporaryFile(const char* path, char* name, size_t capacity) {
+HANDLE CreateTemporaryFile(const wchar_t* path, wchar_t* name) {
     for (unsigned attempt = 0; attempt < 16; ++attempt) {
-        if (!TemporaryName(path, attempt, name, capacity)) {
-            SetLastError(ERROR_FILENAME_EXCED_RANGE);
-            return INVALID_HANDLE_VALUE;
-        }
-        HANDLE file = CreateFileA(name, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+        TemporaryName(path, attempt, name);
+        HANDLE file = CreateFileW(name, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
     }
@@ -90,10 +126,16 @@ bool WriteAll(HANDLE file, const char* data, size_t size) {
 }  // namespace
 
 int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    wchar_t* wide = WidePath(path);
+    HANDLE file = wide ? CreateFileW(wide, GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)
+                       : INVALID_HANDLE_VALUE;
+    const DWORD openError = GetLastError();
+    std::free(wide);
     if (file == INVALID_HANDLE_VALUE) {
-        SetProblem(problem, GetLastError());
+        FreeByteBuffer(bytes);
+        SetProblem(problem, openError);
         return 0;
     }
     LARGE_INTEGER size;
@@ -112,30 +154,44 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
     return end == ReadEnd::kWhole;
 }
 
-int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {
-    char temporary[MAX_PATH + 64];
-    HANDLE file = CreateTemporaryFile(path, temporary, sizeof temporary);
-    if (file == INVALID_HANDLE_VALUE) {
-        SetProblem(problem, GetLastError());
-        return 0;
-    }
+namespace {
+
+// The bytes to a new temporary file beside `path`, flushed, then in its place.
+bool WriteAndReplace(const wchar_t* path, wchar_t* temporary, const char* data, size_t size) {
+    HANDLE file = CreateTemporaryFile(path, temporary);
+    if (file == INVALID_HANDLE_VALUE) return false;
     // Without it a kill may leave the temporary file behind, but the write
     // itself is as safe: go on.
     const bool deletesItself = SetDeleteOnClose(file, TRUE);
     const bool written = WriteAll(file, data, size) && FlushFileBuffers(file) &&
                          (!deletesItself || SetDeleteOnClose(file, FALSE));
-    const DWORD error = GetLastError();
+    DWORD error = GetLastError();
     CloseHandle(file);
-    if (!written) {
-        if (!deletesItself) DeleteFileA(temporary);
-        SetProblem(problem, error);
-        return 0;
-    }
-    if (!MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD moveError = GetLastError();
-        DeleteFileA(temporary);
-        SetProblem(problem, moveError);
-        return 0;
-    }
-    return 1;
+    if (written && MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    if (written) error = GetLastError();
+    if (written || !deletesItself) DeleteFileW(temporary);
+    SetLastError(error);
+    return false;
+}
+
+}  // namespace
+
+int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {
+    if (!FitsTheSizeLimit(size, problem)) return 0;
+    wchar_t* wide = WidePath(path);
+    wchar_t* temporary =
+        wide ? static_cast<wchar_t*>(std::malloc(kWidePathCapacity * sizeof(wchar_t))) : nullptr;
+    const bool written = temporary && WriteAndReplace(wide, temporary, data, size);
+    if (!written) SetProblem(problem, wide && !temporary ? ERROR_NOT_ENOUGH_MEMORY : GetLastError());
+    std::free(temporary);
+    std::free(wide);
+    return written;
+}
+
+int IsExistingFile(const char* path) {
+    wchar_t* wide = WidePath(path);
+    const DWORD attributes = wide ? GetFileAttributesW(wide) : INVALID_FILE_ATTRIBUTES;
+    std::free(wide);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

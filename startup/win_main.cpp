@@ -6,7 +6,7 @@
 #include "color_record.h"
 #include "command_line.h"
 #include "main_dialog.h"
-#include "palette_commands.h"
+#include "palette_file.h"
 #include "palette_files.h"
 #include "quick_convert.h"
 
@@ -26,10 +26,9 @@ int QuickConvertClipboard(HINSTANCE instance, ColorRecord* color) {
 int NamesAFile(const char* text, char* path) {
     const size_t length = lstrlenA(text);
     const bool quoted = length >= 2 && text[0] == '"' && text[length - 1] == '"';
-    if (length == 0 || length - (quoted ? 2 : 0) >= MAX_PATH) return 0;
+    if (length == 0 || length - (quoted ? 2 : 0) >= kPathCapacity) return 0;
     lstrcpynA(path, text + (quoted ? 1 : 0), static_cast<int>(length - (quoted ? 2 : 0) + 1));
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return IsExistingFile(path);
 }
 
 }  // namespace
@@ -39,7 +38,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const char* text = CommandLineText(GetCommandLineA());
     if (*text && QuickConvert(instance, text, &color)) return 0;
     // A command line that is no colour but a palette file opens the converter with it.
-    char palette[MAX_PATH];
+    static char palette[kPathCapacity];
     if (color.notation == kNotationNone && *text && NamesAFile(text, palette)) {
         SetStartPalette(palette);
         RunConverter(instance, &color);

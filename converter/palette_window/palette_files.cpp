@@ -18,16 +18,16 @@ namespace {
 constexpr char kCaption[] = "Palorin";
 
 // The file the next converter opens with, from the command line.
-char s_startPalette[MAX_PATH] = "";
+char s_startPalette[kPathCapacity] = "";
 
 // palorin.gpl in palorin.exe's folder: where a palette is kept with no
 // registry and no settings.
 bool PaletteBesideProgram(char* path) {
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
+    const DWORD length = GetModuleFileNameA(nullptr, path, kPathCapacity);
+    if (length == 0 || length >= kPathCapacity) return false;
     char* slash = std::strrchr(path, '\\');
     char* folder = slash ? slash + 1 : path;
-    if (folder - path + sizeof "palorin.gpl" > MAX_PATH) return false;
+    if (folder - path + sizeof "palorin.gpl" > kPathCapacity) return false;
     std::strcpy(folder, "palorin.gpl");
     return true;
 }
@@ -35,7 +35,7 @@ bool PaletteBesideProgram(char* path) {
 // The palette in `format` to the file at `path`, replacing it whole at once;
 // false with *problem set when it could not.
 bool WritePaletteTo(const char* path, PaletteFormat format, FileProblem* problem) {
-    char title[MAX_PATH];
+    char title[kPathCapacity];
     PaletteTitleOfFileName(path, title, sizeof title);
     ByteBuffer bytes = {};
     const bool written = FormatPalette(g_palette, format, title, &bytes) &&
@@ -48,7 +48,7 @@ bool WritePaletteTo(const char* path, PaletteFormat format, FileProblem* problem
 // Save's file name: the palette's own file, or palorin.gpl beside the program.
 void SuggestedSaveName(char* path) {
     if (g_paletteFile[0])
-        lstrcpynA(path, g_paletteFile, MAX_PATH);
+        lstrcpynA(path, g_paletteFile, kPathCapacity);
     else if (!PaletteBesideProgram(path))
         lstrcpyA(path, "palorin.gpl");
 }
@@ -63,7 +63,7 @@ const char* const kFilterExtensions[] = {".gpl", ".css", ".json", ".txt"};
 
 void SayAboutPalette(HWND dialog, const char* first, const char* second, const char* third,
                      const char* fourth) {
-    char text[2 * MAX_PATH + 512];
+    char text[kPathCapacity + 512];
     text[0] = '\0';
     const char* const parts[] = {first, second, third, fourth};
     for (const char* part : parts) {
@@ -82,15 +82,17 @@ void WritePaletteFile(HWND dialog) {
     g_paletteWriteFailed = !written;
 }
 
-void SetStartPalette(const char* path) { lstrcpynA(s_startPalette, path ? path : "", MAX_PATH); }
+void SetStartPalette(const char* path) {
+    lstrcpynA(s_startPalette, path ? path : "", kPathCapacity);
+}
 
 void OpenStartPalette(HWND dialog) {
     if (s_startPalette[0]) {
         OpenPaletteFile(dialog, s_startPalette, false);
         return;
     }
-    char beside[MAX_PATH];
-    if (PaletteBesideProgram(beside) && GetFileAttributesA(beside) != INVALID_FILE_ATTRIBUTES)
+    char beside[kPathCapacity];
+    if (PaletteBesideProgram(beside) && IsExistingFile(beside))
         OpenPaletteFile(dialog, beside, false);
 }
 
@@ -108,7 +110,7 @@ bool SavePaletteFile(HWND dialog, const char* path) {
     }
     // A GIMP palette saved is the palette's file from now on.
     if (format == PaletteFormat::kGimp) {
-        lstrcpynA(g_paletteFile, path, MAX_PATH);
+        lstrcpynA(g_paletteFile, path, kPathCapacity);
         g_paletteWriteFailed = false;
     }
     return true;
@@ -132,7 +134,7 @@ bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
         return false;
     }
     // A GIMP palette is the palette's file; a list of colours is a new palette.
-    lstrcpynA(g_paletteFile, g_palette.ownHeader ? path : "", MAX_PATH);
+    lstrcpynA(g_paletteFile, g_palette.ownHeader ? path : "", kPathCapacity);
     g_paletteWriteFailed = false;
     CompareWith(dialog, nullptr);
     ShowPalette(dialog, false);
@@ -140,7 +142,7 @@ bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
 }
 
 void OpenPaletteByDialog(HWND dialog) {
-    char path[MAX_PATH] = "";
+    char path[kPathCapacity] = "";
     OPENFILENAMEA open = {};
     open.lStructSize = sizeof open;
     open.hwndOwner = dialog;
@@ -153,7 +155,7 @@ void OpenPaletteByDialog(HWND dialog) {
 }
 
 void SavePaletteByDialog(HWND dialog) {
-    char path[MAX_PATH];
+    char path[kPathCapacity];
     SuggestedSaveName(path);
     OPENFILENAMEA save = {};
     save.lStructSize = sizeof save;
@@ -177,7 +179,7 @@ void SavePaletteByDialog(HWND dialog) {
 }
 
 void OpenDroppedPalette(HWND dialog, HDROP drop) {
-    char path[MAX_PATH];
+    char path[kPathCapacity];
     if (DragQueryFileA(drop, 0, path, sizeof path)) OpenPaletteFile(dialog, path, false);
     DragFinish(drop);
 }

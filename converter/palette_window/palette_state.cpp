@@ -2,5 +2,5 @@
 #include "palette_state.h"
 
 Palette g_palette = {};
-char g_paletteFile[MAX_PATH] = "";
+char g_paletteFile[kPathCapacity] = "";
 bool g_paletteWriteFailed = false;

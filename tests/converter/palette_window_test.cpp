@@ -231,6 +231,26 @@ TEST_F(PaletteWindow, CtrlDInADialogTheConverterOpenedIsThatDialogs) {
     EXPECT_EQ(ListedColours(dialog), Lines{});
 }
 
+// A palette in a folder named in Cyrillic and Chinese, named in UTF-8 as GIMP
+// writes names: the list shows the name as itself, and a change is written.
+TEST_F(PaletteWindow, TakesFoldersInAnyScriptAndShowsUtf8NamesAsThemselves) {
+    const std::string named = folder + "\\Цвет 颜色";
+    ASSERT_TRUE(CreateDirectoryA(named.c_str(), nullptr));
+    const std::string path = named + "\\Grün.gpl";
+    ASSERT_TRUE(WriteTestFile(path, "GIMP Palette\nName: Grün\n  0 128   0\tGrün\n"));
+    OpenFile(path);
+    wchar_t text[32] = L"";
+    LVITEMW item = {};
+    item.pszText = text;
+    item.cchTextMax = 32;
+    SendMessageW(List(), LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, L"#008000 Grün");
+    Add("#010203");
+    EXPECT_EQ(FileColours(path), (Lines{"#010203", "#008000 Grün"}));
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(named.c_str());
+}
+
 TEST_F(PaletteWindow, AClickSpaceOrEnterInTheListMakesTheColourCurrent) {
     OpenFile(File("brand.gpl", kBrand));
     SetFieldText(dialog, IDC_HEX6, "#00ff");  // a text that is no colour yet: fields empty

@@ -111,4 +111,45 @@ TEST_F(PaletteFile, RefusesToReadAFileTooLargeMissingOrAFolder) {
     }
 }
 
+// The path as the wide calls take it past 260 characters.
+std::wstring LongWide(const std::string& utf8) {
+    std::wstring wide(utf8.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0],
+                                    static_cast<int>(wide.size())) - 1);
+    return L"\\\\?\\" + wide;
+}
+
+// Names in Cyrillic and Chinese, and a path past 260 characters: written,
+// replaced and read back, with the names as given on the disk.
+TEST_F(PaletteFile, TakesNamesInAnyScriptAndPathsPast260Characters) {
+    ASSERT_EQ(GetACP(), 65001u) << "the manifest makes UTF-8 the code page";
+    std::vector<std::string> made = {folder + "\\Цвет 颜色"};
+    while (made.back().size() < 300) made.push_back(made.back() + "\\" + std::string(60, 'd'));
+    for (const std::string& f : made) ASSERT_TRUE(CreateDirectoryW(LongWide(f).c_str(), nullptr));
+    for (const std::string& target : {made[0] + "\\Палитра 调色板.gpl", made.back() + "\\p.gpl"}) {
+        SCOPED_TRACE(target);
+        FileProblem problem = {};
+        ASSERT_TRUE(Write(target, kOld, &problem)) << problem.text;
+        ASSERT_TRUE(Write(target, kNew, &problem)) << problem.text;
+        EXPECT_TRUE(IsExistingFile(target.c_str()));
+        EXPECT_NE(GetFileAttributesW(LongWide(target).c_str()), INVALID_FILE_ATTRIBUTES);
+        ByteBuffer bytes = {};
+        ASSERT_EQ(ReadWholeFile(target.c_str(), &bytes, &problem), 1) << problem.text;
+        EXPECT_EQ(std::string(bytes.data, bytes.size), kNew);
+        FreeByteBuffer(&bytes);
+        EXPECT_TRUE(DeleteFileW(LongWide(target).c_str()));
+    }
+    for (auto f = made.rbegin(); f != made.rend(); ++f) RemoveDirectoryW(LongWide(*f).c_str());
+}
+
+// What could not be read again is not written: the old file stays.
+TEST_F(PaletteFile, RefusesToWriteMoreThanItCouldReadAgain) {
+    const std::string large(kMaxPaletteFileSize + 1, '#');
+    FileProblem problem = {};
+    EXPECT_FALSE(Write(path, large, &problem));
+    EXPECT_STREQ(problem.text, "too large to keep: 16777217 bytes");
+    EXPECT_EQ(FileBytes(path), kOld);
+    EXPECT_EQ(FolderNames(folder), Names{"palorin.gpl"});
+}
+
 }  // namespace
