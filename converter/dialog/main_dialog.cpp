@@ -38,16 +38,29 @@ bool IsConverter(HWND window) {
            GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(MainDlgProc);
 }
 
-// Ctrl+D adds the colour to the palette wherever the focus is: seen here,
-// before the dialog manager gives the key to a control. Not during a pick,
-// whose keys are its own, nor in a dialog the converter opened (Open, Save).
+// The palette's command of a key pressed with Ctrl, or 0.
+int PaletteShortcut(WPARAM key) {
+    switch (key) {
+    case 'D': return IDC_PALETTE_ADD;
+    case 'O': return IDC_PALETTE_OPEN;
+    case 'S': return IDC_PALETTE_SAVE;
+    default: return 0;
+    }
+}
+
+// Ctrl+D adds the colour to the palette, Ctrl+O and Ctrl+S open and save,
+// wherever the focus is: seen here, before the dialog manager gives the key to
+// a control. Not during a pick, whose keys are its own, nor in a dialog the
+// converter opened (Open, Save).
 LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && msg->wParam == 'D' &&
-        GetKeyState(VK_CONTROL) < 0 && !MouseBusy()) {
+    const int command = code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN
+                            ? PaletteShortcut(msg->wParam)
+                            : 0;
+    if (command && GetKeyState(VK_CONTROL) < 0 && !MouseBusy()) {
         HWND dialog = GetAncestor(msg->hwnd, GA_ROOT);
         if (IsConverter(dialog)) {
-            PostMessageA(dialog, WM_COMMAND, IDC_PALETTE_ADD, 0);
+            PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(command), 0);
             return 1;
         }
     }

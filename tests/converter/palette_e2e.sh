@@ -109,9 +109,10 @@ xdotool key Up Up Return
 sleep 0.3
 check_contrast '4.54:1 AA on white * 4.62:1 AA on black' "Compare on white again"
 
-# Open… with a path typed into the platform's dialog.
+# Open… by Ctrl+O, a path typed into the platform's dialog.
 printf 'GIMP Palette\nName: Other\n 10  20  30\tInk\n200 100  50\tClay\n' >"$work/other.gpl"
-click_control 1122
+click_control 1001
+xdotool key ctrl+o
 wintool wait Open 10000 >/dev/null || fail "no Open dialog"
 sleep 0.3
 xdotool type --delay 10 "$(windows "$work/other.gpl")"
@@ -121,29 +122,35 @@ sleep 0.3
 check_items '#0a141e Ink|#c86432 Clay|' "opened by the dialog"
 
 # Save… in each format, the name typed over the one offered; the GIMP
-# palette into a folder of its own, where it becomes the palette's file.
+# palette into a folder of its own, where it becomes the palette's file. By a
+# click on Save…, or by the keys given after the file's name.
 mkdir "$work/kept"
+ask_save() {
+    if [ $# -gt 0 ]; then xdotool key "$1"; else click_control 1123; fi
+}
 save() {
-    click_control 1123
+    file=$1
+    shift
+    ask_save "$@"
     # A click that comes as the Open dialog's end is still being handled on a
     # busy machine can be lost to the X server; it is given once more.
     if ! wintool wait "Save As" 5000 >/dev/null; then
-        echo "no Save As dialog after 5 s: Save… clicked again" >&2
-        click_control 1123
+        echo "no Save As dialog after 5 s: Save… asked again" >&2
+        ask_save "$@"
         wintool wait "Save As" 10000 >/dev/null || fail "no Save As dialog"
     fi
     sleep 0.3
     xdotool key ctrl+a BackSpace
-    xdotool type --delay 10 "$(windows "$1")"
+    xdotool type --delay 10 "$(windows "$file")"
     xdotool key Return
     wintool gone "Save As" 10000 || fail "the Save As dialog stays"
     sleep 0.3
 }
 save "$work/saved.css"
 check_file "$work/saved.css" ':root {\n  --ink: #0a141e;\n  --clay: #c86432;\n}\n' "saved as CSS"
-save "$work/saved.json"
+save "$work/saved.json" ctrl+s
 check_file "$work/saved.json" '[\n  {"hex": "#0a141e", "name": "Ink"},\n  {"hex": "#c86432", "name": "Clay"}\n]\n' "saved as JSON"
-save "$work/saved.txt"
+save "$work/saved.txt" alt+s
 check_file "$work/saved.txt" '#0a141e\n#c86432\n' "saved as text"
 save "$work/kept/saved.gpl"
 check_file "$work/kept/saved.gpl" 'GIMP Palette\nName: Other\n 10  20  30\tInk\n200 100  50\tClay\n' "saved as GIMP"
@@ -177,4 +184,5 @@ wintool close Palorin
 wait "$program"
 cmp -s "$beside" "$work/kept/saved.gpl" || fail "palorin.gpl beside the program changed"
 echo "opened by command line, Open and palorin.gpl beside; added by Add, Ctrl+D and a pick;" \
-    "recalled by a click and Space; Delete; Compare; saved in four formats; one message for a failing write"
+    "recalled by a click and Space; Delete; Compare; saved in four formats, by a click, Ctrl+S and Alt+S;" \
+    "one message for a failing write"
