@@ -98,11 +98,15 @@ bool ReadsBackAs(const CssFunction& info, const Candidate& c, const ColorRecord&
     return CssColorIs(css, color);
 }
 
-// A hue that rounds to a whole turn is written as 0, which reads the same.
+// A hue of a whole turn is written as 0, which reads the same.
+void WrapHue(Candidate* c, int i, int hue) {
+    if (i == hue && c->k[i] == 360 * static_cast<long long>(kPowersOfTen[c->decimals[i]])) c->k[i] = 0;
+}
+
 void SetNumber(Candidate* c, int i, const double v[3], int decimals, int hue) {
     c->decimals[i] = decimals;
     c->k[i] = Rounded(v[i], decimals);
-    if (i == hue && c->k[i] == 360 * static_cast<long long>(kPowersOfTen[decimals])) c->k[i] = 0;
+    WrapHue(c, i, hue);
 }
 
 // All numbers with the same decimals, from `first` up, until the text reads
@@ -127,6 +131,7 @@ Candidate ShortestNumbers(const CssFunction& info, const ColorRecord& color, con
             const long long k = c.k[i];
             const long long truncated = k / 10;  // toward zero
             other.k[i] = nearer.k[i] == truncated ? truncated + (k < 0 ? -1 : 1) : truncated;
+            WrapHue(&other, i, info.hue);
             if (ReadsBackAs(info, nearer, color, &angle)) {
                 c = nearer;
             } else if (k % 10 != 0 && ReadsBackAs(info, other, color, &angle)) {
