@@ -19,21 +19,16 @@ struct FormName {
 };
 
 // The converter's forms, in the order of the default line and of the JSON
-// object; then the CSS forms, which follow them in JSON; then hex8.
+// object; then hex8. The CSS forms, which follow the converter's in JSON,
+// take their names from the table of CSS functions.
 const FormName kForms[] = {
     {"hex6", OutputForm::kHex6},   {"hex3", OutputForm::kHex3},   {"triple", OutputForm::kTriple},
     {"percent", OutputForm::kPercent}, {"hls", OutputForm::kHls}, {"name", OutputForm::kName},
-    {"rgb", OutputForm::kRgb},     {"hsl", OutputForm::kHsl},     {"hwb", OutputForm::kHwb},
-    {"lab", OutputForm::kLab},     {"lch", OutputForm::kLch},     {"oklab", OutputForm::kOklab},
-    {"oklch", OutputForm::kOklch}, {"hex8", OutputForm::kHex8},
+    {"hex8", OutputForm::kHex8},
 };
 
-// The converter's forms run from hex6 to name, the JSON's from hex6 to oklch,
-// and the CSS forms in CssForm's order.
 constexpr int kConverterFormCount =
     static_cast<int>(OutputForm::kRgb) - static_cast<int>(OutputForm::kHex6);
-constexpr int kJsonFormCount =
-    static_cast<int>(OutputForm::kHex8) - static_cast<int>(OutputForm::kHex6);
 static_assert(static_cast<int>(OutputForm::kOklch) - static_cast<int>(OutputForm::kRgb) + 1 ==
                   kCssFormCount,
               "OutputForm holds the CSS forms in CssForm's order");
@@ -54,6 +49,10 @@ bool IsCssForm(OutputForm form) { return form >= OutputForm::kRgb && form <= Out
 
 CssForm CssFormOf(OutputForm form) {
     return static_cast<CssForm>(static_cast<int>(form) - static_cast<int>(OutputForm::kRgb));
+}
+
+OutputForm OutputFormOf(CssForm form) {
+    return static_cast<OutputForm>(static_cast<int>(OutputForm::kRgb) + static_cast<int>(form));
 }
 
 HlsTriple HlsOf(const ColorRecord& color) {
@@ -107,17 +106,23 @@ void OpenJsonInput(OutputBuffer* out, const char* input, size_t inputLength) {
     AppendJsonEscaped(out, input, inputLength);
 }
 
+// "key":
+char* PutKey(const char* key, char* out) {
+    *out++ = '"';
+    out = PutText(key, out);
+    *out++ = '"';
+    *out++ = ':';
+    return out;
+}
+
 // "hex6":"#00ffff",...,"oklch":"...","alpha":1,"mapped":false} after the
 // object's opening or its input; without "name" when a palette gave one.
 char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
-    for (int i = 0; i < kJsonFormCount; ++i) {
+    for (int i = 0; i < kConverterFormCount; ++i) {
         const FormName& form = kForms[i];
         if (form.form == OutputForm::kName && !withName) continue;
         if (i > 0) *out++ = ',';
-        *out++ = '"';
-        out = PutText(form.name, out);
-        *out++ = '"';
-        *out++ = ':';
+        out = PutKey(form.name, out);
         if (form.form == OutputForm::kHls) {
             *out++ = '[';
             out = out + FormatHlsTriple(HlsOf(colour.color), out);
@@ -130,6 +135,14 @@ char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
             out = PutForm(form.form, colour, out);
             *out++ = '"';
         }
+    }
+    for (int i = 0; i < kCssFormCount; ++i) {
+        const CssForm form = static_cast<CssForm>(i);
+        *out++ = ',';
+        out = PutKey(CssFormName(form), out);
+        *out++ = '"';
+        out = PutForm(OutputFormOf(form), colour, out);
+        *out++ = '"';
     }
     out = PutText(",\"alpha\":", out);
     out += FormatCssAlpha(colour.alpha, out);
@@ -170,6 +183,12 @@ int LookupOutputForm(const char* name, OutputForm* form) {
     for (const FormName& entry : kForms) {
         if (std::strcmp(name, entry.name) == 0) {
             *form = entry.form;
+            return 1;
+        }
+    }
+    for (int i = 0; i < kCssFormCount; ++i) {
+        if (std::strcmp(name, CssFormName(static_cast<CssForm>(i))) == 0) {
+            *form = OutputFormOf(static_cast<CssForm>(i));
             return 1;
         }
     }

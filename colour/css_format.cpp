@@ -20,28 +20,6 @@ namespace {
 constexpr int kMaxDecimals = 12;
 static_assert(kMaxDecimals < kExactPowersOfTen, "every 10^d is exact");
 
-// Held in place, without pointers, which palorin.exe would otherwise have to
-// relocate when it loads.
-struct FormInfo {
-    char name[6];
-    CssSpace space;
-    uint8_t percentages;    // bit i set: number i is written with a '%'
-    int8_t hue;             // the index of the hue channel, or -1
-    uint8_t firstDecimals;  // the fewest that most colours need in every number
-};
-
-const FormInfo kForms[kCssFormCount] = {
-    {"rgb", CssSpace::kRgb, 0, -1, 0},
-    {"hsl", CssSpace::kHsl, 6, 0, 1},
-    {"hwb", CssSpace::kHwb, 6, 0, 1},
-    {"lab", CssSpace::kLab, 0, -1, 1},
-    {"lch", CssSpace::kLch, 0, 2, 1},
-    {"oklab", CssSpace::kOklab, 0, -1, 3},
-    {"oklch", CssSpace::kOklch, 0, 2, 3},
-};
-
-const FormInfo& Info(CssForm form) { return kForms[static_cast<int>(form)]; }
-
 // The exact channels of the colour in the form's space.
 void ExactChannels(CssForm form, const ColorRecord& color, double v[3]) {
     const double rgb[3] = {color.red / 255.0, color.green / 255.0, color.blue / 255.0};
@@ -103,7 +81,7 @@ struct HueAngle {
     double cosine = 0, sine = 0;
 };
 
-bool ReadsBackAs(const FormInfo& info, const Candidate& c, const ColorRecord& color, HueAngle* angle) {
+bool ReadsBackAs(const CssFunction& info, const Candidate& c, const ColorRecord& color, HueAngle* angle) {
     CssColor css = {info.space, {0, 0, 0}, 1};
     for (int i = 0; i < 3; ++i) css.channels[i] = c.k[i] / kPowersOfTen[c.decimals[i]];
     if (info.hue == 2) {
@@ -120,11 +98,15 @@ bool ReadsBackAs(const FormInfo& info, const Candidate& c, const ColorRecord& co
     return CssColorIs(css, color);
 }
 
-// A hue that rounds to a whole turn is written as 0, which reads the same.
+// A hue of a whole turn is written as 0, which reads the same.
+void WrapHue(Candidate* c, int i, int hue) {
+    if (i == hue && c->k[i] == 360 * static_cast<long long>(kPowersOfTen[c->decimals[i]])) c->k[i] = 0;
+}
+
 void SetNumber(Candidate* c, int i, const double v[3], int decimals, int hue) {
     c->decimals[i] = decimals;
     c->k[i] = Rounded(v[i], decimals);
-    if (i == hue && c->k[i] == 360 * static_cast<long long>(kPowersOfTen[decimals])) c->k[i] = 0;
+    WrapHue(c, i, hue);
 }
 
 // All numbers with the same decimals, from `first` up, until the text reads
@@ -132,7 +114,7 @@ void SetNumber(Candidate* c, int i, const double v[3], int decimals, int hue) {
 // decimal. A number a decimal shorter is either neighbour of it at one decimal
 // fewer (38.95 could become 38.9 or 39): both are tried, the one nearer the
 // exact value first.
-Candidate ShortestNumbers(const FormInfo& info, const ColorRecord& color, const double v[3]) {
+Candidate ShortestNumbers(const CssFunction& info, const ColorRecord& color, const double v[3]) {
     Candidate c;
     HueAngle angle;
     for (int d = info.firstDecimals;; ++d) {
@@ -149,6 +131,7 @@ Candidate ShortestNumbers(const FormInfo& info, const ColorRecord& color, const 
             const long long k = c.k[i];
             const long long truncated = k / 10;  // toward zero
             other.k[i] = nearer.k[i] == truncated ? truncated + (k < 0 ? -1 : 1) : truncated;
+            WrapHue(&other, i, info.hue);
             if (ReadsBackAs(info, nearer, color, &angle)) {
                 c = nearer;
             } else if (k % 10 != 0 && ReadsBackAs(info, other, color, &angle)) {
@@ -202,10 +185,10 @@ char* PutAlpha(uint8_t alpha, char* out) {
 
 }  // namespace
 
-const char* CssFormName(CssForm form) { return Info(form).name; }
+const char* CssFormName(CssForm form) { return CssFunctionOf(form).name; }
 
 int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* out) {
-    const FormInfo& info = Info(form);
+    const CssFunction& info = CssFunctionOf(form);
     double v[3];
     ExactChannels(form, color, v);
     const bool grey = color.red == color.green && color.green == color.blue;
@@ -221,7 +204,7 @@ int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* 
     for (int i = 0; i < 3; ++i) {
         if (i > 0) *p++ = ' ';
         p = PutNumber(c.k[i], c.decimals[i], p);
-        if (info.percentages & (1 << i)) *p++ = '%';
+        if (info.writtenPercent & (1 << i)) *p++ = '%';
     }
     if (alpha < 255) p = PutAlpha(alpha, PutText(" / ", p));
     *p++ = ')';

@@ -1,5 +1,5 @@
 // Writing an 8-bit colour in the modern CSS forms, as CSS serialises a value:
-// rgb(46 139 87), hsl(146.45 50.29% 36.27%), oklch(0.5 0.12 147.6). Each
+// rgb(46 139 87), hsl(146.5 50% 36.3%), oklch(0.57 0.119 154.9). Each
 // number has the fewest decimals with which the text still reads back as the
 // same colour (and alpha): none of them can lose a decimal without that.
 #pragma once
@@ -7,10 +7,7 @@
 #include <cstdint>
 
 #include "color_record.h"
-
-enum class CssForm : uint8_t { kRgb, kHsl, kHwb, kLab, kLch, kOklab, kOklch };
-
-constexpr int kCssFormCount = 7;
+#include "css_functions.h"
 
 // Room for the longest text, such as "oklch(0.123456789 0.123456789
 // 359.123456789 / 0.123)", with its NUL.

@@ -1,9 +1,10 @@
-// Reading a CSS <color>: a table says, for each colour function, its space,
-// which channels are hues, what 100% of each channel is and whether the
-// legacy comma syntax is allowed; the reader walks the tokens against it.
+// Reading a CSS <color>: the table of colour functions says, for each, its
+// space, which channel is the hue, what 100% of each channel is and whether
+// the legacy comma syntax is allowed; the reader walks the tokens against it.
 #include <cstring>
 
 #include "css_color.h"
+#include "css_functions.h"
 #include "css_tokens.h"
 #include "named_colors.h"
 #include "notation_parse.h"
@@ -16,48 +17,6 @@ enum class Channel : uint8_t {
     kValue,  // <number> | <percentage> | none
     kHue,    // <number> | <angle> | none
 };
-
-// A percentage p of a channel is p * times / per: 100% of an rgb() channel is
-// 255, of a lab() a or b 125, of an oklab() L 1.
-struct Percent {
-    int16_t times;
-    int16_t per;
-};
-
-enum class Legacy : uint8_t {
-    kNone,  // spaces only
-    kRgb,   // also r, g, b with commas, all numbers or all percentages
-    kHsl,   // also h, s%, l% with commas
-};
-
-// The tables hold their names in place: pointers would each need a
-// relocation when palorin.exe loads.
-struct ColourFunction {
-    char name[6];
-    CssSpace space;
-    Legacy legacy;
-    Channel channels[3];
-    Percent percents[3];
-};
-
-constexpr Channel V = Channel::kValue, H = Channel::kHue;
-constexpr Percent kWhole = {1, 1}, kOfOne = {1, 100};
-
-const ColourFunction kFunctions[] = {
-    {"rgb", CssSpace::kRgb, Legacy::kRgb, {V, V, V}, {{255, 100}, {255, 100}, {255, 100}}},
-    {"rgba", CssSpace::kRgb, Legacy::kRgb, {V, V, V}, {{255, 100}, {255, 100}, {255, 100}}},
-    {"hsl", CssSpace::kHsl, Legacy::kHsl, {H, V, V}, {kWhole, kWhole, kWhole}},
-    {"hsla", CssSpace::kHsl, Legacy::kHsl, {H, V, V}, {kWhole, kWhole, kWhole}},
-    {"hwb", CssSpace::kHwb, Legacy::kNone, {H, V, V}, {kWhole, kWhole, kWhole}},
-    {"lab", CssSpace::kLab, Legacy::kNone, {V, V, V}, {kWhole, {125, 100}, {125, 100}}},
-    {"lch", CssSpace::kLch, Legacy::kNone, {V, V, H}, {kWhole, {150, 100}, kWhole}},
-    {"oklab", CssSpace::kOklab, Legacy::kNone, {V, V, V}, {kOfOne, {4, 1000}, {4, 1000}}},
-    {"oklch", CssSpace::kOklch, Legacy::kNone, {V, V, H}, {kOfOne, {4, 1000}, kWhole}},
-};
-
-// color(SPACE c1 c2 c3): 100% is 1 in every space.
-const ColourFunction kColorFunction = {"color", CssSpace::kSrgb, Legacy::kNone, {V, V, V},
-                                       {kOfOne, kOfOne, kOfOne}};
 
 struct PredefinedSpace {
     char name[13];
@@ -247,7 +206,7 @@ bool ReadHue(const CssToken& t, double* degrees) {
 }
 
 // One channel of the modern syntax.
-bool ReadChannel(const CssToken& t, Channel kind, Percent percent, double* value) {
+bool ReadChannel(const CssToken& t, Channel kind, CssPercent percent, double* value) {
     if (IsNone(t)) {
         *value = 0;
         return true;
@@ -277,12 +236,14 @@ bool ReadAlpha(const CssToken& t, bool noneAllowed, double* alpha) {
 }
 
 // c1 c2 c3 [/ alpha], starting at items[first].
-bool ReadModern(const Arguments& args, int first, const ColourFunction& f, CssColor* color) {
+Channel KindOf(const CssFunction& f, int i) { return i == f.hue ? Channel::kHue : Channel::kValue; }
+
+bool ReadModern(const Arguments& args, int first, const CssFunction& f, CssColor* color) {
     const int n = args.count - first;
     if (n != 3 && n != 5) return false;
     const CssToken* item = args.items + first;
     for (int i = 0; i < 3; ++i) {
-        if (!ReadChannel(item[i], f.channels[i], f.percents[i], &color->channels[i])) return false;
+        if (!ReadChannel(item[i], KindOf(f, i), f.percents[i], &color->channels[i])) return false;
     }
     color->alpha = 1;
     return n == 3 || (IsSlash(item[3]) && ReadAlpha(item[4], true, &color->alpha));
@@ -290,7 +251,7 @@ bool ReadModern(const Arguments& args, int first, const ColourFunction& f, CssCo
 
 // c1, c2, c3[, alpha] of rgb() and hsl(): no none; rgb's channels all numbers
 // or all percentages, hsl's saturation and lightness percentages.
-bool ReadLegacy(const Arguments& args, const ColourFunction& f, CssColor* color) {
+bool ReadLegacy(const Arguments& args, const CssFunction& f, CssColor* color) {
     const int n = args.count;
     if (n != 5 && n != 7) return false;
     for (int i = 1; i < n; i += 2) {
@@ -299,15 +260,15 @@ bool ReadLegacy(const Arguments& args, const ColourFunction& f, CssColor* color)
     const CssToken* value[3] = {&args.items[0], &args.items[2], &args.items[4]};
     for (int i = 0; i < 3; ++i) {
         const CssTokenType type = value[i]->type;
-        if (f.channels[i] == Channel::kHue) {
+        if (i == f.hue) {
             if (!ReadHue(*value[i], &color->channels[i])) return false;
             continue;
         }
-        const bool wanted = f.legacy == Legacy::kRgb
+        const bool wanted = f.legacy == CssLegacy::kRgb
                                 ? type == value[0]->type && (type == CssTokenType::kNumber ||
                                                              type == CssTokenType::kPercentage)
                                 : type == CssTokenType::kPercentage;
-        if (!wanted || !ReadChannel(*value[i], f.channels[i], f.percents[i], &color->channels[i]))
+        if (!wanted || !ReadChannel(*value[i], Channel::kValue, f.percents[i], &color->channels[i]))
             return false;
     }
     color->alpha = 1;
@@ -315,14 +276,14 @@ bool ReadLegacy(const Arguments& args, const ColourFunction& f, CssColor* color)
 }
 
 CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, CssReading* reading) {
-    const ColourFunction* f = nullptr;
-    for (const ColourFunction& entry : kFunctions) {
+    const CssFunction* f = nullptr;
+    for (const CssFunction& entry : kCssFunctions) {
         if (entry.name[0] == function.name[0] && CssNameIs(function, entry.name)) {
             f = &entry;
             break;
         }
     }
-    if (!f && CssNameIs(function, "color")) f = &kColorFunction;
+    if (!f && CssNameIs(function, "color")) f = &kCssColorFunction;
     Arguments args;
     if (!f) {
         // A refused function is refused as a whole: its arguments must still close.
@@ -341,7 +302,7 @@ CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, Cs
     CssColor& color = reading->color;
     color = {f->space, {0, 0, 0}, 1};
     int first = 0;
-    if (f == &kColorFunction) {
+    if (f == &kCssColorFunction) {
         if (args.count == 0 || args.items[0].type != CssTokenType::kIdent)
             return CssReadResult::kNotAColour;
         const CssToken& space = args.items[0];
@@ -355,7 +316,7 @@ CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, Cs
         if (!known) return CssReadResult::kNotAColour;
         first = 1;
     }
-    const bool read = args.hasComma ? f->legacy != Legacy::kNone && ReadLegacy(args, *f, &color)
+    const bool read = args.hasComma ? f->legacy != CssLegacy::kNone && ReadLegacy(args, *f, &color)
                                     : ReadModern(args, first, *f, &color);
     return read ? CssReadResult::kColour : CssReadResult::kNotAColour;
 }

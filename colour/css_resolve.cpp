@@ -113,10 +113,6 @@ void MapIntoSrgb(const double origin[3], double mapped[3]) {
     }
 }
 
-bool IsLegacySpace(CssSpace space) {
-    return space == CssSpace::kRgb || space == CssSpace::kHsl || space == CssSpace::kHwb;
-}
-
 // The channels with CSS's parse-time clamps, and finite, for a colour of no
 // legacy space (rgb(), hsl() and hwb() are clamped after their conversion,
 // which any value survives). Copied a channel at a time, as they were
@@ -225,23 +221,55 @@ void ResolveCssColor(const CssColor& original, GamutMode mode, Rgba8* result) {
 }
 
 bool CssColorIs(const CssColor& original, const ColorRecord& expected) {
-    if (!IsLegacySpace(original.space) && original.space != CssSpace::kSrgb) {
+    const double* o = original.channels;
+    double linear[3];
+    // The spaces the writer of the CSS forms asks about, each straight to its
+    // conversion: hsl() and hwb() as ResolveCssColor rounds them, lab() and
+    // oklab() with the clamps ClampedChannels would make (a clamp to
+    // +-kFarthest and then to 0-100 is one to 0-100).
+    switch (original.space) {
+    case CssSpace::kLab: {
+        const double lab[3] = {Clamp(o[0], 0, 100), Clamp(o[1], -kFarthest, kFarthest),
+                               Clamp(o[2], -kFarthest, kFarthest)};
+        LabToLinearSrgb(lab, linear);
+        break;
+    }
+    case CssSpace::kOklab: {
+        const double oklab[3] = {Clamp(o[0], 0, 1), Clamp(o[1], -kFarthest, kFarthest),
+                                 Clamp(o[2], -kFarthest, kFarthest)};
+        OklabToLinearSrgb(oklab, linear);
+        break;
+    }
+    case CssSpace::kHsl:
+    case CssSpace::kHwb: {
+        // Never mapped: rounded from sRGB as ResolveCssColor rounds them.
+        double rgb[3];
+        LegacyToSrgb(original, rgb);
+        return RoundToChannel(rgb[0]) == expected.red && RoundToChannel(rgb[1]) == expected.green &&
+               RoundToChannel(rgb[2]) == expected.blue;
+    }
+    case CssSpace::kRgb:
+    case CssSpace::kSrgb: {
+        Rgba8 back;
+        ResolveCssColor(original, GamutMode::kMap, &back);
+        return !back.mapped && back.color.red == expected.red && back.color.green == expected.green &&
+               back.color.blue == expected.blue;
+    }
+    default: {
         CssColor color;
         ClampedChannels(original, &color);
-        double linear[3];
         CssToLinearSrgb(color, linear);
-        if (InGamut(linear))
-            return InCell(linear[0], expected.red) && InCell(linear[1], expected.green) &&
-                   InCell(linear[2], expected.blue);
-        if (FarOutside(linear)) return false;
-        // Near enough to be no mapped colour: mapped in, it must be the one.
-        ColorRecord back;
-        BringIntoSrgb(color, linear, GamutMode::kMap, &back);
-        return back.red == expected.red && back.green == expected.green &&
-               back.blue == expected.blue;
+        break;
     }
-    Rgba8 back;
-    ResolveCssColor(original, GamutMode::kMap, &back);
-    return !back.mapped && back.color.red == expected.red && back.color.green == expected.green &&
-           back.color.blue == expected.blue;
+    }
+    if (InGamut(linear))
+        return InCell(linear[0], expected.red) && InCell(linear[1], expected.green) &&
+               InCell(linear[2], expected.blue);
+    if (FarOutside(linear)) return false;
+    // Near enough to be no mapped colour: mapped in, it must be the one.
+    CssColor color;
+    ClampedChannels(original, &color);
+    ColorRecord back;
+    BringIntoSrgb(color, linear, GamutMode::kMap, &back);
+    return back.red == expected.red && back.green == expected.green && back.blue == expected.blue;
 }

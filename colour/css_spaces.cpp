@@ -222,8 +222,7 @@ void CssToLinearSrgb(const CssColor& color, double linear[3]) {
     case CssSpace::kLch: {
         double lab[3] = {c[0], c[1], c[2]};
         if (color.space == CssSpace::kLch) PolarToRectangular(c[1], c[2], &lab[1], &lab[2]);
-        LabToXyzD50(lab, t);
-        Apply(kXyzD50ToLinearSrgb, t, linear);
+        LabToLinearSrgb(lab, linear);
         return;
     }
     case CssSpace::kOklab:
@@ -234,6 +233,12 @@ void CssToLinearSrgb(const CssColor& color, double linear[3]) {
         return;
     }
     }
+}
+
+void LabToLinearSrgb(const double lab[3], double linear[3]) {
+    double xyz[3];
+    LabToXyzD50(lab, xyz);
+    Apply(kXyzD50ToLinearSrgb, xyz, linear);
 }
 
 void LinearSrgbToOklab(const double linear[3], double oklab[3]) {

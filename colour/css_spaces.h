@@ -21,6 +21,7 @@ void LinearSrgbToOklab(const double linear[3], double oklab[3]);
 void NearLinearSrgbToOklab(const double linear[3], double oklab[3]);
 void OklabToLinearSrgb(const double oklab[3], double linear[3]);
 void LinearSrgbToLab(const double linear[3], double lab[3]);  // L 0-100, D50 white
+void LabToLinearSrgb(const double lab[3], double linear[3]);
 
 // sRGB 0-1 of a hue in degrees (any), saturation and lightness 0-1 (hsl) or
 // whiteness and blackness in percent (hwb).

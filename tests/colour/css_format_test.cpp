@@ -1,8 +1,10 @@
 // The modern CSS forms: what they look like, that every colour reads back as
-// itself in every form (all 16,777,216 of them), and that no number could
-// lose a decimal.
+// itself in every form (all 16,777,216 of them) with numbers inside their
+// forms' ranges, that the numbers agree with published values, and that no
+// number could lose a decimal.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -59,8 +61,71 @@ bool ReadsBack(const char* text, size_t length, const ColorRecord& color) {
            back.color.blue == color.blue;
 }
 
+// The three numbers of a form's text, parsed here rather than by the reader,
+// and whether each has a '%'; false when the text is not name(n n n).
+bool WrittenNumbers(CssForm form, const char* text, double numbers[3], bool percent[3]) {
+    const size_t nameLength = std::strlen(CssFormName(form));
+    if (std::strncmp(text, CssFormName(form), nameLength) != 0 || text[nameLength] != '(') return false;
+    const char* p = text + nameLength + 1;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0 && *p++ != ' ') return false;
+        const bool negative = *p == '-';
+        if (negative) ++p;
+        long long k = 0, scale = 1;
+        const char* start = p;
+        for (; *p >= '0' && *p <= '9'; ++p) k = k * 10 + (*p - '0');
+        if (*p == '.')
+            for (++p; *p >= '0' && *p <= '9'; ++p, scale *= 10) k = k * 10 + (*p - '0');
+        if (p == start) return false;
+        numbers[i] = (negative ? -1.0 : 1.0) * static_cast<double>(k) / static_cast<double>(scale);
+        percent[i] = *p == '%';
+        if (percent[i]) ++p;
+    }
+    return *p == ')';
+}
+
+// Where every sRGB colour's numbers lie, from the spaces' definitions: a hue
+// is below a whole turn, percentages and lightness within their scales; the
+// gamut's a, b and chroma within a margin of its published extremes (blue's
+// Lab b -112.03 and chroma 131.2, its OKLCh chroma 0.3132).
+struct Range {
+    double low, high;
+    bool below;  // the high end is excluded, as a whole turn is
+};
+
+struct FormRanges {
+    Range ranges[3];
+    uint8_t percent;  // bit i: number i ends in '%'
+};
+
+constexpr Range kByte = {0, 255, false}, kHue = {0, 360, true}, kPercent = {0, 100, false};
+
+const FormRanges kFormRanges[kCssFormCount] = {
+    {{kByte, kByte, kByte}, 0},
+    {{kHue, kPercent, kPercent}, 6},
+    {{kHue, kPercent, kPercent}, 6},
+    {{kPercent, {-115, 115, false}, {-115, 115, false}}, 0},
+    {{kPercent, {0, 135, false}, kHue}, 0},
+    {{{0, 1, false}, {-0.33, 0.33, false}, {-0.33, 0.33, false}}, 0},
+    {{{0, 1, false}, {0, 0.33, false}, kHue}, 0},
+};
+
+bool WithinRanges(CssForm form, const char* text) {
+    double numbers[3];
+    bool percent[3];
+    if (!WrittenNumbers(form, text, numbers, percent)) return false;
+    const FormRanges& expected = kFormRanges[static_cast<int>(form)];
+    for (int i = 0; i < 3; ++i) {
+        const Range& r = expected.ranges[i];
+        if (percent[i] != ((expected.percent >> i & 1) != 0)) return false;
+        if (!(numbers[i] >= r.low && (r.below ? numbers[i] < r.high : numbers[i] <= r.high)))
+            return false;
+    }
+    return true;
+}
+
 // Every colour of one form, on every core: the count of colours that do not
-// read back, and the first of them.
+// read back or whose numbers lie outside their ranges, and the first of them.
 void RoundTripEveryColour(CssForm form, long* failures, int* first) {
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
     std::vector<long> counts(threads, 0);
@@ -72,7 +137,8 @@ void RoundTripEveryColour(CssForm form, long* failures, int* first) {
                 const ColorRecord color = Colour(static_cast<uint32_t>(rgb));
                 char text[kCssTextCapacity];
                 const int length = FormatCssColor(form, color, 255, text);
-                if (!ReadsBack(text, static_cast<size_t>(length), color) && counts[t]++ == 0)
+                if ((!ReadsBack(text, static_cast<size_t>(length), color) || !WithinRanges(form, text)) &&
+                    counts[t]++ == 0)
                     firsts[t] = rgb;
             }
         });
@@ -152,6 +218,52 @@ TEST(CssForms, NoNumberCanLoseADecimal) {
             }
         }
         EXPECT_GT(tried, 1000) << CssFormName(static_cast<CssForm>(f));
+    }
+}
+
+// Each written number within a unit of its last decimal (the writer's
+// rounding, which may take either neighbour) and half a unit of the
+// published value's last digit. Lab (D50) and OKLCh of CSS's
+// red, green, lime and blue as colour references publish them; LCh and OKLab
+// of red worked out by hand from those; hsl() and hwb() of seagreen (46, 139,
+// 87) by hand: hue 60 * (2 + (87 - 46) / 93), saturation 93 / 185, lightness
+// 185 / 510, whiteness 46 / 255, blackness 116 / 255.
+struct Published {
+    uint32_t rrggbb;
+    CssForm form;
+    double numbers[3];
+    double reference;  // half a unit of the published values' last digit
+};
+
+const Published kPublished[] = {
+    {0xff0000, CssForm::kLab, {54.29, 80.8049, 69.891}, 0.005},
+    {0x008000, CssForm::kLab, {46.28, -47.5524, 48.5863}, 0.005},
+    {0x00ff00, CssForm::kLab, {87.82, -79.2711, 80.9946}, 0.005},
+    {0x0000ff, CssForm::kLab, {29.57, 68.2874, -112.0297}, 0.005},
+    {0xff0000, CssForm::kOklch, {0.628, 0.2577, 29.23}, 0.0005},
+    {0x008000, CssForm::kOklch, {0.5198, 0.1769, 142.5}, 0.05},
+    {0x00ff00, CssForm::kOklch, {0.8664, 0.2948, 142.5}, 0.05},
+    {0x0000ff, CssForm::kOklch, {0.452, 0.3132, 264.05}, 0.0005},
+    {0xff0000, CssForm::kLch, {54.29, 106.837, 40.853}, 0.005},
+    {0xff0000, CssForm::kOklab, {0.628, 0.22488, 0.12584}, 0.0005},
+    {0x2e8b57, CssForm::kHsl, {146.452, 50.2703, 36.2745}, 0.0005},
+    {0x2e8b57, CssForm::kHwb, {146.452, 18.0392, 45.4902}, 0.0005},
+};
+
+TEST(CssForms, AgreeWithPublishedValues) {
+    for (const Published& p : kPublished) {
+        const std::string text = Format(p.form, p.rrggbb);
+        double numbers[3];
+        bool percent[3];
+        ASSERT_TRUE(WrittenNumbers(p.form, text.c_str(), numbers, percent)) << text;
+        for (int i = 0; i < 3; ++i) {
+            size_t start, end;
+            NumberAt(text, i, &start, &end);
+            const size_t point = text.find('.', start);
+            const int decimals = point < end ? static_cast<int>(end - point - 1) : 0;
+            EXPECT_NEAR(numbers[i], p.numbers[i], std::pow(10.0, -decimals) + p.reference)
+                << text << ", number " << i;
+        }
     }
 }
 
