@@ -1,6 +1,10 @@
+// Accessibility, the converter's room for screen readers. It stands on the
+// window and the current colour; the fields tell it of each change.
 // What a screen reader hears of the converter's controls, beyond what the
 // platform's own accessible object for each says: the pictures' names, roles
-// and values, and each text field's name as it reads on the dialog.
+// and values, and each text field's name as it reads on the dialog. The room
+// owns the values screen readers were last told and the libraries it loads
+// (oleacc_library.h); accessible_object.h makes the objects they are given.
 #pragma once
 #include <windows.h>
 

@@ -1,4 +1,7 @@
-// The converter dialog (IDD_MAIN).
+// The converter dialog (IDD_MAIN), the top room: its procedure switches on the
+// message, then on the control, and hands each branch to the room it belongs
+// to; control_procedure.h does the same for what the controls themselves
+// receive. The room owns the keyboard hook of the palette's shortcuts.
 #pragma once
 #include <windows.h>
 

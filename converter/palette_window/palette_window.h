@@ -1,9 +1,11 @@
-// The palette's view: the palette as the converter shows it in its list, the
-// commands on its colours and its files. The room owns the palette the window
-// holds and the file it is written to; the palette's lines and formats are
-// the palette library's. The state is in palette_state.h. It stands on the fields (a colour recalled is shown
-// there, Compare changes the contrast line); the pictures (a kept pick is
-// added) and the dialog stand on it.
+// The palette's view: the palette as the converter shows it in its list
+// (palette_list.h), the commands on its colours (palette_commands.h), the
+// list's clicks and keys (palette_notify.h) and its files (palette_files.h).
+// The room owns the palette the window holds and the file it is written to
+// (palette_state.h); the palette's lines and formats are the palette
+// library's. It stands on the fields (a colour recalled is shown there,
+// Compare changes the contrast line); the pictures (a kept pick is added) and
+// the dialog stand on it.
 #pragma once
 #include <windows.h>
 

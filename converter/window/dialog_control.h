@@ -1,4 +1,7 @@
-// Finding the converter's controls by id, quickly, and telling their kinds apart.
+// The window: the lowest of the converter's rooms, which every other uses.
+// Finding the converter's controls by id, quickly, and telling their kinds
+// apart; coordinates.h maps between a control, the dialog and the screen. The
+// room owns the handles it keeps of the controls it has found.
 #pragma once
 #include <windows.h>
 
