@@ -1,6 +1,6 @@
 // Expected field texts of the converter, worked out apart from the program:
 // the notations with printf as documented, the HLS triple with the platform's
-// own conversion (shlwapi), the names from the published table.
+// own conversion (shlwapi), the names of the colours met from the published list.
 #include "converter_fields.h"
 
 #include <gtest/gtest.h>
