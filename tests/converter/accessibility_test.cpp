@@ -14,6 +14,7 @@
 #include "palette_state.h"
 #include "pictures.h"
 #include "dialog_driver.h"
+#include "pattern_window.h"
 #include "picture_probe.h"
 #include "real_input.h"
 #include "resource.h"
@@ -169,10 +170,15 @@ TEST_F(AccessTest, ValuesFollowEveryChangeAndEachChangeIsTold) {
     EXPECT_EQ(Changed(), (std::set<int>{IDC_PICKER, IDC_SWATCH}));
 }
 
+COLORREF SteelBlue(int, int) { return RGB(70, 130, 180); }
+
 // During a pick from the screen, the window that takes the keys says the colour
 // a pick would keep, and tells of it at every move.
 TEST_F(AccessTest, APickFromTheScreenSaysTheColourItWouldKeep) {
     OpenForKeys(255, 0, 0);
+    HWND pattern = ShowPattern({40, 40, 80, 80}, SteelBlue);  // clear of the converter
+    ASSERT_NE(pattern, nullptr);
+    ASSERT_TRUE(RealMouseTo({60, 60}));
     SendMessageA(dialog, WM_SYSCOMMAND, IDM_PICK, 0);
     ASSERT_EQ(g_dragMode, DRAG_SCREEN);
     HWND pick = FindWindowA("PalorinPick", nullptr);
@@ -184,10 +190,10 @@ TEST_F(AccessTest, APickFromTheScreenSaysTheColourItWouldKeep) {
     EXPECT_TRUE(g_changed.count(pick)) << "no value change told by the pick's window";
     const Heard heard = Ask(pick);
     EXPECT_EQ(heard.name, "Pick from the screen");
-    EXPECT_EQ(heard.value, ValueOf(IDC_SWATCH));
-    EXPECT_EQ(heard.value.rfind("#", 0), 0u);
+    EXPECT_EQ(heard.value, "#4682b4 steelblue");
     RealKey(VK_ESCAPE);
     EXPECT_EQ(g_dragMode, DRAG_NONE);
+    DestroyWindow(pattern);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +35,7 @@
 #include "hls.h"
 #include "main_dialog.h"
 #include "message_boxes.h"
+#include "named_colors.h"
 #include "notation_format.h"
 #include "palette_commands.h"
 #include "palette_files.h"
@@ -533,6 +535,9 @@ std::string Fuzzer::Check() {
         if (skip) continue;
         std::string shown = FieldText(dialog_, field.id);
         std::string want = enabled ? field.text : "";
+        // Any colour may come up here, the names of all of them only in the
+        // program's table (checked entry by entry natively).
+        if (enabled && field.id == IDC_NAME) want = FindColorName(*color_);
         bool hlsField = field.id == IDC_HLS_H || field.id == IDC_HLS_L || field.id == IDC_HLS_S;
         if (enabled && hlsField) {
             // The HLS fields show the triple the colour came from, which a
@@ -547,14 +552,12 @@ std::string Fuzzer::Check() {
                    want + "' (Nega / Posi " + (enabled ? "enabled" : "disabled") + ")";
     }
     if (enabled) {
-        uint8_t r, g, b;
-        HlsToRgb(g_hls.hue, g_hls.lightness, g_hls.saturation, &r, &g, &b);
-        HlsTriple fromColor;
-        RgbToHls(color_->red, color_->green, color_->blue, &fromColor.hue, &fromColor.lightness,
-                 &fromColor.saturation);
-        bool fromHls = r == color_->red && g == color_->green && b == color_->blue;
-        bool fromRgb = fromColor.hue == g_hls.hue && fromColor.lightness == g_hls.lightness &&
-                       fromColor.saturation == g_hls.saturation;
+        // The platform's own HLS conversions, apart from the program's.
+        const COLORREF rgb = RGB(color_->red, color_->green, color_->blue);
+        WORD hue, lightness, saturation;
+        ColorRGBToHLS(rgb, &hue, &lightness, &saturation);
+        bool fromHls = ColorHLSToRGB(g_hls.hue, g_hls.lightness, g_hls.saturation) == rgb;
+        bool fromRgb = hue == g_hls.hue && lightness == g_hls.lightness && saturation == g_hls.saturation;
         if (!fromHls && !fromRgb) return "the colour and the HLS triple disagree";
     }
     RECT swatch;

@@ -168,9 +168,9 @@ TEST_F(PaletteWindow, AddPutsTheColourInFrontAndMovesOneThePaletteHas) {
         EXPECT_EQ(FileBytes(path), header + step.colourLines);
     }
     // The colour at the front already: nothing changes, nothing is written.
-    const ULONGLONG written = WriteTime(path);
+    const std::string written = FileIdentity(path);
     Add("#010203");
-    EXPECT_EQ(WriteTime(path), written);
+    EXPECT_EQ(FileIdentity(path), written);
     // Ctrl+D adds wherever the focus is, here in a field.
     SetFieldText(dialog, IDC_HEX6, "#ff0000");
     SetFocus(GetDlgItem(dialog, IDC_HEX6));
@@ -417,12 +417,12 @@ TEST_F(PaletteWindow, OpensPalettesOtherProgramsWrote) {
     for (const auto& file : files) {
         SCOPED_TRACE(file.name);
         const std::string path = File(file.name, file.bytes);
-        const ULONGLONG written = WriteTime(path);
+        const std::string written = FileIdentity(path);
         OpenFile(path);
         EXPECT_EQ(ListedColours(dialog), file.shown);
         Open();  // closes the converter
         EXPECT_EQ(FileBytes(path), file.bytes);
-        EXPECT_EQ(WriteTime(path), written);
+        EXPECT_EQ(FileIdentity(path), written);
     }
     OpenFile(folder + "\\colours.txt");
     Add("#ffffff");
@@ -523,10 +523,11 @@ TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
     std::string beside = program;
     beside = beside.substr(0, beside.rfind('\\') + 1) + "palorin.gpl";
     ASSERT_TRUE(WriteTestFile(beside, kBrand));
+    const std::string written = FileIdentity(beside);
     Open();
     EXPECT_EQ(ListedColours(dialog), kBrandShown);
     Open();
-    EXPECT_EQ(FileBytes(beside), kBrand);
+    EXPECT_EQ(FileIdentity(beside), written);
     Add("#ffffff");
     Open();
     DeleteFileA(beside.c_str());

@@ -1,9 +1,10 @@
 // The picture test fixture and its pixel and mouse helpers.
 #include "picture_probe.h"
 
+#include <shlwapi.h>
+
 #include "coordinates.h"
 #include "dialog_driver.h"
-#include "hls.h"
 #include "real_input.h"
 
 void PictureTest::TearDown() {
@@ -70,9 +71,7 @@ std::string RgbOf(COLORREF pixel) {
 }
 
 std::string HlsRgb(int hue, int lightness, int saturation) {
-    uint8_t red, green, blue;
-    HlsToRgb(hue, lightness, saturation, &red, &green, &blue);
-    return RgbOf(RGB(red, green, blue));
+    return RgbOf(ColorHLSToRGB(hue, lightness, saturation));
 }
 
 RECT ScreenRect() {

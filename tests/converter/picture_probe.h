@@ -43,7 +43,8 @@ protected:
     HWND dialog = nullptr;
 };
 
-// red,green,blue of a pixel or of HlsToRgb.
+// red,green,blue of a pixel, or of an HLS triple by the platform's own
+// conversion (shlwapi), which the program's arithmetic must match.
 std::string RgbOf(COLORREF pixel);
 std::string HlsRgb(int hue, int lightness, int saturation);
 // The whole screen, which is what GetClipCursor reports when the cursor is free.

@@ -1,15 +1,15 @@
-// Expected field texts of the converter, built from the colour model's own
-// display forms (which the native tests check character by character).
+// Expected field texts of the converter, worked out apart from the program:
+// the notations with printf as documented, the HLS triple with the platform's
+// own conversion (shlwapi), the names of the colours met from the published list.
 #include "converter_fields.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "dialog_driver.h"
-#include "hls.h"
-#include "named_colors.h"
-#include "notation_format.h"
 #include "resource.h"
 
 const int kAllFields[14] = {IDC_HEX6,  IDC_HEX3,  IDC_PERCENT, IDC_DEC_R, IDC_DEC_G,
@@ -18,21 +18,20 @@ const int kAllFields[14] = {IDC_HEX6,  IDC_HEX3,  IDC_PERCENT, IDC_DEC_R, IDC_DE
 
 namespace {
 
-std::string Format(int (*format)(const ColorRecord&, char*), const ColorRecord& color) {
-    char text[kColorTextCapacity];
-    format(color, text);
-    return text;
-}
+// The named colours that the tests meet; the others show no name.
+const struct {
+    COLORREF colour;
+    const char* name;
+} kNamesMet[] = {{RGB(0, 0, 0), "black"},           {RGB(255, 255, 255), "white"},
+                 {RGB(255, 0, 0), "red"},           {RGB(0, 128, 0), "green"},
+                 {RGB(0, 0, 255), "blue"},          {RGB(0, 255, 255), "aqua"},
+                 {RGB(255, 0, 255), "fuchsia"},     {RGB(128, 128, 128), "gray"},
+                 {RGB(211, 211, 211), "lightgrey"}, {RGB(255, 99, 71), "tomato"}};
 
-std::string Decimal(unsigned value) {
-    char text[kColorTextCapacity];
-    FormatDecimalChannel(value, text);
-    return text;
-}
-
-std::string Hex(unsigned value) {
-    char text[kColorTextCapacity];
-    FormatHexChannel(value, text);
+template <typename... Values>
+std::string Printed(const char* format, Values... values) {
+    char text[64];
+    snprintf(text, sizeof text, format, values...);
     return text;
 }
 
@@ -52,23 +51,28 @@ std::vector<int> FieldGroupOf(int id) {
 }
 
 std::vector<FieldShown> ExpectedFields(const ColorRecord& color) {
-    HlsTriple hls;
-    RgbToHls(color.red, color.green, color.blue, &hls.hue, &hls.lightness, &hls.saturation);
+    const int r = color.red, g = color.green, b = color.blue;
+    WORD hue, lightness, saturation;
+    ColorRGBToHLS(RGB(r, g, b), &hue, &lightness, &saturation);
+    const char* name = "";
+    for (const auto& named : kNamesMet)
+        if (named.colour == RGB(r, g, b)) name = named.name;
     return {
-        {IDC_HEX6, Format(FormatHex6, color)},
-        {IDC_HEX3, Format(FormatHex3, color)},
-        {IDC_PERCENT, Format(FormatPercentTriple, color)},
-        {IDC_DEC_R, Decimal(color.red)},
-        {IDC_DEC_G, Decimal(color.green)},
-        {IDC_DEC_B, Decimal(color.blue)},
-        {IDC_HEX_R, Hex(color.red)},
-        {IDC_HEX_G, Hex(color.green)},
-        {IDC_HEX_B, Hex(color.blue)},
-        {IDC_TRIPLE, Format(FormatDecimalTriple, color)},
-        {IDC_NAME, FindColorName(color)},
-        {IDC_HLS_H, Decimal(hls.hue)},
-        {IDC_HLS_L, Decimal(hls.lightness)},
-        {IDC_HLS_S, Decimal(hls.saturation)},
+        {IDC_HEX6, Printed("#%02x%02x%02x", r, g, b)},
+        // Each digit the nearest of 0, 17, ... 255.
+        {IDC_HEX3, Printed("#%x%x%x", (r + 8) / 17, (g + 8) / 17, (b + 8) / 17)},
+        {IDC_PERCENT, Printed("(%d%%,%d%%,%d%%)", r * 100 / 255, g * 100 / 255, b * 100 / 255)},
+        {IDC_DEC_R, std::to_string(r)},
+        {IDC_DEC_G, std::to_string(g)},
+        {IDC_DEC_B, std::to_string(b)},
+        {IDC_HEX_R, Printed("%x", r)},
+        {IDC_HEX_G, Printed("%x", g)},
+        {IDC_HEX_B, Printed("%x", b)},
+        {IDC_TRIPLE, Printed("(%d,%d,%d)", r, g, b)},
+        {IDC_NAME, name},
+        {IDC_HLS_H, std::to_string(hue)},
+        {IDC_HLS_L, std::to_string(lightness)},
+        {IDC_HLS_S, std::to_string(saturation)},
     };
 }
 

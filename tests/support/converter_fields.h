@@ -18,7 +18,7 @@ struct FieldShown {
 // just itself.
 std::vector<int> FieldGroupOf(int id);
 
-// What each field shows for `color`, as the dialog itself formats it.
+// What each field shows for `color`, worked out apart from the program.
 std::vector<FieldShown> ExpectedFields(const ColorRecord& color);
 
 // Checks the fields against `expected`, skipping the ids in `skip`.

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "palette.h"
 #include "palette_file.h"
 #include "palette_read.h"
@@ -75,9 +77,18 @@ bool WriteTestFile(const std::string& path, const std::string& bytes) {
     return CloseHandle(file) && whole;
 }
 
-ULONGLONG WriteTime(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-           data.ftLastWriteTime.dwLowDateTime;
+std::string FileIdentity(const std::string& path) {
+    HANDLE file =
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    BY_HANDLE_FILE_INFORMATION info = {};
+    const bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    if (!known) return "";
+    char text[96];
+    snprintf(text, sizeof text, "volume %lx index %lx:%lx size %lu time %lx:%lx",
+             info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow, info.nFileSizeLow,
+             info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+    return text;
 }

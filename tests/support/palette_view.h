@@ -21,5 +21,7 @@ std::vector<std::string> FileColours(const std::string& path);
 // Writes a file as another program would; false when it couldn't.
 bool WriteTestFile(const std::string& path, const std::string& bytes);
 
-// The file's last write time, 0 when it has none.
-ULONGLONG WriteTime(const std::string& path);
+// The file as the system knows it: its volume, its index there (a replace
+// gives a new one, even within one tick of the clock), size and write time;
+// empty when it can't be opened.
+std::string FileIdentity(const std::string& path);
