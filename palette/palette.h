@@ -82,15 +82,14 @@ constexpr size_t kNotInPalette = static_cast<size_t>(-1);
 size_t FindPaletteColour(const Palette& palette, const ColorRecord& colour);
 
 enum class PaletteChange {
-    kNone,      // nothing changed: the colour was at the front already
     kAdded,     // a new line at the front, named as the converter names the colour
-    kMoved,     // the colour was in the palette: its first entry moved to the front, line and all
+    kPresent,   // the palette has the colour already, where it stands: nothing changed
     kNoMemory,  // the palette is as it was
 };
 
-// Puts the colour at the front of the palette. A new line goes before the file's
+// Puts a colour the palette lacks at its front: a new line before the file's
 // first colour line (at the end when it has none), in the file's own layout.
-// Entries other than the one moved keep their lines and their order.
+// A colour it has stays where it stands: the order of the file is its owner's.
 PaletteChange AddPaletteColour(Palette* palette, const ColorRecord& colour);
 
 // Removes the given entries (any order; repeats and numbers past the end are

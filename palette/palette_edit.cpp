@@ -11,19 +11,6 @@ bool EndsLine(const Palette& palette, const PaletteSpan& span) {
     return palette.text.data[span.begin + span.length - 1] == '\n';
 }
 
-// Gives a span that lacks its line end (the file's last line) one, as a copy at
-// the end of the text; false when memory runs out.
-bool CopyWithLineEnd(Palette* palette, PaletteSpan* span) {
-    ByteBuffer* text = &palette->text;
-    const size_t begin = text->size;
-    if (!ReservePaletteText(palette, span->length + 2)) return false;
-    AppendBytes(text, text->data + span->begin, span->length);
-    AppendText(text, palette->crLf ? "\r\n" : "\n");
-    span->begin = static_cast<uint32_t>(begin);
-    span->length = static_cast<uint32_t>(text->size - begin);
-    return true;
-}
-
 // Puts `span` at `at`, the spans from `at` up to (not including) `from` moving
 // one place on; `from` == spanCount inserts.
 void PlaceSpan(Palette* palette, const PaletteSpan& span, size_t at, size_t from) {
@@ -37,19 +24,10 @@ void PlaceSpan(Palette* palette, const PaletteSpan& span, size_t at, size_t from
 }  // namespace
 
 PaletteChange AddPaletteColour(Palette* palette, const ColorRecord& colour) {
-    const size_t found = FindPaletteColour(*palette, colour);
-    if (found == 0) return PaletteChange::kNone;
+    if (FindPaletteColour(*palette, colour) != kNotInPalette) return PaletteChange::kPresent;
     if (!ReservePaletteSpans(palette, palette->spanCount + 2)) return PaletteChange::kNoMemory;
     size_t front = palette->entryCount > 0 ? palette->entries[0] : palette->spanCount;
     PaletteSpan span;
-    if (found != kNotInPalette) {
-        const size_t from = palette->entries[found];
-        span = palette->spans[from];
-        if (!EndsLine(*palette, span) && !CopyWithLineEnd(palette, &span))
-            return PaletteChange::kNoMemory;
-        PlaceSpan(palette, span, front, from);
-        return PaletteChange::kMoved;
-    }
     const char* name = FindColorName(colour);
     if (!AddColourLineText(palette, colour, name, std::strlen(name), &span))
         return PaletteChange::kNoMemory;

@@ -19,13 +19,13 @@
 
 namespace {
 
-// The palette changed: the list, the contrast line (a compared colour may
-// have gone) and the file.
-void PaletteChanged(HWND dialog, bool front) {
+// The palette changed: the list, with entry `selected` selected (-1: none),
+// the contrast line (a compared colour may have gone) and the file.
+void PaletteChanged(HWND dialog, int selected) {
     const ColorRecord* compared = ComparedColour();
     if (compared && FindPaletteColour(g_palette, *compared) == kNotInPalette)
         CompareWith(dialog, nullptr);
-    ShowPalette(dialog, front);
+    ShowPalette(dialog, selected);
     WritePaletteFile(dialog);
 }
 
@@ -83,11 +83,10 @@ bool PutOnClipboard(HWND dialog, const char* text) {
 void AddColourToPalette(HWND dialog, const ColorRecord& color) {
     switch (AddPaletteColour(&g_palette, color)) {
     case PaletteChange::kAdded:
-    case PaletteChange::kMoved:
-        PaletteChanged(dialog, true);
+        PaletteChanged(dialog, 0);
         break;
-    case PaletteChange::kNone:
-        ShowPalette(dialog, true);
+    case PaletteChange::kPresent:
+        ShowPalette(dialog, static_cast<int>(FindPaletteColour(g_palette, color)));
         break;
     case PaletteChange::kNoMemory:
         SayAboutPalette(dialog, "Not enough memory to add the colour.");
@@ -116,7 +115,7 @@ void RemoveSelectedEntries(HWND dialog) {
     HeapFree(GetProcessHeap(), 0, entries);
     if (!removed) return;
     // The selection moves to the colour that now stands where the first one went.
-    PaletteChanged(dialog, false);
+    PaletteChanged(dialog, -1);
     const size_t left = PaletteSize(g_palette);
     if (left > 0) {
         LVITEMA next = {};
@@ -162,7 +161,7 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
         CompareWith(dialog, ComparingWith(c) ? nullptr : &c);
     } else if (command == IDM_REMOVE) {
         const size_t only[] = {entry};
-        if (RemovePaletteEntries(&g_palette, only, 1) > 0) PaletteChanged(dialog, false);
+        if (RemovePaletteEntries(&g_palette, only, 1) > 0) PaletteChanged(dialog, -1);
     } else if (command != 0) {
         CopyPaletteEntry(dialog, entry, command);
     }

@@ -7,8 +7,8 @@
 
 #include "color_record.h"
 
-// The colour at the front of the palette (Add, Ctrl+D, a kept pick): added, or
-// moved there when the palette has it.
+// A colour for the palette (Add, Ctrl+D, a kept pick): added at its front, or,
+// when the palette has it, selected where it stands and nothing written.
 void AddColourToPalette(HWND dialog, const ColorRecord& color);
 
 // The entry becomes the current colour: every field, the HLS from the colour,

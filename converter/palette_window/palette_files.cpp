@@ -137,7 +137,7 @@ bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
     lstrcpynA(g_paletteFile, g_palette.ownHeader ? path : "", kPathCapacity);
     g_paletteWriteFailed = false;
     CompareWith(dialog, nullptr);
-    ShowPalette(dialog, false);
+    ShowPalette(dialog, -1);
     return true;
 }
 

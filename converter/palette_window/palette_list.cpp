@@ -83,7 +83,7 @@ void SetUpPaletteList(HWND dialog) {
     }
 }
 
-void ShowPalette(HWND dialog, bool front) {
+void ShowPalette(HWND dialog, int selected) {
     HWND list = List(dialog);
     SendMessageA(list, LVM_SETITEMCOUNT, PaletteSize(g_palette), 0);
     // The rows now hold other colours: a selection left on them would stand
@@ -91,10 +91,10 @@ void ShowPalette(HWND dialog, bool front) {
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    if (front && PaletteSize(g_palette) > 0) {
+    if (selected >= 0 && static_cast<size_t>(selected) < PaletteSize(g_palette)) {
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
-        SendMessageA(list, LVM_ENSUREVISIBLE, 0, FALSE);
+        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&state));
+        SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
     }
     InvalidateRect(list, nullptr, TRUE);
 }

@@ -10,9 +10,9 @@
 // Gives the list its one column and room for a swatch before each text.
 void SetUpPaletteList(HWND dialog);
 
-// Shows the palette as the model holds it; `front` selects and shows the first
-// colour, as after an add.
-void ShowPalette(HWND dialog, bool front);
+// Shows the palette as the model holds it, entry `selected` selected and in
+// view (the first after an add), or none for -1.
+void ShowPalette(HWND dialog, int selected);
 
 // The text and image of an item the list asks for (LVN_GETDISPINFO).
 void GivePaletteItem(const NMLVDISPINFOA* info);

@@ -166,10 +166,10 @@ type_colour '#ffffff'
 xdotool key ctrl+d
 wintool msgbox Palorin 1000 >/dev/null && fail "a second message box for the same fault"
 mkdir "$work/kept"
-type_colour '#000000'
+type_colour '#808080'
 xdotool key ctrl+d
 sleep 0.3
-check_file "$work/kept/saved.gpl" 'GIMP Palette\nName: Other\n  0   0   0\tblack\n255 255 255\twhite\n 10  20  30\tInk\n200 100  50\tClay\n' "the next change"
+check_file "$work/kept/saved.gpl" 'GIMP Palette\nName: Other\n128 128 128\tgray\n255 255 255\twhite\n  0   0   0\tblack\n 10  20  30\tInk\n200 100  50\tClay\n' "the next change"
 
 xdotool key Escape
 wait "$program"
@@ -179,7 +179,7 @@ status=$?
 # palorin.gpl beside the program opens with the converter and stays as it was.
 cp "$work/kept/saved.gpl" "$beside"
 start_converter
-check_items '#000000 black|#ffffff white|#0a141e Ink|#c86432 Clay|' "palorin.gpl beside the program"
+check_items '#808080 gray|#ffffff white|#000000 black|#0a141e Ink|#c86432 Clay|' "palorin.gpl beside the program"
 wintool close Palorin
 wait "$program"
 cmp -s "$beside" "$work/kept/saved.gpl" || fail "palorin.gpl beside the program changed"

@@ -143,39 +143,42 @@ protected:
 
 // The palette's file after a change: the other program's lines as they were,
 // the new or moved colour before the first colour line.
-TEST_F(PaletteWindow, AddPutsTheColourInFrontAndMovesOneThePaletteHas) {
+// A new colour goes in front; one the palette has is selected where it stands
+// and nothing is written: the order of the user's file is the user's.
+TEST_F(PaletteWindow, AddPutsANewColourInFrontAndSelectsOneThePaletteHas) {
     const std::string path = File("brand.gpl", kBrand);
     OpenFile(path);
     const std::string header = "GIMP Palette\r\nName: Brand\r\nColumns: 3\r\n# exported by hand\r\n";
+    const Lines withWhite = {"#ffffff white", "#ff0000 Brand red", "#008000", "#123456 Deep blue"};
+    const std::string whiteLines =
+        "255 255 255\twhite\r\n255   0   0\tBrand red\r\n  0 128   0\r\n 18  52  86\tDeep blue\r\n";
     const struct {
         const char* colour;
         Lines shown;
+        int selected;
         std::string colourLines;
     } steps[] = {
-        {"#ffffff", {"#ffffff white", "#ff0000 Brand red", "#008000", "#123456 Deep blue"},
-         "255 255 255\twhite\r\n255   0   0\tBrand red\r\n  0 128   0\r\n 18  52  86\tDeep blue\r\n"},
-        {"#123456", {"#123456 Deep blue", "#ffffff white", "#ff0000 Brand red", "#008000"},
-         " 18  52  86\tDeep blue\r\n255 255 255\twhite\r\n255   0   0\tBrand red\r\n  0 128   0\r\n"},
-        {"#010203", {"#010203", "#123456 Deep blue", "#ffffff white", "#ff0000 Brand red", "#008000"},
-         "  1   2   3\r\n 18  52  86\tDeep blue\r\n255 255 255\twhite\r\n255   0   0\tBrand red\r\n"
-         "  0 128   0\r\n"},
+        {"#ffffff", withWhite, 0, whiteLines},
+        {"#123456", withWhite, 3, whiteLines},
+        {"#010203", {"#010203", "#ffffff white", "#ff0000 Brand red", "#008000", "#123456 Deep blue"}, 0,
+         "  1   2   3\r\n" + whiteLines},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.colour);
+        const std::string before = FileIdentity(path);
         Add(step.colour);
         EXPECT_EQ(ListedColours(dialog), step.shown);
-        EXPECT_EQ(SelectedItems(dialog), std::vector<int>{0});
+        EXPECT_EQ(SelectedItems(dialog), std::vector<int>{step.selected});
         EXPECT_EQ(FileBytes(path), header + step.colourLines);
+        if (step.selected > 0) {
+            EXPECT_EQ(FileIdentity(path), before) << "nothing is written";
+        }
     }
-    // The colour at the front already: nothing changes, nothing is written.
-    const std::string written = FileIdentity(path);
-    Add("#010203");
-    EXPECT_EQ(FileIdentity(path), written);
-    // Ctrl+D adds wherever the focus is, here in a field.
+    // Ctrl+D adds wherever the focus is, here in a field: Brand red, selected.
     SetFieldText(dialog, IDC_HEX6, "#ff0000");
     SetFocus(GetDlgItem(dialog, IDC_HEX6));
     ControlKey('D');
-    EXPECT_EQ(ListedColours(dialog)[0], "#ff0000 Brand red");
+    EXPECT_EQ(SelectedItems(dialog), std::vector<int>{2});
     EXPECT_EQ(FileColours(path), ListedColours(dialog));
     EXPECT_EQ(Hex6(), "#ff0000");  // the key went to the palette, not into the field
 }
@@ -503,12 +506,12 @@ TEST_F(PaletteWindow, AFailingWriteSaysSoOnceAndTheNextChangeWritesAgain) {
                   folderRemoved ? Lines{} : Lines{"brand.gpl"});
 
         ASSERT_TRUE(folderRemoved ? CreateDirectoryA(sub.c_str(), nullptr) : RemoveDirectoryA(path.c_str()));
-        Add("#123456");
+        Add("#010203");
         EXPECT_EQ(ClosedMessageBoxes(), Lines{});
         EXPECT_EQ(FileBytes(path),
                   "GIMP Palette\r\nName: Brand\r\nColumns: 3\r\n# exported by hand\r\n"
-                  " 18  52  86\tDeep blue\r\n  0   0   0\tblack\r\n255 255 255\twhite\r\n"
-                  "255   0   0\tBrand red\r\n  0 128   0\r\n");
+                  "  1   2   3\r\n  0   0   0\tblack\r\n255 255 255\twhite\r\n"
+                  "255   0   0\tBrand red\r\n  0 128   0\r\n 18  52  86\tDeep blue\r\n");
         EXPECT_EQ(FolderNames(sub), Lines{"brand.gpl"});
         DeleteFileA(path.c_str());
         RemoveDirectoryA(sub.c_str());

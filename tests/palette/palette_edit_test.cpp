@@ -45,24 +45,14 @@ TEST(AddPaletteColour, PutsANewColourFirstInTheFilesOwnLayout) {
               (Strings{"#010203", "#00ffff aqua", "#ffffff Paper", "#333333 Ink", "#008080 Link"}));
 }
 
-TEST(AddPaletteColour, MovesAColourAlreadyThereLineAndAll) {
+// A colour the palette has stays where it stands, and nothing changes: the
+// order of the user's file is the user's.
+TEST(AddPaletteColour, LeavesAColourAlreadyThereWhereItStands) {
     TestPalette palette;
-    ReadOrFail(kGimpFile + " 51  51  51 Ink again\r\n", &palette);
+    ReadOrFail(kGimpFile + " 51  51  51 Ink again", &palette);
     const std::string before = Formatted(palette.palette, PaletteFormat::kGimp);
-    EXPECT_EQ(AddPaletteColour(&palette.palette, kInk), PaletteChange::kMoved);
-    EXPECT_EQ(Formatted(palette.palette, PaletteFormat::kGimp),
-              Before(Without(before, " 51  51  51\tInk\r\n"), "255 255 255", " 51  51  51\tInk\r\n"));
-    // At the front already: nothing to write.
-    EXPECT_EQ(AddPaletteColour(&palette.palette, kInk), PaletteChange::kNone);
-    EXPECT_EQ(Entries(palette.palette),
-              (Strings{"#333333 Ink", "#ffffff Paper", "#008080 Link", "#333333 Ink again"}));
-}
-
-TEST(AddPaletteColour, GivesTheLastLineItsLineEndWhenItMoves) {
-    TestPalette palette;
-    ReadOrFail("GIMP Palette\n1 1 1 a\n2 2 2 b", &palette);
-    EXPECT_EQ(AddPaletteColour(&palette.palette, ColorRecord{2, 2, 2, 0}), PaletteChange::kMoved);
-    EXPECT_EQ(Formatted(palette.palette, PaletteFormat::kGimp), "GIMP Palette\n2 2 2 b\n1 1 1 a\n");
+    EXPECT_EQ(AddPaletteColour(&palette.palette, kInk), PaletteChange::kPresent);
+    EXPECT_EQ(Formatted(palette.palette, PaletteFormat::kGimp), before);
 
     TestPalette empty;
     ReadOrFail("GIMP Palette\nName: x", &empty);
