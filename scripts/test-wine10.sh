@@ -132,7 +132,10 @@ while [ $n -lt 290 ]; do
     if ! grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix && [ ! -e "$sysroot/tmp/.X$n-lock" ] &&
         (set -C; printf '%10d\n' $$ >"/tmp/.X$n-lock") 2>/dev/null; then
         display=$n
-        in_root Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$base/xvfb.log" 2>&1 &
+        # A plain command, not in_root: a function run in the background is a
+        # shell of its own, and $! would be that shell's, not the server's.
+        chroot "$sysroot" /usr/bin/env -i PATH=/usr/bin:/bin \
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$base/xvfb.log" 2>&1 &
         xvfb=$!
         tries=0
         while [ $tries -lt 50 ] && kill -0 "$xvfb" 2>/dev/null &&
