@@ -90,6 +90,7 @@ if [ -n "$(mounts)" ]; then
 fi
 if [ ! -f "$base/base-ready" ]; then
     echo "Making a Debian 13 base system in $sysroot (a few minutes, once)" >&2
+    [ -z "$(mounts)" ] || { echo "Still mounted under $base: $(mounts)" >&2; exit 1; }
     rm -rf "$sysroot" "$base/packages-ready"
     mkdir -p "$base"
     debootstrap --variant=minbase trixie "$sysroot" "$mirror" >"$base/debootstrap.log" 2>&1 ||
@@ -108,21 +109,17 @@ if [ "$(cat "$base/packages-ready" 2>/dev/null)" != "$packages" ]; then
     printf '%s' "$packages" >"$base/packages-ready"
 fi
 
-# The tree at its own path, with Wine 10's prefix and Testing folder in place
-# of the Wine 8 run's.
-mkdir -p "$sysroot$root" "$prefix" "$testing" "$build/wineprefix" "$build/Testing"
+# The tree at its own path; Wine 10's prefix, made once, and its Testing folder
+# in place of the Wine 8 run's.
+mkdir -p "$sysroot$root"
 mount --bind "$root" "$sysroot$root"
-mount --bind "$prefix" "$sysroot$build/wineprefix"
-mount --bind "$testing" "$sysroot$build/Testing"
 if [ ! -f "$prefix/.palorin-ready" ]; then
     echo "Making Wine 10's prefix" >&2
-    # wine-prefix.sh starts afresh in an unfinished prefix: give it its own path.
-    rm -rf "$base/prefix-new"
-    in_root "$root/scripts/wine-prefix.sh" "$base/prefix-new"
-    find "$prefix" -mindepth 1 -delete
-    (cd "$base/prefix-new" && tar cf - .) | (cd "$prefix" && tar xf -)
-    rm -rf "$base/prefix-new" "$base/prefix-new.log"
+    in_root "$root/scripts/wine-prefix.sh" "$prefix"
 fi
+mkdir -p "$testing" "$build/wineprefix" "$build/Testing"
+mount --bind "$prefix" "$sysroot$build/wineprefix"
+mount --bind "$testing" "$sysroot$build/Testing"
 
 # A display number of the chroot's own: X's abstract sockets are shared with
 # the host, but its lock files are not, so claim the number on the host too
