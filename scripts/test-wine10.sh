@@ -161,6 +161,7 @@ version=$(in_root wine --version 2>/dev/null)
 if [ "${1:-}" = --run ]; then
     shift
     echo "Running under $version on display :$display: $*" >&2
+    # shellcheck disable=SC2016  # expanded by the shell inside, not here
     in_root DISPLAY=":$display" XENVIRONMENT="$root/scripts/xresources" \
         sh -c 'cd "$0" && exec "$@"' "$root" "$@"
     exit
