@@ -20,11 +20,12 @@ add_test(NAME wine_server_start
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-server.sh start ${PALORIN_WINEPREFIX})
 add_test(NAME wine_server_stop
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-server.sh stop ${PALORIN_WINEPREFIX})
-set_tests_properties(wine_server_start PROPERTIES FIXTURES_SETUP wine_server TIMEOUT 60)
-set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine_server TIMEOUT 30)
+set_tests_properties(wine_server_start PROPERTIES FIXTURES_SETUP wine_server TIMEOUT 60 LABELS wine)
+set_tests_properties(wine_server_stop PROPERTIES FIXTURES_CLEANUP wine_server TIMEOUT 30 LABELS wine)
 
 # Registers a test that needs Wine. A dialog that misbehaves tends to livelock
-# rather than crash, so every such test has a timeout.
+# rather than crash, so every such test has a timeout. The label "wine" lets
+# a run under another Wine pick these tests alone (scripts/test-wine10.sh).
 #   palorin_add_wine_test(NAME name COMMAND cmd... [TIMEOUT seconds])
 function(palorin_add_wine_test)
     cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;TIMEOUT" "COMMAND")
@@ -35,5 +36,6 @@ function(palorin_add_wine_test)
     set_tests_properties(${arg_NAME} PROPERTIES
         FIXTURES_REQUIRED wine_server
         TIMEOUT ${arg_TIMEOUT}
+        LABELS wine
         ENVIRONMENT "WINEPREFIX=${PALORIN_WINEPREFIX}")
 endfunction()

@@ -350,5 +350,9 @@ int main(int argc, char** argv) {
             "       pixels X Y N | hoverbox X Y SIDE RRGGBB HOVER | pattern X Y SIDE\n");
         return 2;
     }
+    // Coordinates and pixels are the screen's own, as xdotool's are. A process
+    // unaware of the display's resolution sees them scaled to 96 DPI where the
+    // platform scales such programs: Windows and Wine 10 do, Wine 8 does not.
+    SetProcessDPIAware();
     return Run(argc, argv);
 }
