@@ -129,6 +129,7 @@ void ClampedChannels(const CssColor& color, CssColor* clamped) {
     case CssSpace::kLch:
         c[0] = Clamp(c[0], 0, 100);
         c[1] = Clamp(c[1], 0, kFarthest);
+        c[2] = NormalisedHue(color.channels[2]);  // turned, not clamped
         break;
     case CssSpace::kOklab:
         c[0] = Clamp(c[0], 0, 1);
@@ -136,6 +137,7 @@ void ClampedChannels(const CssColor& color, CssColor* clamped) {
     case CssSpace::kOklch:
         c[0] = Clamp(c[0], 0, 1);
         c[1] = Clamp(c[1], 0, kFarthest);
+        c[2] = NormalisedHue(color.channels[2]);
         break;
     default:
         break;

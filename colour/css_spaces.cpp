@@ -4,6 +4,8 @@
 #include "css_spaces.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "exact_maths.h"
 
@@ -137,18 +139,29 @@ void LabToXyzD50(const double lab[3], double xyz[3]) {
     xyz[2] = z * kD50White[2];
 }
 
-// 0-360; an infinite hue is 0, as CSS makes it, and so is one too large for
-// its turns to be counted (beyond 10^15 degrees, no hue is meant).
+// Beyond 2^53 every double is a whole number, its 53-bit mantissa times a
+// power of two: the remainder of 360 is that of each factor, exactly.
+double WholeDegreesRemainder(double degrees) {
+    uint64_t bits;
+    std::memcpy(&bits, &degrees, sizeof bits);
+    const int exponent = static_cast<int>((bits >> 52) & 0x7FF) - 1075;
+    const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    unsigned remainder = static_cast<unsigned>(mantissa % 360);
+    for (int i = 0; i < exponent; ++i) remainder = remainder * 2 % 360;
+    return degrees < 0 && remainder ? 360.0 - remainder : remainder;
+}
+
+}  // namespace
+
 double NormalisedHue(double degrees) {
     if (degrees >= 0 && degrees < 360) return degrees;
-    if (!(std::fabs(degrees) < 1e15)) return 0;
+    if (!(std::fabs(degrees) <= 1.7976931348623157e308)) return 0;  // infinite, or NaN
+    if (std::fabs(degrees) >= 9007199254740992.0) return WholeDegreesRemainder(degrees);
     // Whole turns are whole numbers below 2^53, so their degrees are exact.
     double h = degrees - static_cast<double>(static_cast<long long>(degrees / 360)) * 360;
     if (h < 0) h += 360;
     return h >= 360 ? h - 360 : h;
 }
-
-}  // namespace
 
 double SrgbToLinear(double encoded) {
     const double magnitude = std::fabs(encoded);

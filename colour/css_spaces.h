@@ -31,6 +31,10 @@ void HwbToSrgb(double hue, double whiteness, double blackness, double rgb[3]);
 // The hue (degrees, 0 for a grey), saturation and lightness (0-1) of sRGB 0-1.
 void SrgbToHsl(const double rgb[3], double hsl[3]);
 
+// The hue turned into 0-360, exactly, however many turns it makes; an infinite
+// or NaN hue is 0, as CSS makes it.
+double NormalisedHue(double degrees);
+
 // Chroma and hue in degrees, 0-360, of a, b; and back.
 void RectangularToPolar(double a, double b, double* chroma, double* hue);
 void PolarToRectangular(double chroma, double hue, double* a, double* b);

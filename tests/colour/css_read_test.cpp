@@ -118,6 +118,32 @@ TEST(CssHslHwb, Valid) {
         ExpectColour(row);
 }
 
+// A hue is turned into one turn, exactly, before anything clamps it: however
+// many turns, it is the hue it names (1e16 is 27,777,777,777,777 turns and
+// 280 degrees, worked by hand; -1e17, ten times as many turns the other way,
+// is 80).
+TEST(CssHue, TurnsAreTakenOffExactlyBeforeAnyClamp) {
+    for (const Valid& row : {Valid{"hsl(1e16 100% 50%)", 0xaa00ff, 255},
+                             Valid{"hsl(-1e17 100% 50%)", 0xaaff00, 255},
+                             Valid{"hwb(1e16 0% 0%)", 0xaa00ff, 255}})
+        ExpectColour(row);
+    const struct {
+        const char* turned;
+        const char* plain;
+    } same[] = {{"lch(50 30 2000000)", "lch(50 30 200)"},
+                {"oklch(0.6 0.1 -719.5)", "oklch(0.6 0.1 0.5)"},
+                {"oklch(0.6 0.1 -1e17)", "oklch(0.6 0.1 80)"},
+                {"lch(50 30 3.6e9)", "lch(50 30 0)"}};
+    for (const auto& pair : same) {
+        SCOPED_TRACE(pair.turned);
+        CssReading turned, plain;
+        ASSERT_EQ(Read(pair.turned, &turned), CssReadResult::kColour);
+        ASSERT_EQ(Read(pair.plain, &plain), CssReadResult::kColour);
+        const Rgba8 a = Resolve(turned.color, GamutMode::kMap), b = Resolve(plain.color, GamutMode::kMap);
+        EXPECT_EQ(std::memcmp(&a.color, &b.color, 3), 0);
+    }
+}
+
 TEST(CssHslHwb, Invalid) {
     for (const char* text :
          {"hsla(1,2,3,4,5)", "hsl(0, 0, 0)", "hsl(0, 0%, 0)", "hsl(none, 0%, 0%)", "hsl(0, 0%, 0%, none)",
