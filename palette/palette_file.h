@@ -44,3 +44,28 @@ int WriteFileAtomically(const char* path, const char* data, size_t size, FilePro
 
 // 1 when `path` names a file that exists (not a folder).
 int IsExistingFile(const char* path);
+
+// What a file was when last seen: which file it is (its volume and its number
+// there, so that a replace shows even within one tick of the clock), its size
+// and its last write. All zeros for a file that is not there.
+struct FileStamp {
+    unsigned long long volume;
+    unsigned long long index;
+    unsigned long long size;
+    unsigned long long writeTime;
+};
+
+// The stamp of the file at `path` as it is now.
+FileStamp StampOfFile(const char* path);
+
+// True when both stamps are of the same file as it was.
+bool SameStamp(const FileStamp& a, const FileStamp& b);
+
+// The file at `path` held against other copies of the program that would
+// write it, from before its stamp is checked until it is replaced: the next
+// one waits, then finds the file as this one left it. Readers go on reading,
+// and the replace is not held up. Null when it could not be held within a few
+// seconds (the caller writes all the same).
+struct FileHold;
+FileHold* HoldFile(const char* path);
+void ReleaseFile(FileHold* hold);

@@ -2,9 +2,11 @@
 // beside the old one, which rename() then puts in its place in one step.
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -121,4 +123,36 @@ int WriteFileAtomically(const char* path, const char* data, size_t size, FilePro
 int IsExistingFile(const char* path) {
     struct stat status;
     return stat(path, &status) == 0 && !S_ISDIR(status.st_mode);
+}
+
+FileStamp StampOfFile(const char* path) {
+    FileStamp stamp = {};
+    struct stat status;
+    if (stat(path, &status) != 0) return stamp;
+    stamp.volume = static_cast<unsigned long long>(status.st_dev) + 1;  // never all zeros
+    stamp.index = static_cast<unsigned long long>(status.st_ino);
+    stamp.size = static_cast<unsigned long long>(status.st_size);
+    stamp.writeTime = static_cast<unsigned long long>(status.st_mtim.tv_sec) * 1000000000ull +
+                      static_cast<unsigned long long>(status.st_mtim.tv_nsec);
+    return stamp;
+}
+
+// An exclusive lock of the file itself. A copy that waited may find the name
+// given to a new file meanwhile (the replace): it then holds that one instead.
+FileHold* HoldFile(const char* path) {
+    for (int attempt = 0; attempt < 300; ++attempt) {
+        const int descriptor = open(path, O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0) return nullptr;
+        struct stat held, named;
+        if (flock(descriptor, LOCK_EX | LOCK_NB) == 0 && fstat(descriptor, &held) == 0 &&
+            stat(path, &named) == 0 && held.st_ino == named.st_ino && held.st_dev == named.st_dev)
+            return reinterpret_cast<FileHold*>(static_cast<intptr_t>(descriptor) + 1);
+        close(descriptor);
+        usleep(10000);
+    }
+    return nullptr;
+}
+
+void ReleaseFile(FileHold* hold) {
+    if (hold) close(static_cast<int>(reinterpret_cast<intptr_t>(hold) - 1));
 }

@@ -47,3 +47,8 @@ ReadEnd ReadToEnd(ReadFileBytes read, void* file, size_t expected, ByteBuffer* b
         room = 64 * 1024;
     }
 }
+
+bool SameStamp(const FileStamp& a, const FileStamp& b) {
+    return a.volume == b.volume && a.index == b.index && a.size == b.size &&
+           a.writeTime == b.writeTime;
+}

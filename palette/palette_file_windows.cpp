@@ -195,3 +195,55 @@ int IsExistingFile(const char* path) {
     std::free(wide);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+FileStamp StampOfFile(const char* path) {
+    FileStamp stamp = {};
+    wchar_t* wide = WidePath(path);
+    HANDLE file = wide ? CreateFileW(wide, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr)
+                       : INVALID_HANDLE_VALUE;
+    std::free(wide);
+    BY_HANDLE_FILE_INFORMATION info;
+    if (file != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file, &info)) {
+        stamp.volume = info.dwVolumeSerialNumber + 1ull;  // never all zeros
+        stamp.index = (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+        stamp.size = (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+        stamp.writeTime = (static_cast<unsigned long long>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                          info.ftLastWriteTime.dwLowDateTime;
+    }
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return stamp;
+}
+
+// A mutex of the session named after the file's full path, not the file
+// itself: a file held open could not be replaced on every Windows. A copy
+// that ended while it held the mutex leaves it abandoned, which the next one
+// takes all the same.
+FileHold* HoldFile(const char* path) {
+    wchar_t* wide = WidePath(path);
+    if (!wide) return nullptr;
+    // FNV-1a of the path in upper case, which Windows's file names ignore.
+    unsigned long long hash = 14695981039346656037ull;
+    CharUpperW(wide);
+    for (const wchar_t* c = wide; *c; ++c) hash = (hash ^ static_cast<unsigned>(*c)) * 1099511628211ull;
+    std::free(wide);
+    wchar_t name[64] = L"Local\\Palorin palette ";
+    wchar_t* p = name + std::wcslen(name);
+    for (int shift = 60; shift >= 0; shift -= 4) *p++ = L"0123456789abcdef"[(hash >> shift) & 15];
+    *p = L'\0';
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, name);
+    if (!mutex) return nullptr;
+    const DWORD waited = WaitForSingleObject(mutex, 3000);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        CloseHandle(mutex);
+        return nullptr;
+    }
+    return static_cast<FileHold*>(static_cast<void*>(mutex));
+}
+
+void ReleaseFile(FileHold* hold) {
+    if (!hold) return;
+    HANDLE mutex = static_cast<HANDLE>(static_cast<void*>(hold));
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+}

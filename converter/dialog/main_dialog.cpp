@@ -192,6 +192,9 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         return header->idFrom == IDC_PALETTE && OnPaletteNotify(dialog, header);
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) OnPaletteViewActivated(dialog);
+        return 0;
     case WM_DROPFILES:
         OpenDroppedPalette(dialog, reinterpret_cast<HDROP>(wParam));
         return 0;

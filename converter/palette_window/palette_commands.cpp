@@ -19,14 +19,15 @@
 
 namespace {
 
-// The palette changed: the list, with entry `selected` selected (-1: none),
-// the contrast line (a compared colour may have gone) and the file.
+// The palette changed: the file (which may bring in what another program
+// wrote meanwhile), the list, with entry `selected` selected (-1: none), and
+// the contrast line (a compared colour may have gone).
 void PaletteChanged(HWND dialog, int selected) {
+    WritePaletteFile(dialog);
     const ColorRecord* compared = ComparedColour();
-    if (compared && FindPaletteColour(g_palette, *compared) == kNotInPalette)
+    if (compared && FindPaletteColour(g_document.palette, *compared) == kNotInPalette)
         CompareWith(dialog, nullptr);
     ShowPalette(dialog, selected);
-    WritePaletteFile(dialog);
 }
 
 // The text of an entry in a copy command's notation, into `out`.
@@ -81,12 +82,12 @@ bool PutOnClipboard(HWND dialog, const char* text) {
 }  // namespace
 
 void AddColourToPalette(HWND dialog, const ColorRecord& color) {
-    switch (AddPaletteColour(&g_palette, color)) {
+    switch (AddToDocument(&g_document, color)) {
     case PaletteChange::kAdded:
         PaletteChanged(dialog, 0);
         break;
     case PaletteChange::kPresent:
-        ShowPalette(dialog, static_cast<int>(FindPaletteColour(g_palette, color)));
+        ShowPalette(dialog, static_cast<int>(FindPaletteColour(g_document.palette, color)));
         break;
     case PaletteChange::kNoMemory:
         SayAboutPalette(dialog, "Not enough memory to add the colour.");
@@ -95,8 +96,8 @@ void AddColourToPalette(HWND dialog, const ColorRecord& color) {
 }
 
 void RecallPaletteEntry(HWND dialog, size_t entry) {
-    if (entry >= PaletteSize(g_palette)) return;
-    const ColorRecord c = PaletteColour(g_palette, entry);
+    if (entry >= PaletteSize(g_document.palette)) return;
+    const ColorRecord c = PaletteColour(g_document.palette, entry);
     CurrentColour().red = c.red;
     CurrentColour().green = c.green;
     CurrentColour().blue = c.blue;
@@ -105,18 +106,18 @@ void RecallPaletteEntry(HWND dialog, size_t entry) {
 }
 
 void RemoveSelectedEntries(HWND dialog) {
-    const size_t size = PaletteSize(g_palette);
+    const size_t size = PaletteSize(g_document.palette);
     if (size == 0) return;
     size_t* entries = static_cast<size_t*>(HeapAlloc(GetProcessHeap(), 0, size * sizeof(size_t)));
     if (!entries) return;
     const size_t count = SelectedPaletteEntries(dialog, entries, size);
     const size_t first = count > 0 ? entries[0] : 0;
-    const bool removed = count > 0 && RemovePaletteEntries(&g_palette, entries, count) > 0;
+    const bool removed = count > 0 && RemoveFromDocument(&g_document, entries, count) > 0;
     HeapFree(GetProcessHeap(), 0, entries);
     if (!removed) return;
     // The selection moves to the colour that now stands where the first one went.
     PaletteChanged(dialog, -1);
-    const size_t left = PaletteSize(g_palette);
+    const size_t left = PaletteSize(g_document.palette);
     if (left > 0) {
         LVITEMA next = {};
         next.stateMask = next.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -127,16 +128,16 @@ void RemoveSelectedEntries(HWND dialog) {
 }
 
 void CopyPaletteEntry(HWND dialog, size_t entry, int command) {
-    if (entry >= PaletteSize(g_palette)) return;
+    if (entry >= PaletteSize(g_document.palette)) return;
     char text[kFieldShownSize];
-    FormatCopy(PaletteColour(g_palette, entry), command, text);
+    FormatCopy(PaletteColour(g_document.palette, entry), command, text);
     if (text[0]) PutOnClipboard(dialog, text);
 }
 
 void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     HMENU menu = CreatePopupMenu();
     if (!menu) return;
-    const ColorRecord c = PaletteColour(g_palette, entry);
+    const ColorRecord c = PaletteColour(g_document.palette, entry);
     const bool named = FindColorName(c)[0] != '\0';
     AppendMenuA(menu, MF_STRING, IDM_COPY_HEX6, "Copy as #RRGGBB");
     AppendMenuA(menu, MF_STRING, IDM_COPY_HEX3, "Copy as #RGB");
@@ -157,11 +158,11 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
 void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
     if (command == IDM_COMPARE) {
         // Chosen again on the same colour, Compare goes back to white and black.
-        const ColorRecord c = PaletteColour(g_palette, entry);
+        const ColorRecord c = PaletteColour(g_document.palette, entry);
         CompareWith(dialog, ComparingWith(c) ? nullptr : &c);
     } else if (command == IDM_REMOVE) {
         const size_t only[] = {entry};
-        if (RemovePaletteEntries(&g_palette, only, 1) > 0) PaletteChanged(dialog, -1);
+        if (RemoveFromDocument(&g_document, only, 1) > 0) PaletteChanged(dialog, -1);
     } else if (command != 0) {
         CopyPaletteEntry(dialog, entry, command);
     }

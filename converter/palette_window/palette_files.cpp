@@ -38,7 +38,7 @@ bool WritePaletteTo(const char* path, PaletteFormat format, FileProblem* problem
     char title[kPathCapacity];
     PaletteTitleOfFileName(path, title, sizeof title);
     ByteBuffer bytes = {};
-    const bool written = FormatPalette(g_palette, format, title, &bytes) &&
+    const bool written = FormatPalette(g_document.palette, format, title, &bytes) &&
                          WriteFileAtomically(path, bytes.data, bytes.size, problem);
     if (!written && !problem->text[0]) lstrcpyA(problem->text, "Not enough memory.");
     FreeByteBuffer(&bytes);
@@ -47,8 +47,8 @@ bool WritePaletteTo(const char* path, PaletteFormat format, FileProblem* problem
 
 // Save's file name: the palette's own file, or palorin.gpl beside the program.
 void SuggestedSaveName(char* path) {
-    if (g_paletteFile[0])
-        lstrcpynA(path, g_paletteFile, kPathCapacity);
+    if (g_document.file[0])
+        lstrcpynA(path, g_document.file, kPathCapacity);
     else if (!PaletteBesideProgram(path))
         lstrcpyA(path, "palorin.gpl");
 }
@@ -73,13 +73,10 @@ void SayAboutPalette(HWND dialog, const char* first, const char* second, const c
 }
 
 void WritePaletteFile(HWND dialog) {
-    if (!g_paletteFile[0]) return;
-    FileProblem problem = {};
-    const bool written = WritePaletteTo(g_paletteFile, PaletteFormat::kGimp, &problem);
-    if (!written && !g_paletteWriteFailed)
-        SayAboutPalette(dialog, g_paletteFile, ": ", problem.text,
+    const bool failedBefore = g_document.writeFailed;
+    if (!WritePaletteDocument(&g_document) && !failedBefore)
+        SayAboutPalette(dialog, g_document.file, ": ", g_document.problem.text,
                         "\r\n\r\nThe palette is kept here, and written again at the next change.");
-    g_paletteWriteFailed = !written;
 }
 
 void SetStartPalette(const char* path) {
@@ -109,33 +106,28 @@ bool SavePaletteFile(HWND dialog, const char* path) {
         return false;
     }
     // A GIMP palette saved is the palette's file from now on.
-    if (format == PaletteFormat::kGimp) {
-        lstrcpynA(g_paletteFile, path, kPathCapacity);
-        g_paletteWriteFailed = false;
-    }
+    if (format == PaletteFormat::kGimp) SetDocumentFile(&g_document, path);
     return true;
 }
 
 bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
-    ByteBuffer bytes = {};
+    // The palette is replaced only by a file read whole as one. A GIMP palette
+    // is the palette's file; a list of colours is a new palette.
     FileProblem problem = {};
-    if (!ReadWholeFile(path, &bytes, &problem)) {
+    PaletteError error = {};
+    switch (OpenPaletteDocument(&g_document, path, &problem, &error)) {
+    case OpenResult::kNotRead:
         if (!quiet) SayAboutPalette(dialog, path, ": ", problem.text);
         return false;
-    }
-    // The palette is replaced only by a file read whole as one.
-    PaletteError error = {};
-    const bool read = ReadPalette(bytes.data, bytes.size, &g_palette, &error) != 0;
-    FreeByteBuffer(&bytes);
-    if (!read) {
+    case OpenResult::kNoPalette: {
         char why[128];
         FormatPaletteError(error, why, sizeof why);
         if (!quiet) SayAboutPalette(dialog, path, " is no palette: ", why);
         return false;
     }
-    // A GIMP palette is the palette's file; a list of colours is a new palette.
-    lstrcpynA(g_paletteFile, g_palette.ownHeader ? path : "", kPathCapacity);
-    g_paletteWriteFailed = false;
+    case OpenResult::kOpened:
+        break;
+    }
     CompareWith(dialog, nullptr);
     ShowPalette(dialog, -1);
     return true;

@@ -14,13 +14,13 @@ HWND List(HWND dialog) { return DialogControl(dialog, IDC_PALETTE); }
 // The swatch in the item's icon room, framed so that white shows on white.
 void PaintSwatch(const NMLVCUSTOMDRAW* draw) {
     const size_t entry = draw->nmcd.dwItemSpec;
-    if (entry >= PaletteSize(g_palette)) return;
+    if (entry >= PaletteSize(g_document.palette)) return;
     RECT icon = {LVIR_ICON, 0, 0, 0};
     if (!SendMessageA(draw->nmcd.hdr.hwndFrom, LVM_GETITEMRECT, entry,
                       reinterpret_cast<LPARAM>(&icon)))
         return;
     InflateRect(&icon, -1, -1);
-    const ColorRecord c = PaletteColour(g_palette, entry);
+    const ColorRecord c = PaletteColour(g_document.palette, entry);
     HBRUSH brush = CreateSolidBrush(RGB(c.red, c.green, c.blue));
     if (!brush) return;
     FillRect(draw->nmcd.hdc, &icon, brush);
@@ -43,9 +43,9 @@ bool BeginsWith(const char* text, const char* typed) {
 
 void GivePaletteItem(const NMLVDISPINFOA* info) {
     LVITEMA& item = const_cast<LVITEMA&>(info->item);
-    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= PaletteSize(g_palette)) return;
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= PaletteSize(g_document.palette)) return;
     if ((item.mask & LVIF_TEXT) && item.cchTextMax >= 8)
-        FormatPaletteEntry(g_palette, static_cast<size_t>(item.iItem), item.pszText,
+        FormatPaletteEntry(g_document.palette, static_cast<size_t>(item.iItem), item.pszText,
                            static_cast<size_t>(item.cchTextMax));
     if (item.mask & LVIF_IMAGE) item.iImage = 0;
 }
@@ -85,13 +85,13 @@ void SetUpPaletteList(HWND dialog) {
 
 void ShowPalette(HWND dialog, int selected) {
     HWND list = List(dialog);
-    SendMessageA(list, LVM_SETITEMCOUNT, PaletteSize(g_palette), 0);
+    SendMessageA(list, LVM_SETITEMCOUNT, PaletteSize(g_document.palette), 0);
     // The rows now hold other colours: a selection left on them would stand
     // on colours nobody chose, for Delete to remove.
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    if (selected >= 0 && static_cast<size_t>(selected) < PaletteSize(g_palette)) {
+    if (selected >= 0 && static_cast<size_t>(selected) < PaletteSize(g_document.palette)) {
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&state));
         SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
@@ -115,11 +115,11 @@ int FocusedPaletteEntry(HWND dialog) {
 }
 
 int FindPaletteEntry(const char* typed, size_t start) {
-    const size_t size = PaletteSize(g_palette);
+    const size_t size = PaletteSize(g_document.palette);
     for (size_t step = 0; step < size; ++step) {
         const size_t entry = (start + step) % size;
         char text[260];  // room for a long name; the rest is not needed to compare
-        FormatPaletteEntry(g_palette, entry, text, sizeof text);
+        FormatPaletteEntry(g_document.palette, entry, text, sizeof text);
         // The name follows "#rrggbb" and a blank.
         if (BeginsWith(text, typed) || (text[7] == ' ' && BeginsWith(text + 8, typed)))
             return static_cast<int>(entry);

@@ -1,13 +1,9 @@
-// The palette the converter's window holds, and its file.
+// The palette the converter's window holds, kept in its file (the palette
+// library's document): its colours, the GIMP palette file every change is
+// written to ("" while it has none), and whether the last write failed. A
+// write that failed has said so; the next failure of a run of them says
+// nothing more.
 #pragma once
-#include <windows.h>
+#include "palette_document.h"
 
-#include "palette.h"
-#include "palette_file.h"
-
-// The palette's colours, and the GIMP palette file every change is written
-// to ("" while it has none). A write that failed has said so; the next failure
-// of a run of them says nothing more.
-extern Palette g_palette;
-extern char g_paletteFile[kPathCapacity];
-extern bool g_paletteWriteFailed;
+extern PaletteDocument g_document;

@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "contrast_line.h"
 #include "palette_files.h"
 #include "palette_list.h"
 #include "palette_state.h"
@@ -14,7 +15,13 @@ void StartPaletteView(HWND dialog) {
 }
 
 void EndPaletteView() {
-    FreePalette(&g_palette);
-    g_paletteFile[0] = '\0';
-    g_paletteWriteFailed = false;
+    FreePaletteDocument(&g_document);
+}
+
+void OnPaletteViewActivated(HWND dialog) {
+    if (!ReloadPaletteDocument(&g_document)) return;
+    const ColorRecord* compared = ComparedColour();
+    if (compared && FindPaletteColour(g_document.palette, *compared) == kNotInPalette)
+        CompareWith(dialog, nullptr);
+    ShowPalette(dialog, -1);
 }

@@ -14,3 +14,7 @@ void StartPaletteView(HWND dialog);
 
 // The dialog is going away: a new converter starts with the one at start.
 void EndPaletteView();
+
+// The converter became the active window: a palette file another program
+// changed meanwhile is shown as it is now.
+void OnPaletteViewActivated(HWND dialog);

@@ -367,7 +367,7 @@ void Fuzzer::Act() {
     HWND edit = GetDlgItem(dialog_, field);
     g_fieldRead = 0;
     paletteTouched_ = false;
-    failedBefore_ = g_paletteWriteFailed;
+    failedBefore_ = g_document.writeFailed;
     switch (Pick(14)) {
     case 0:
     case 1:
@@ -465,7 +465,7 @@ void Fuzzer::PaletteStep() {
         faulty_ = !faulty_;
         Note(faulty_ ? "the kept folder taken away" : "the kept folder given back");
         if (faulty_) {
-            if (std::string(g_paletteFile).rfind(files_.kept, 0) == 0) goneFile_ = g_paletteFile;
+            if (std::string(g_document.file).rfind(files_.kept, 0) == 0) goneFile_ = g_document.file;
             RemoveTestFolder(files_.kept);
         } else {
             CreateDirectoryA(files_.kept.c_str(), nullptr);
@@ -497,15 +497,15 @@ std::string Fuzzer::PaletteProblem() {
     for (const std::string& text : ClosedMessageBoxes()) writeFailures += IsWriteFailure(text);
     if (writeFailures > 1 || (writeFailures == 1 && failedBefore_))
         return "a failed write said so again";
-    if (writeFailures == 1 && !g_paletteWriteFailed) return "a write that did not fail said so";
-    if (!g_paletteFile[0] || g_paletteWriteFailed) return "";
-    if (goneFile_ == g_paletteFile) {
-        if (GetFileAttributesA(g_paletteFile) == INVALID_FILE_ATTRIBUTES) return "";
+    if (writeFailures == 1 && !g_document.writeFailed) return "a write that did not fail said so";
+    if (!g_document.file[0] || g_document.writeFailed) return "";
+    if (goneFile_ == g_document.file) {
+        if (GetFileAttributesA(g_document.file) == INVALID_FILE_ATTRIBUTES) return "";
         goneFile_.clear();
     }
-    const std::vector<std::string> listed = ListedColours(dialog_), stored = FileColours(g_paletteFile);
+    const std::vector<std::string> listed = ListedColours(dialog_), stored = FileColours(g_document.file);
     if (listed == stored) return "";
-    std::string problem = std::string("the palette's file ") + g_paletteFile + " holds";
+    std::string problem = std::string("the palette's file ") + g_document.file + " holds";
     for (const std::string& colour : stored) problem += " '" + colour + "'";
     problem += ", the list shows";
     for (const std::string& colour : listed) problem += " '" + colour + "'";

@@ -142,6 +142,38 @@ TEST_F(PaletteFile, TakesNamesInAnyScriptAndPathsPast260Characters) {
     for (auto f = made.rbegin(); f != made.rend(); ++f) RemoveDirectoryW(LongWide(*f).c_str());
 }
 
+// Two processes adding to one palette at once, each writing after every
+// colour, as two converters or a converter and GIMP may: every colour stays.
+TEST_F(PaletteFile, TwoCopiesAddingAtOnceKeepEveryColour) {
+    FileProblem problem = {};
+    ASSERT_TRUE(Write(path, kOld, &problem)) << problem.text;
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    std::string adder(program, length);
+    adder.replace(adder.rfind('\\') + 1, std::string::npos, "palette_adder.exe");
+    PROCESS_INFORMATION copies[2] = {};
+    for (int tag = 0; tag < 2; ++tag) {
+        std::string line = "\"" + adder + "\" \"" + path + "\" " + std::to_string(tag + 1) + " 30";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(CreateProcessA(adder.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &copies[tag]));
+    }
+    for (const PROCESS_INFORMATION& copy : copies) {
+        DWORD code = 99;
+        EXPECT_EQ(WaitForSingleObject(copy.hProcess, 60000), WAIT_OBJECT_0);
+        GetExitCodeProcess(copy.hProcess, &code);
+        EXPECT_EQ(code, 0u);
+        CloseHandle(copy.hProcess);
+        CloseHandle(copy.hThread);
+    }
+    const std::string bytes = FileBytes(path);
+    size_t lines = 0;
+    for (char c : bytes) lines += c == '\n';
+    EXPECT_EQ(lines, 2u + 2 * 30) << bytes;  // the header, black and every colour added
+}
+
 // What could not be read again is not written: the old file stays.
 TEST_F(PaletteFile, RefusesToWriteMoreThanItCouldReadAgain) {
     const std::string large(kMaxPaletteFileSize + 1, '#');
