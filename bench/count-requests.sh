@@ -10,7 +10,7 @@ build=$root/build/windows
 bench=${1:-$build/bench/windows/interaction_bench.exe}
 export WINEPREFIX="$build/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
 exec 9>&- </dev/null
-log=$(mktemp)
+log=${LOG:-$(mktemp)}
 export WINEDEBUG=-all
 wineserver -k 2>/dev/null || true
 # The server writes the log: it is started here, with the log as its stderr.
@@ -34,4 +34,4 @@ awk -v changes=20 '
     }
     part != "" && $1 == tid && /^[0-9a-f]+: [a-z_]+\( / && !/\) = / { n++ }
 ' "$log"
-rm -f "$log"
+[ -n "${LOG:-}" ] || rm -f "$log"
