@@ -4,6 +4,7 @@
 # change of the platform colour dialog's red field), from Wine's server log of
 # `interaction_bench count`. Stable where times are not: run it on a virtual
 # display, as scripts/virtual-display.sh bench/count-requests.sh [BENCH_EXE].
+# With LOG=path the whole server log is kept there, to see which requests.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
