@@ -22,9 +22,10 @@ run() {
     [ "$code" -eq 0 ] || { echo "$1 exited with $code" >&2; status=1; }
 }
 
-echo "== Start and memory (alternating with a program that opens the platform colour dialog)"
-run "$build/bench/windows/start_bench.exe" "$(winepath -w "$build/palorin.exe")" \
-    "$(winepath -w "$build/bench/windows/peer_colour_dialog.exe")" "${1:-10}"
+echo "== Start and memory (in turn with a program that opens the platform colour dialog and the floor)"
+run "$build/bench/windows/start_bench.exe" "$(winepath -w "${PALORIN_EXE:-$build/palorin.exe}")" \
+    "$(winepath -w "$build/bench/windows/peer_colour_dialog.exe")" \
+    "$(winepath -w "$build/bench/windows/floor_dialog.exe")" "${1:-10}"
 echo
 echo "== Keystrokes and drag moves"
 run "$build/bench/windows/interaction_bench.exe" "${1:-10}" "${2:-100}" "${3:-100}"

@@ -9,7 +9,7 @@ scripts/install-deps.sh
 cmake --preset host >/dev/null
 cmake --build --preset host --target colour_bench cli_bench line_reader_bench palorin_cli >/dev/null
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target palorin palorin_cli interaction_bench start_bench peer_colour_dialog wine_prefix >/dev/null
+cmake --build --preset windows --target palorin palorin_cli interaction_bench start_bench peer_colour_dialog floor_dialog wine_prefix >/dev/null
 
 echo "== Colour model, native"
 build/host/bench/colour_bench

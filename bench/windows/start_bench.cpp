@@ -1,8 +1,9 @@
 // Times a start: from process creation until the main window is shown, painted
 // and idle; and reads the running program's memory. Palorin (with an empty
-// clipboard, so it opens the converter at once) and a minimal program that opens
-// the platform's colour dialog are started alternately.
-// Usage: start_bench PALORIN_EXE PEER_EXE [rounds]
+// clipboard, so it opens the converter at once), a minimal program that opens
+// the platform's colour dialog, and the floor (the converter's own template
+// under a dialog procedure that does nothing) are started in turn.
+// Usage: start_bench PALORIN_EXE PEER_EXE FLOOR_EXE [rounds]
 #include <windows.h>
 
 #include <psapi.h>
@@ -81,28 +82,34 @@ void Report(const char* who, const Series& s) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: start_bench PALORIN_EXE PEER_EXE [rounds]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: start_bench PALORIN_EXE PEER_EXE FLOOR_EXE [rounds]\n");
         return 2;
     }
-    int rounds = argc > 3 ? std::atoi(argv[3]) : 10;
+    int rounds = argc > 4 ? std::atoi(argv[4]) : 10;
     EmptyTheClipboard();
-    Series palorin, peer;
+    Series palorin, peer, floor;
     Start start;
-    // One unmeasured start of each warms the caches both will use.
+    // One unmeasured start of each warms the caches all will use.
     TimeStart(argv[1], "Palorin", &start);
     TimeStart(argv[2], "Color", &start);
+    TimeStart(argv[3], "Palorin", &start);
     for (int round = 0; round < rounds; ++round) {
         if (!TimeStart(argv[1], "Palorin", &start)) return 1;
         palorin.Add(start);
         if (!TimeStart(argv[2], "Color", &start)) return 1;
         peer.Add(start);
+        if (!TimeStart(argv[3], "Palorin", &start)) return 1;
+        floor.Add(start);
     }
-    std::printf("%d starts each, alternating\n", rounds);
+    std::printf("%d starts each, in turn\n", rounds);
     Report("Palorin", palorin);
     Report("platform colour dialog", peer);
+    Report("floor (template, idle)", floor);
     std::printf("%-28s %7.2f  goal <= 0.8\n", "start ratio Palorin / peer",
                 Median(palorin.ms) / Median(peer.ms));
+    std::printf("%-28s %7.2f  goal <= 1.05\n", "start ratio Palorin / floor",
+                Median(palorin.ms) / Median(floor.ms));
     std::printf("%-28s %7.2f\n", "peak private ratio",
                 Median(palorin.peakPrivateKb) / Median(peer.peakPrivateKb));
     return 0;

@@ -2,6 +2,8 @@
 // until the process ends: objects a screen reader holds still run their code.
 #include "oleacc_library.h"
 
+#include "system_library.h"
+
 const GUID kIidIAccessible = {
     0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
@@ -9,17 +11,6 @@ namespace {
 
 OleaccLibrary s_library;
 bool s_tried = false, s_loaded = false;
-
-// A library of the system's, from the system folder by its full path: a copy of
-// the same name beside the program, or in the current folder, is never loaded.
-HMODULE LoadSystemLibrary(const char* name) {
-    char path[MAX_PATH + 32];
-    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    lstrcatA(path, "\\");
-    lstrcatA(path, name);
-    return LoadLibraryA(path);
-}
 
 // GetProcAddress gives a function of no particular type; the casts name the real one.
 template <typename Function>

@@ -12,6 +12,7 @@
 #include "palette_list.h"
 #include "palette_read.h"
 #include "palette_state.h"
+#include "system_library.h"
 
 namespace {
 
@@ -133,6 +134,29 @@ bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
     return true;
 }
 
+namespace {
+
+// The file dialogs and the dropped files' names come from comdlg32 and shell32,
+// loaded when first used and kept: imported, both would load at every start,
+// and comdlg32 brings the print spooler, whose start lists the printers.
+typedef BOOL(WINAPI* FileDialog)(OPENFILENAMEA*);
+typedef UINT(WINAPI* DroppedName)(HDROP, UINT, char*, UINT);
+typedef void(WINAPI* DropDone)(HDROP);
+
+// The function `name` of `library` as type F, or null when it can't be had.
+template <typename F>
+F LoadedFunction(const char* library, const char* name) {
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(SystemFunction(library, name)));
+}
+
+// The file dialog `name` run with `dialog`, false when cancelled or not available.
+bool RunFileDialog(const char* name, OPENFILENAMEA* dialog) {
+    const FileDialog run = LoadedFunction<FileDialog>("comdlg32.dll", name);
+    return run && run(dialog);
+}
+
+}  // namespace
+
 void OpenPaletteByDialog(HWND dialog) {
     char path[kPathCapacity] = "";
     OPENFILENAMEA open = {};
@@ -143,7 +167,7 @@ void OpenPaletteByDialog(HWND dialog) {
     open.lpstrFile = path;
     open.nMaxFile = sizeof path;
     open.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameA(&open)) OpenPaletteFile(dialog, path, false);
+    if (RunFileDialog("GetOpenFileNameA", &open)) OpenPaletteFile(dialog, path, false);
 }
 
 void SavePaletteByDialog(HWND dialog) {
@@ -158,7 +182,7 @@ void SavePaletteByDialog(HWND dialog) {
     save.nMaxFile = sizeof path;
     save.lpstrDefExt = "gpl";
     save.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameA(&save)) return;
+    if (!RunFileDialog("GetSaveFileNameA", &save)) return;
     // A name whose extension is no format's takes the one of the filter chosen.
     PaletteFormat format;
     if (!PaletteFormatOfFileName(path, &format)) {
@@ -171,7 +195,9 @@ void SavePaletteByDialog(HWND dialog) {
 }
 
 void OpenDroppedPalette(HWND dialog, HDROP drop) {
+    const DroppedName name = LoadedFunction<DroppedName>("shell32.dll", "DragQueryFileA");
+    const DropDone done = LoadedFunction<DropDone>("shell32.dll", "DragFinish");
     char path[kPathCapacity];
-    if (DragQueryFileA(drop, 0, path, sizeof path)) OpenPaletteFile(dialog, path, false);
-    DragFinish(drop);
+    if (name && name(drop, 0, path, sizeof path)) OpenPaletteFile(dialog, path, false);
+    if (done) done(drop);
 }

@@ -1,8 +1,6 @@
 // The palette's view's own state (see palette_window.h).
 #include "palette_window.h"
 
-#include <shellapi.h>
-
 #include "contrast_line.h"
 #include "palette_files.h"
 #include "palette_list.h"
@@ -10,7 +8,9 @@
 
 void StartPaletteView(HWND dialog) {
     SetUpPaletteList(dialog);
-    DragAcceptFiles(dialog, TRUE);
+    // What DragAcceptFiles does, without loading shell32 at every start.
+    SetWindowLongPtrA(dialog, GWL_EXSTYLE,
+                      GetWindowLongPtrA(dialog, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
     OpenStartPalette(dialog);
 }
 

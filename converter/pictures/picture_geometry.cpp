@@ -43,3 +43,9 @@ void MarkerArms(POINT centre, int dpi, RECT arms[4]) {
     arms[2] = {x - gap - length, y - half, x - gap, y + half + 1};
     arms[3] = {x + gap + 1, y - half, x + gap + length + 1, y + half + 1};
 }
+
+RECT MarkerBox(POINT centre, int dpi) {
+    RECT arms[4];
+    MarkerArms(centre, dpi, arms);
+    return {arms[2].left, arms[0].top, arms[3].right, arms[1].bottom};
+}

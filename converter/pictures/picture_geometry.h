@@ -25,3 +25,6 @@ POINT MarkerCentre(const RECT& picker, int hue, int saturation);
 // four pixels clear of the centre; at `dpi` every one of those is scaled by
 // dpi / 96 to the nearest pixel, so the marker keeps its look on a larger display.
 void MarkerArms(POINT centre, int dpi, RECT arms[4]);
+
+// The smallest rectangle holding all four arms of the crosshair around `centre`.
+RECT MarkerBox(POINT centre, int dpi);

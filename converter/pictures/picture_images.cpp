@@ -1,5 +1,5 @@
-// Building the picker and bar images as 24-bit bottom-up device-independent
-// bitmaps, and stretching them onto the dialog.
+// The picker and bar images as 24-bit bottom-up device-independent pixels,
+// stretched onto the dialog.
 #include "picture_images.h"
 
 #include "hls.h"
@@ -27,40 +27,38 @@ void PutPixel(BYTE* pixel, int hue, int lightness, int saturation) {
     HlsToRgb(hue, lightness, saturation, &pixel[2], &pixel[1], &pixel[0]);
 }
 
-HBITMAP CreateDib(HDC dc, int width, int height, const BYTE* bits) {
-    BITMAPINFO info = DibInfo(width, height);
-    return CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS);
+bool Stretch(HDC dc, int width, int height, const BYTE* bits, const RECT& target) {
+    const BITMAPINFO info = DibInfo(width, height);
+    return StretchDIBits(dc, target.left, target.top, target.right - target.left,
+                         target.bottom - target.top, 0, 0, width, height, bits, &info,
+                         DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
-}  // namespace
+// The picker's pixels, made once.
+BYTE s_picker[kPickerImageHeight][kPickerRowBytes];
+bool s_pickerMade = false;
 
-HBITMAP CreatePickerBitmap(HDC dc) {
-    BYTE bits[kPickerImageHeight][kPickerRowBytes];
+void MakePickerImage() {
     for (int row = 0; row < kPickerImageHeight; ++row) {
         int saturation = row * kHlsScale / (kPickerImageHeight - 1);
         for (int column = 0; column < kPickerImageWidth; ++column) {
             int hue = column * (kHlsScale - 1) / (kPickerImageWidth - 1);
-            PutPixel(&bits[row][column * kBytesPerPixel], hue, kHlsScale / 2, saturation);
+            PutPixel(&s_picker[row][column * kBytesPerPixel], hue, kHlsScale / 2, saturation);
         }
     }
-    return CreateDib(dc, kPickerImageWidth, kPickerImageHeight, &bits[0][0]);
+    s_pickerMade = true;
 }
 
-HBITMAP CreateBarBitmap(HDC dc, int hue, int saturation) {
+}  // namespace
+
+bool PaintPickerImage(HDC dc, const RECT& target) {
+    if (!s_pickerMade) MakePickerImage();
+    return Stretch(dc, kPickerImageWidth, kPickerImageHeight, &s_picker[0][0], target);
+}
+
+bool PaintBarImage(HDC dc, int hue, int saturation, const RECT& target) {
     BYTE bits[kBarImageHeight][kBarRowBytes] = {};
     for (int row = 0; row < kBarImageHeight; ++row)
         PutPixel(bits[row], hue, row * kHlsScale / (kBarImageHeight - 1), saturation);
-    return CreateDib(dc, 1, kBarImageHeight, &bits[0][0]);
-}
-
-bool StretchBitmap(HDC dc, HBITMAP bitmap, int width, int height, const RECT& target) {
-    HDC source = CreateCompatibleDC(dc);
-    if (!source) return false;
-    HGDIOBJ previous = SelectObject(source, bitmap);
-    bool stretched =
-        previous && StretchBlt(dc, target.left, target.top, target.right - target.left,
-                               target.bottom - target.top, source, 0, 0, width, height, SRCCOPY);
-    if (previous) SelectObject(source, previous);
-    DeleteDC(source);
-    return stretched;
+    return Stretch(dc, 1, kBarImageHeight, &bits[0][0], target);
 }

@@ -1,5 +1,7 @@
 // The two small images that the converter stretches onto its hue/saturation
-// picker and its luminance bar.
+// picker and its luminance bar. They are pixels in memory, stretched straight
+// onto the dialog: no bitmap or memory DC is made for them, which under Wine
+// costs requests to the window server at every paint.
 #pragma once
 #include <windows.h>
 
@@ -7,14 +9,11 @@ constexpr int kPickerImageWidth = 60;   // hue columns
 constexpr int kPickerImageHeight = 27;  // saturation rows
 constexpr int kBarImageHeight = 31;     // lightness rows, one pixel wide
 
-// The picker image, hue left to right and saturation bottom to top at lightness
-// 120. It never changes; the caller owns the bitmap. Null on failure.
-HBITMAP CreatePickerBitmap(HDC dc);
+// Stretches the picker image, hue left to right and saturation bottom to top
+// at lightness 120, onto `target`. The image never changes: it is made at the
+// first call and kept. False if it could not be drawn.
+bool PaintPickerImage(HDC dc, const RECT& target);
 
-// The luminance bar for this hue and saturation, black at the bottom and white
-// at the top. The caller owns the bitmap. Null on failure.
-HBITMAP CreateBarBitmap(HDC dc, int hue, int saturation);
-
-// Stretches the whole of `bitmap` (width × height) onto `target` of `dc`;
-// returns false if it could not.
-bool StretchBitmap(HDC dc, HBITMAP bitmap, int width, int height, const RECT& target);
+// Stretches the luminance bar for this hue and saturation, black at the
+// bottom and white at the top, onto `target`. False if it could not be drawn.
+bool PaintBarImage(HDC dc, int hue, int saturation, const RECT& target);

@@ -19,6 +19,9 @@ namespace {
 void PaintArrow(HDC dc, const RECT& bar) {
     const int a = g_arrowSize;
     const RECT column = ArrowColumn(bar, a);
+    if (!RectVisible(dc, &column)) return;
+    g_shown.arrowKnown = true;
+    g_shown.arrowLightness = CurrentHls().lightness;
     FillRect(dc, &column, GetSysColorBrush(COLOR_BTNFACE));
 
     const POINT tip = ArrowTip(bar, CurrentHls().lightness);
@@ -37,44 +40,51 @@ void PaintArrow(HDC dc, const RECT& bar) {
 
 // The bar follows the current hue and saturation, so its image is made afresh.
 void PaintBar(HDC dc, const RECT& bar) {
-    HBITMAP image = CreateBarBitmap(dc, CurrentHls().hue, CurrentHls().saturation);
-    if (!image) return;
-    StretchBitmap(dc, image, 1, kBarImageHeight, bar);
-    DeleteObject(image);
+    if (!RectVisible(dc, &bar)) return;
+    g_shown.barKnown = true;
+    g_shown.barHue = CurrentHls().hue;
+    g_shown.barSaturation = CurrentHls().saturation;
+    PaintBarImage(dc, CurrentHls().hue, CurrentHls().saturation, bar);
 }
 
 // A crosshair with a gap in the middle, so the picked colour stays visible. It
 // grows with the display's resolution, as the picker itself does.
 void PaintMarker(HDC dc, const RECT& picker) {
     RECT arms[4];
-    MarkerArms(MarkerCentre(picker, CurrentHls().hue, CurrentHls().saturation),
-               GetDeviceCaps(dc, LOGPIXELSX), arms);
+    const POINT centre = MarkerCentre(picker, CurrentHls().hue, CurrentHls().saturation);
+    MarkerArms(centre, g_shown.dpi, arms);
+    g_shown.picker = PickerShows::kImageAndMarker;
+    g_shown.markerBox = MarkerBox(centre, g_shown.dpi);
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     for (const RECT& arm : arms) FillRect(dc, &arm, black);
 }
 
-// The picker image never changes: it is built at the first paint and kept.
 // The marker is hidden while the picker is dragged, so it doesn't trail the
 // cursor. During a pick from the screen the picker shows the pick's magnifier.
 void PaintPicker(HDC dc, const RECT& picker) {
+    if (!RectVisible(dc, &picker)) return;
+    g_shown.dpi = GetDeviceCaps(dc, LOGPIXELSX);
     HRGN clip = CreateRectRgnIndirect(&picker);
     bool clipped = clip && SelectClipRgn(dc, clip) != ERROR;
     if (clip) DeleteObject(clip);  // the DC keeps its own copy
 
     if (PickingFromScreen()) {
+        g_shown.picker = PickerShows::kMagnifier;
         PaintPickMagnifier(dc, picker);
         SelectClipRgn(dc, nullptr);
         return;
     }
-    if (!g_pickerBitmap) g_pickerBitmap = CreatePickerBitmap(dc);
-    if (g_pickerBitmap)
-        StretchBitmap(dc, g_pickerBitmap, kPickerImageWidth, kPickerImageHeight, picker);
+    PaintPickerImage(dc, picker);
+    g_shown.picker = PickerShows::kImage;
     // Without the clip the arms could spill over the picker's border.
     if (clipped && g_dragMode != DRAG_PICKER) PaintMarker(dc, picker);
     SelectClipRgn(dc, nullptr);
 }
 
 void PaintSwatch(HDC dc, const RECT& swatch) {
+    if (!RectVisible(dc, &swatch)) return;
+    g_shown.swatchKnown = true;
+    g_shown.swatch = CurrentColour();
     HBRUSH brush =
         CreateSolidBrush(RGB(CurrentColour().red, CurrentColour().green, CurrentColour().blue));
     if (!brush) return;

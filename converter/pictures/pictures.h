@@ -1,7 +1,7 @@
 // The pictures: the swatch, the hue/saturation picker, the luminance bar with
 // its arrow, and what the mouse and the keys do on them, a pick from the
 // screen included (it starts on the swatch). The room owns what the mouse is
-// setting, the pick's way back, the picker's image and the arrow's size. It
+// setting, the pick's way back and the arrow's size. It
 // stands on the fields (every change it makes ends in their refresh) and on the
 // palette's view (a kept pick is added); the dialog stands on it.
 #pragma once
@@ -23,16 +23,31 @@ struct ScreenPick {
     HlsTriple undoHls;
 };
 
+// What the pictures showed when each was last painted, so that a change
+// repaints only the parts it changes, and of the picker only the marker's old
+// and new places: under Wine every repainted pixel goes to the display again.
+// Written by the painting; the dialog's opening forgets it.
+enum class PickerShows { kUnknown, kMagnifier, kImage, kImageAndMarker };
+struct PicturesShown {
+    bool swatchKnown, barKnown, arrowKnown;
+    ColorRecord swatch;
+    uint8_t barHue, barSaturation, arrowLightness;
+    PickerShows picker;
+    RECT markerBox;  // for kImageAndMarker, in the dialog's client coordinates
+    int dpi;         // what the marker was painted for
+};
+
 extern DragMode g_dragMode;
+extern PicturesShown g_shown;
 extern ScreenPick g_pick;
-extern HBITMAP g_pickerBitmap;  // built at the first paint, kept until the process ends
 extern uint16_t g_arrowSize;    // size unit of the luminance arrow, in pixels
 
-// The dialog opened: the arrow takes its size from the dialog's font.
+// The dialog opened: the arrow takes its size from the dialog's font, and
+// nothing is known to be painted yet.
 void StartPictures();
 
-// Has the swatch (always) and the pictures of `mask` repainted, after the
-// fields showed a colour.
+// Has the swatch and the pictures of `mask` repainted where they no longer
+// show the colour, after the fields showed it.
 void InvalidatePictures(HWND dialog, UpdateMask mask);
 
 // True while a pick from the screen goes on: its keys are its own.

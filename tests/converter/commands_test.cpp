@@ -208,16 +208,29 @@ TEST_F(Commands, RefreshInvalidatesTheSwatchAndTheChosenPictures) {
     ASSERT_GT(a, 0);
     RECT arrow = ArrowColumn(bar, a);
 
+    // Painted, the pictures know what they show: of the picker only the
+    // marker's old and new places are repainted.
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(dialog);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(dialog, dc);
+    auto marker = [&] {
+        RECT box = MarkerBox(MarkerCentre(picker, g_hls.hue, g_hls.saturation), dpi);
+        IntersectRect(&box, &box, &picker);
+        return box;
+    };
+    const RECT oldMarker = marker();
     ValidateRect(dialog, nullptr);
     SetFieldText(dialog, IDC_HEX6, "#123456");  // everything but its own field
-    EXPECT_TRUE(UpdateRegionIs(dialog, {swatch, picker, bar, arrow}));
+    EXPECT_TRUE(UpdateRegionIs(dialog, {swatch, oldMarker, marker(), bar, arrow}));
 
     ValidateRect(dialog, nullptr);
     SetFieldText(dialog, IDC_HEX6, "#1234");  // rejected: nothing repaints
     EXPECT_TRUE(UpdateRegionIs(dialog, {}));
 
     ValidateRect(dialog, nullptr);
-    RefreshConverter(dialog, UPD_NAME | UPD_FROM_RGB);  // no picture bits: the swatch still
+    // No picture bits: the swatch still, which shows black until it is painted.
+    RefreshConverter(dialog, UPD_NAME | UPD_FROM_RGB);
     EXPECT_TRUE(UpdateRegionIs(dialog, {swatch}));
 
     ValidateRect(dialog, nullptr);
