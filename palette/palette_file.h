@@ -34,7 +34,8 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem);
 // go to a new temporary file in the same folder, which is flushed to the disk
 // and then takes the file's place in one step, so that a reader, a crash or a
 // kill finds the old file or the new one, whole. 1 on success; 0 with *problem
-// set, the old file untouched and the temporary file removed. More than
+// set, the old file untouched and the temporary file removed. A write that
+// succeeds also removes the temporary files a crash left beside the file. More than
 // kMaxPaletteFileSize bytes are refused before anything is written: "too large
 // to keep: N bytes".
 //

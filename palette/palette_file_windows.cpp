@@ -175,6 +175,46 @@ bool WriteAndReplace(const wchar_t* path, wchar_t* temporary, const char* data, 
     return false;
 }
 
+// True when `name` is "BASE.PID.tmp" or "BASE.PID-N.tmp", the name of one of
+// our temporary files for the file named `base`.
+bool IsTemporaryNameOf(const wchar_t* name, const wchar_t* base) {
+    const size_t length = std::wcslen(base);
+    if (std::wcsncmp(name, base, length) != 0 || name[length] != L'.') return false;
+    const wchar_t* p = name + length + 1;
+    bool digits = false, dash = false;
+    for (; (*p >= L'0' && *p <= L'9') || (*p == L'-' && digits && !dash); ++p) {
+        if (*p == L'-') {
+            dash = true;
+            digits = false;
+        } else {
+            digits = true;
+        }
+    }
+    return digits && std::wcscmp(p, L".tmp") == 0;
+}
+
+// The temporary files a write cut short by a crash or a power cut left beside
+// the file (a kill leaves none: they delete themselves). A temporary file
+// another copy is writing is open without sharing, so it is not deleted.
+void RemoveLeftTemporaries(const wchar_t* path, wchar_t* scratch) {
+    const wchar_t* slash = std::wcsrchr(path, L'\\');
+    if (!slash) return;
+    const size_t folder = static_cast<size_t>(slash - path) + 1;
+    std::memcpy(scratch, path, std::wcslen(path) * sizeof(wchar_t));
+    std::memcpy(scratch + std::wcslen(path), L".*.tmp", 7 * sizeof(wchar_t));
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(scratch, &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!IsTemporaryNameOf(found.cFileName, slash + 1) ||
+            folder + std::wcslen(found.cFileName) + 1 > kWidePathCapacity)
+            continue;
+        std::memcpy(scratch + folder, found.cFileName, (std::wcslen(found.cFileName) + 1) * sizeof(wchar_t));
+        DeleteFileW(scratch);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 }  // namespace
 
 int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {
@@ -184,6 +224,7 @@ int WriteFileAtomically(const char* path, const char* data, size_t size, FilePro
         wide ? static_cast<wchar_t*>(std::malloc(kWidePathCapacity * sizeof(wchar_t))) : nullptr;
     const bool written = temporary && WriteAndReplace(wide, temporary, data, size);
     if (!written) SetProblem(problem, wide && !temporary ? ERROR_NOT_ENOUGH_MEMORY : GetLastError());
+    if (written) RemoveLeftTemporaries(wide, temporary);
     std::free(temporary);
     std::free(wide);
     return written;

@@ -56,6 +56,19 @@ TEST_F(PaletteFile, ReplacesTheFileAndLeavesNothingBeside) {
     FreeByteBuffer(&bytes);
 }
 
+// A temporary file a crash left beside the palette goes at the next write;
+// files of other names stay.
+TEST_F(PaletteFile, RemovesTheTemporaryFilesACrashLeft) {
+    for (const char* name : {"palorin.gpl.4711.tmp", "palorin.gpl.4711-3.tmp", "palorin.gpl.mine.tmp",
+                             "other.gpl.4711.tmp"}) {
+        FileProblem problem = {};
+        ASSERT_TRUE(Write(folder + "\\" + name, "GIMP Palette\n", &problem)) << problem.text;
+    }
+    FileProblem problem = {};
+    ASSERT_TRUE(Write(path, kNew, &problem)) << problem.text;
+    EXPECT_EQ(FolderNames(folder), (Names{"other.gpl.4711.tmp", "palorin.gpl", "palorin.gpl.mine.tmp"}));
+}
+
 TEST_F(PaletteFile, RefusesAPathThroughAFileAndANameThatIsAFolder) {
     ExpectRefused(path + "\\inner.gpl", Names{"palorin.gpl"});
     ASSERT_TRUE(CreateDirectoryA((folder + "\\folder.gpl").c_str(), nullptr));
