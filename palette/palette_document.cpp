@@ -8,7 +8,9 @@
 
 namespace {
 
+// A palette with no file has nothing to take in: its changes are not kept.
 bool Remember(PaletteDocument* document, bool added, const ColorRecord& colour) {
+    if (!document->file[0]) return true;
     if (document->editCount == document->editCapacity) {
         const size_t capacity = document->editCapacity ? 2 * document->editCapacity : 16;
         void* grown = std::realloc(document->edits, capacity * sizeof(PaletteEdit));

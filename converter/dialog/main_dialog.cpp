@@ -29,7 +29,7 @@
 
 namespace {
 
-HHOOK s_keyHook = nullptr;  // Ctrl+D, seen before the dialog manager takes the key
+HHOOK s_keyHook = nullptr;  // the palette's shortcuts, seen before the dialog manager takes the key
 
 // A converter, told by its dialog procedure: a control id alone could be
 // another dialog's (the classic file dialogs have one the palette list has).
