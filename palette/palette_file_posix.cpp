@@ -137,19 +137,25 @@ FileStamp StampOfFile(const char* path) {
     return stamp;
 }
 
-// An exclusive lock of the file itself. A copy that waited may find the name
-// given to a new file meanwhile (the replace): it then holds that one instead.
+// An exclusive lock of the folder that holds the file: a lock of the file
+// itself would stay with the old file when the replace gives its name to the
+// new one, and let the next copy in before this one had seen what it wrote.
 FileHold* HoldFile(const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    char folder[4096] = ".";
+    if (slash && static_cast<size_t>(slash - path) < sizeof folder) {
+        const size_t length = slash == path ? 1 : static_cast<size_t>(slash - path);
+        std::memcpy(folder, path, length);
+        folder[length] = '\0';
+    }
+    const int descriptor = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
     for (int attempt = 0; attempt < 300; ++attempt) {
-        const int descriptor = open(path, O_RDONLY | O_CLOEXEC);
-        if (descriptor < 0) return nullptr;
-        struct stat held, named;
-        if (flock(descriptor, LOCK_EX | LOCK_NB) == 0 && fstat(descriptor, &held) == 0 &&
-            stat(path, &named) == 0 && held.st_ino == named.st_ino && held.st_dev == named.st_dev)
+        if (flock(descriptor, LOCK_EX | LOCK_NB) == 0)
             return reinterpret_cast<FileHold*>(static_cast<intptr_t>(descriptor) + 1);
-        close(descriptor);
         usleep(10000);
     }
+    close(descriptor);
     return nullptr;
 }
 
