@@ -30,16 +30,23 @@ long ReadChunk(void* file, char* into, size_t size) {
     }
 }
 
-// Flushes the folder that holds `path`, so that the rename itself is on the
-// disk; a failure here loses nothing already written, so it is not reported.
-void SyncFolder(const char* path) {
+// The folder that holds `path`, into `folder` (`capacity` bytes): "." for a
+// bare name, and for one whose folder's name does not fit.
+void FolderOf(const char* path, char* folder, size_t capacity) {
     const char* slash = std::strrchr(path, '/');
-    char folder[4096] = ".";
-    if (slash && static_cast<size_t>(slash - path) < sizeof folder) {
+    std::strcpy(folder, ".");
+    if (slash && static_cast<size_t>(slash - path) < capacity) {
         const size_t length = slash == path ? 1 : static_cast<size_t>(slash - path);
         std::memcpy(folder, path, length);
         folder[length] = '\0';
     }
+}
+
+// Flushes the folder that holds `path`, so that the rename itself is on the
+// disk; a failure here loses nothing already written, so it is not reported.
+void SyncFolder(const char* path) {
+    char folder[4096];
+    FolderOf(path, folder, sizeof folder);
     const int descriptor = open(folder, O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) return;
     fsync(descriptor);
@@ -141,13 +148,8 @@ FileStamp StampOfFile(const char* path) {
 // itself would stay with the old file when the replace gives its name to the
 // new one, and let the next copy in before this one had seen what it wrote.
 FileHold* HoldFile(const char* path) {
-    const char* slash = std::strrchr(path, '/');
-    char folder[4096] = ".";
-    if (slash && static_cast<size_t>(slash - path) < sizeof folder) {
-        const size_t length = slash == path ? 1 : static_cast<size_t>(slash - path);
-        std::memcpy(folder, path, length);
-        folder[length] = '\0';
-    }
+    char folder[4096];
+    FolderOf(path, folder, sizeof folder);
     const int descriptor = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) return nullptr;
     for (int attempt = 0; attempt < 300; ++attempt) {
