@@ -76,10 +76,14 @@ void FreePaletteDocument(PaletteDocument* document) {
 
 OpenResult OpenPaletteDocument(PaletteDocument* document, const char* path, FileProblem* problem,
                                PaletteError* error) {
-    // Taken before the bytes: a change made while they are read shows at the next write.
+    // Read while no other copy writes it, so that its stamp is of these bytes
+    // (and, on Windows, so that the reading does not hold up a copy's replace).
+    FileHold* hold = HoldFile(path);
     const FileStamp stamp = StampOfFile(path);
     ByteBuffer bytes = {};
-    if (!ReadWholeFile(path, &bytes, problem)) return OpenResult::kNotRead;
+    const bool got = ReadWholeFile(path, &bytes, problem);
+    ReleaseFile(hold);
+    if (!got) return OpenResult::kNotRead;
     Palette read = {};
     const bool isPalette = ReadPalette(bytes.data, bytes.size, &read, error) != 0;
     FreeByteBuffer(&bytes);
@@ -153,10 +157,14 @@ bool ReloadPaletteDocument(PaletteDocument* document) {
         WritePaletteDocument(document);
         return true;
     }
+    FileHold* hold = HoldFile(document->file);
+    const FileStamp stamp = StampOfFile(document->file);
     Palette merged = {};
-    if (!MergeWithFile(document, &merged)) return false;
+    const bool read = MergeWithFile(document, &merged);
+    ReleaseFile(hold);
+    if (!read) return false;
     TakePalette(document, &merged);
-    document->stamp = now;
+    document->stamp = stamp;
     return true;
 }
 

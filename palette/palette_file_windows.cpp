@@ -156,6 +156,20 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
 
 namespace {
 
+// The temporary file in the place of `path`. A file open in another program
+// (a reader, a virus scanner, the indexer) can't be replaced for the moment
+// it is open: try again for up to two seconds before giving up.
+bool ReplaceByRename(const wchar_t* temporary, const wchar_t* path) {
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == 100)
+            return false;
+        Sleep(20);
+    }
+}
+
 // The bytes to a new temporary file beside `path`, flushed, then in its place.
 bool WriteAndReplace(const wchar_t* path, wchar_t* temporary, const char* data, size_t size) {
     HANDLE file = CreateTemporaryFile(path, temporary);
@@ -167,8 +181,7 @@ bool WriteAndReplace(const wchar_t* path, wchar_t* temporary, const char* data, 
                          (!deletesItself || SetDeleteOnClose(file, FALSE));
     DWORD error = GetLastError();
     CloseHandle(file);
-    if (written && MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    if (written && ReplaceByRename(temporary, path)) return true;
     if (written) error = GetLastError();
     if (written || !deletesItself) DeleteFileW(temporary);
     SetLastError(error);

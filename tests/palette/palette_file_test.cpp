@@ -173,6 +173,14 @@ TEST_F(PaletteFile, TwoCopiesAddingAtOnceKeepEveryColour) {
         ASSERT_TRUE(CreateProcessA(adder.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                                    nullptr, &startup, &copies[tag]));
     }
+    // Meanwhile a third program reads the file over and over, as a virus
+    // scanner or GIMP may: a replace that meets it open waits its turn.
+    while (WaitForSingleObject(copies[0].hProcess, 0) == WAIT_TIMEOUT ||
+           WaitForSingleObject(copies[1].hProcess, 0) == WAIT_TIMEOUT) {
+        ByteBuffer bytes = {};
+        ReadWholeFile(path.c_str(), &bytes, &problem);
+        FreeByteBuffer(&bytes);
+    }
     for (const PROCESS_INFORMATION& copy : copies) {
         DWORD code = 99;
         EXPECT_EQ(WaitForSingleObject(copy.hProcess, 60000), WAIT_OBJECT_0);
