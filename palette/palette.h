@@ -92,6 +92,12 @@ enum class PaletteChange {
 // A colour it has stays where it stands: the order of the file is its owner's.
 PaletteChange AddPaletteColour(Palette* palette, const ColorRecord& colour);
 
+// Puts a colour the palette lacks before its entry `entry` (after the last one
+// when `entry` is past the end), with that name (UTF-8, no line end in it):
+// a removed colour back where it stood. A colour it has stays where it stands.
+PaletteChange InsertPaletteColour(Palette* palette, const ColorRecord& colour, const char* name,
+                                  size_t nameLength, size_t entry);
+
 // Removes the given entries (any order; repeats and numbers past the end are
 // ignored) and their lines; every other line stays as it was. Returns how many
 // entries went: 0 means nothing changed. Needs no memory.

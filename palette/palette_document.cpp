@@ -8,9 +8,9 @@
 
 namespace {
 
-// A palette with no file has nothing to take in: its changes are not kept.
+// The change, for the next write to apply to what the file holds then. Kept
+// also while the palette has no file: they are what a close would lose.
 bool Remember(PaletteDocument* document, bool added, const ColorRecord& colour) {
-    if (!document->file[0]) return true;
     if (document->editCount == document->editCapacity) {
         const size_t capacity = document->editCapacity ? 2 * document->editCapacity : 16;
         void* grown = std::realloc(document->edits, capacity * sizeof(PaletteEdit));
@@ -24,46 +24,47 @@ bool Remember(PaletteDocument* document, bool added, const ColorRecord& colour) 
     return true;
 }
 
-void SetOwnProblem(PaletteDocument* document, const char* text) {
-    document->problem.code = 0;
-    std::strncpy(document->problem.text, text, sizeof document->problem.text - 1);
-    document->problem.text[sizeof document->problem.text - 1] = '\0';
-}
-
-// The file as it is now, with this palette's changes not yet written applied
-// to it, into *merged; false when it can't be read or is no palette.
-bool MergeWithFile(PaletteDocument* document, Palette* merged) {
-    ByteBuffer bytes = {};
-    FileProblem problem = {};
-    PaletteError error = {};
-    if (!ReadWholeFile(document->file, &bytes, &problem)) {
-        document->problem = problem;
-        return false;
-    }
-    const bool read = ReadPalette(bytes.data, bytes.size, merged, &error) && merged->ownHeader;
-    FreeByteBuffer(&bytes);
-    if (!read) {
-        FreePalette(merged);
-        SetOwnProblem(document, "another program made it something that is no palette; "
-                                "save the palette elsewhere to keep it");
-        return false;
-    }
-    for (size_t i = 0; i < document->editCount; ++i) {
-        const PaletteEdit& edit = document->edits[i];
-        if (edit.added) {
-            AddPaletteColour(merged, edit.colour);
-        } else {
-            const size_t entry = FindPaletteColour(*merged, edit.colour);
-            if (entry != kNotInPalette) RemovePaletteEntries(merged, &entry, 1);
+// The change for Ctrl+Z to take back. Without memory for it the change still
+// stands; only it can't be taken back.
+void RememberForUndo(PaletteDocument* document, const PaletteUndo& change) {
+    if (document->undoCount == document->undoCapacity) {
+        const size_t capacity = document->undoCapacity ? 2 * document->undoCapacity : 16;
+        void* grown = std::realloc(document->undo, capacity * sizeof(PaletteUndo));
+        if (!grown) {
+            std::free(change.name);
+            return;
         }
+        document->undo = static_cast<PaletteUndo*>(grown);
+        document->undoCapacity = capacity;
     }
-    return true;
+    document->undo[document->undoCount++] = change;
 }
 
-void TakePalette(PaletteDocument* document, Palette* merged) {
-    FreePalette(&document->palette);
-    document->palette = *merged;
-    *merged = Palette{};
+// The removed entry's colour, name and place, for Ctrl+Z to put back.
+PaletteUndo RemovalOf(const PaletteDocument& document, size_t entry, unsigned group) {
+    PaletteUndo change = {false, PaletteColour(document.palette, entry), entry, nullptr, 0, group};
+    size_t length = 0;
+    const char* name = PaletteName(document.palette, entry, &length);
+    change.name = length ? static_cast<char*>(std::malloc(length)) : nullptr;
+    if (change.name) {
+        std::memcpy(change.name, name, length);
+        change.nameLength = length;
+    }
+    return change;
+}
+
+// The changes of the last group taken back from the palette, oldest first:
+// removed colours go back in the order of their places.
+bool TakeBack(PaletteDocument* document, const PaletteUndo& change) {
+    if (!change.added) {
+        if (InsertPaletteColour(&document->palette, change.colour, change.name, change.nameLength,
+                                change.entry) != PaletteChange::kAdded)
+            return false;
+        return Remember(document, true, change.colour);
+    }
+    const size_t entry = FindPaletteColour(document->palette, change.colour);
+    if (entry == kNotInPalette || !Remember(document, false, change.colour)) return false;
+    return RemovePaletteEntries(&document->palette, &entry, 1) > 0;
 }
 
 }  // namespace
@@ -71,6 +72,8 @@ void TakePalette(PaletteDocument* document, Palette* merged) {
 void FreePaletteDocument(PaletteDocument* document) {
     FreePalette(&document->palette);
     std::free(document->edits);
+    for (size_t i = 0; i < document->undoCount; ++i) std::free(document->undo[i].name);
+    std::free(document->undo);
     *document = PaletteDocument{};
 }
 
@@ -104,74 +107,41 @@ PaletteChange AddToDocument(PaletteDocument* document, const ColorRecord& colour
         RemovePaletteEntries(&document->palette, front, 1);
         return PaletteChange::kNoMemory;
     }
+    if (change == PaletteChange::kAdded)
+        RememberForUndo(document, {true, colour, 0, nullptr, 0, ++document->undoGroup});
     return change;
 }
 
 size_t RemoveFromDocument(PaletteDocument* document, const size_t* entries, size_t count) {
     // Each colour once, however often its entry is named; none past the end.
-    for (size_t i = 0; i < count; ++i) {
-        if (entries[i] >= PaletteSize(document->palette)) continue;
-        bool named = false;
-        for (size_t j = 0; j < i; ++j) named = named || entries[j] == entries[i];
-        if (!named && !Remember(document, false, PaletteColour(document->palette, entries[i])))
-            return 0;
-    }
-    return RemovePaletteEntries(&document->palette, entries, count);
+    const size_t size = PaletteSize(document->palette);
+    bool* named = static_cast<bool*>(std::calloc(size ? size : 1, sizeof(bool)));
+    if (!named) return 0;
+    for (size_t i = 0; i < count; ++i)
+        if (entries[i] < size) named[entries[i]] = true;
+    bool remembered = true;
+    for (size_t entry = 0; entry < size && remembered; ++entry)
+        remembered = !named[entry] || Remember(document, false, PaletteColour(document->palette, entry));
+    // For Ctrl+Z, in the order of their places: put back in that order, each
+    // goes where it stood.
+    const unsigned group = ++document->undoGroup;
+    for (size_t entry = 0; entry < size && remembered; ++entry)
+        if (named[entry]) RememberForUndo(document, RemovalOf(*document, entry, group));
+    std::free(named);
+    return remembered ? RemovePaletteEntries(&document->palette, entries, count) : 0;
 }
 
-int WritePaletteDocument(PaletteDocument* document) {
-    if (!document->file[0]) return 1;
-    FileHold* hold = HoldFile(document->file);
-    const FileStamp now = StampOfFile(document->file);
-    // A file gone is written anew with this palette; one changed is taken in first.
-    bool ready = true;
-    if (now.volume != 0 && !SameStamp(now, document->stamp)) {
-        Palette merged = {};
-        ready = MergeWithFile(document, &merged);
-        if (ready) TakePalette(document, &merged);
+bool UndoDocumentChange(PaletteDocument* document) {
+    if (document->undoCount == 0) return false;
+    const unsigned group = document->undo[document->undoCount - 1].group;
+    size_t first = document->undoCount;
+    while (first > 0 && document->undo[first - 1].group == group) --first;
+    bool changed = false;
+    for (size_t i = first; i < document->undoCount; ++i) {
+        changed = TakeBack(document, document->undo[i]) || changed;
+        std::free(document->undo[i].name);
     }
-    ByteBuffer bytes = {};
-    if (ready) {
-        char title[kPathCapacity];
-        PaletteTitleOfFileName(document->file, title, sizeof title);
-        document->problem = FileProblem{};
-        ready = FormatPalette(document->palette, PaletteFormat::kGimp, title, &bytes) &&
-                WriteFileAtomically(document->file, bytes.data, bytes.size, &document->problem);
-        if (!ready && !document->problem.text[0]) SetOwnProblem(document, "Not enough memory.");
-    }
-    FreeByteBuffer(&bytes);
-    if (ready) {
-        document->stamp = StampOfFile(document->file);
-        document->editCount = 0;
-    }
-    ReleaseFile(hold);
-    document->writeFailed = !ready;
-    return ready;
+    document->undoCount = first;
+    return changed;
 }
 
-bool ReloadPaletteDocument(PaletteDocument* document) {
-    if (!document->file[0]) return false;
-    const FileStamp now = StampOfFile(document->file);
-    if (now.volume == 0 || SameStamp(now, document->stamp)) return false;
-    if (document->editCount > 0) {
-        WritePaletteDocument(document);
-        return true;
-    }
-    FileHold* hold = HoldFile(document->file);
-    const FileStamp stamp = StampOfFile(document->file);
-    Palette merged = {};
-    const bool read = MergeWithFile(document, &merged);
-    ReleaseFile(hold);
-    if (!read) return false;
-    TakePalette(document, &merged);
-    document->stamp = stamp;
-    return true;
-}
-
-void SetDocumentFile(PaletteDocument* document, const char* path) {
-    std::strncpy(document->file, path, kPathCapacity - 1);
-    document->file[kPathCapacity - 1] = '\0';
-    document->stamp = StampOfFile(path);
-    document->editCount = 0;
-    document->writeFailed = false;
-}

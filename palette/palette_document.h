@@ -18,6 +18,17 @@ struct PaletteEdit {
     ColorRecord colour;
 };
 
+// A change the user may take back: an add, or one colour of a removal with
+// its name and where it stood. The changes of one command share a group.
+struct PaletteUndo {
+    bool added;
+    ColorRecord colour;
+    size_t entry;  // where a removed colour stood, counted before that command
+    char* name;    // a removed colour's name, UTF-8; null for none
+    size_t nameLength;
+    unsigned group;
+};
+
 // Zero-initialised: a new, empty palette with no file. FreePaletteDocument
 // releases its memory.
 struct PaletteDocument {
@@ -27,6 +38,10 @@ struct PaletteDocument {
     PaletteEdit* edits;        // the changes not yet written, oldest first
     size_t editCount;
     size_t editCapacity;
+    PaletteUndo* undo;         // the user's changes, oldest first, for Ctrl+Z
+    size_t undoCount;
+    size_t undoCapacity;
+    unsigned undoGroup;
     bool writeFailed;      // the last write failed, and `problem` says why
     FileProblem problem;
 };
@@ -45,6 +60,12 @@ OpenResult OpenPaletteDocument(PaletteDocument* document, const char* path, File
 // The palette's changes, remembered until they are written.
 PaletteChange AddToDocument(PaletteDocument* document, const ColorRecord& colour);
 size_t RemoveFromDocument(PaletteDocument* document, const size_t* entries, size_t count);
+
+// Takes back the user's last command (an add, or a removal of one or more
+// colours: they return where they stood, with their names), as a change like
+// any other. False when there is nothing to take back; a colour another
+// program removed or added meanwhile is left as it is.
+bool UndoDocumentChange(PaletteDocument* document);
 
 // Writes the palette to its file, when it has one, as a GIMP palette. A file
 // another changed since it was read or written is read again first, and the

@@ -24,22 +24,32 @@ void PlaceSpan(Palette* palette, const PaletteSpan& span, size_t at, size_t from
 }  // namespace
 
 PaletteChange AddPaletteColour(Palette* palette, const ColorRecord& colour) {
+    const char* name = FindColorName(colour);
+    return InsertPaletteColour(palette, colour, name, std::strlen(name), 0);
+}
+
+PaletteChange InsertPaletteColour(Palette* palette, const ColorRecord& colour, const char* name,
+                                  size_t nameLength, size_t entry) {
     if (FindPaletteColour(*palette, colour) != kNotInPalette) return PaletteChange::kPresent;
     if (!ReservePaletteSpans(palette, palette->spanCount + 2)) return PaletteChange::kNoMemory;
-    size_t front = palette->entryCount > 0 ? palette->entries[0] : palette->spanCount;
+    // Before the entry's line; past the last entry, after the last colour line
+    // (at the end when there is none).
+    size_t at = palette->spanCount;
+    if (entry < palette->entryCount)
+        at = palette->entries[entry];
+    else if (palette->entryCount > 0)
+        at = palette->entries[palette->entryCount - 1] + 1;
     PaletteSpan span;
-    const char* name = FindColorName(colour);
-    if (!AddColourLineText(palette, colour, name, std::strlen(name), &span))
+    if (!AddColourLineText(palette, colour, name, nameLength, &span))
         return PaletteChange::kNoMemory;
     // Going last after a last line without its line end: that line gets one.
-    if (front == palette->spanCount && front > 0 &&
-        !EndsLine(*palette, palette->spans[front - 1])) {
+    if (at == palette->spanCount && at > 0 && !EndsLine(*palette, palette->spans[at - 1])) {
         PaletteSpan lineEnd;
         if (!AddLineEndText(palette, &lineEnd)) return PaletteChange::kNoMemory;
         PushSpan(palette, lineEnd);
-        ++front;
+        ++at;
     }
-    PlaceSpan(palette, span, front, palette->spanCount);
+    PlaceSpan(palette, span, at, palette->spanCount);
     return PaletteChange::kAdded;
 }
 

@@ -90,6 +90,27 @@ TEST_F(Document, ShowsTheFileAsItIsNowAndKeepsWhatIsNoPalette) {
     EXPECT_EQ(PaletteSize(document.palette), 4u);
 }
 
+// Ctrl+Z: a removal of several comes back where it stood, names and all, and
+// the file is as before; an add goes; each step is written like any change.
+TEST_F(Document, TakesBackChangesOneCommandAtATime) {
+    // (A colour put back is written in GIMP's own layout, as these lines are.)
+    Put("GIMP Palette\n#kept\n  1   1   1\tOne\n  2   2   2\n  3   3   3\tThree\n  4   4   4\tFour\n");
+    Open(&document);
+    const std::string before = Bytes();
+    ASSERT_EQ(AddToDocument(&document, ColorRecord{0, 255, 0, 0}), PaletteChange::kAdded);
+    const size_t some[] = {4, 2, 4};  // Four and #020202, named in any order
+    ASSERT_EQ(RemoveFromDocument(&document, some, 3), 2u);
+    ASSERT_TRUE(WritePaletteDocument(&document));
+    ASSERT_TRUE(UndoDocumentChange(&document));
+    ASSERT_TRUE(WritePaletteDocument(&document));
+    EXPECT_EQ(Entries(document.palette),
+              (Strings{"#00ff00 lime", "#010101 One", "#020202", "#030303 Three", "#040404 Four"}));
+    ASSERT_TRUE(UndoDocumentChange(&document));
+    ASSERT_TRUE(WritePaletteDocument(&document));
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_FALSE(UndoDocumentChange(&document));
+}
+
 // Two processes, each adding colours of its own to one palette and writing
 // after each: the file ends with all of them.
 TEST_F(Document, TwoProcessesAddingAtOnceKeepEveryColour) {
