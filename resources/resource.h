@@ -65,8 +65,9 @@
 #define IDC_PALETTE_OPEN    1122
 #define IDC_PALETTE_SAVE    1123
 #define IDC_CONTRAST        1124
+#define IDC_PALETTE_STATUS  1125
 
-/* The palette's right-click menu: copy as each notation, compare, remove */
+/* The palette's right-click menu: copy as each notation, compare, remove, undo */
 #define IDM_COPY_HEX6       1130
 #define IDM_COPY_HEX3       1131
 #define IDM_COPY_PERCENT    1132
@@ -76,6 +77,7 @@
 #define IDM_COPY_CSS        1136
 #define IDM_COMPARE         1137
 #define IDM_REMOVE          1138
+#define IDM_UNDO            1139
 
 /* Quick result box (IDD_QUICK) */
 #define IDC_QUICK_TEXT      1101

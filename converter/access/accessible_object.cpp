@@ -17,9 +17,14 @@ const GUID kIidIDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0,
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT ToBstr(const char* text, BSTR* out) {
-    WCHAR wide[kAccessibleTextSize];
-    if (!MultiByteToWideChar(CP_ACP, 0, text, -1, wide, kAccessibleTextSize)) return E_FAIL;
+    WCHAR small[kAccessibleTextSize];
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    WCHAR* wide = length <= kAccessibleTextSize
+                      ? small
+                      : static_cast<WCHAR*>(HeapAlloc(GetProcessHeap(), 0, length * sizeof(WCHAR)));
+    if (!wide || !MultiByteToWideChar(CP_ACP, 0, text, -1, wide, length)) return E_FAIL;
     *out = Oleacc()->sysAllocString(wide);
+    if (wide != small) HeapFree(GetProcessHeap(), 0, wide);
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -95,6 +100,8 @@ public:
         return platform_->get_accChild(child, object);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        const char* own = IsSelf(child) && text ? AccessibleDescription(control_) : nullptr;
+        if (own) return ToBstr(own, text);
         return platform_->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {

@@ -79,6 +79,10 @@ struct PictureValues {
 };
 PictureValues s_told = {};
 
+// The one control with a description of its own (the palette's status line) and it.
+HWND s_described = nullptr;
+char* s_description = nullptr;
+
 void Announce(HWND dialog, int id) {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, DialogControl(dialog, id), OBJID_CLIENT, CHILDID_SELF);
 }
@@ -105,6 +109,19 @@ bool AccessibleName(HWND control, char* text) {
         return true;
     }
     return IsClass(control, "Edit") && FieldName(control, text);
+}
+
+void SetAccessibleDescription(HWND control, const char* text) {
+    const size_t size = text ? lstrlenA(text) + 1 : 0;
+    char* kept = size > 1 ? static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size)) : nullptr;
+    if (kept) lstrcpyA(kept, text);
+    HeapFree(GetProcessHeap(), 0, s_description);
+    s_description = kept;
+    s_described = kept ? control : nullptr;
+}
+
+const char* AccessibleDescription(HWND control) {
+    return control && control == s_described ? s_description : nullptr;
 }
 
 bool AccessibleValue(HWND control, char* text) {

@@ -24,6 +24,13 @@ bool AccessibleName(HWND control, char* text);
 // platform value stands (a field's text).
 bool AccessibleValue(HWND control, char* text);
 
+// A control's accessible description beyond what it shows (a file's whole
+// path); `text` null or "" for none. Copied.
+void SetAccessibleDescription(HWND control, const char* text);
+
+// The description set for the control, or null.
+const char* AccessibleDescription(HWND control);
+
 // The pictures' roles: the picker and the bar are sliders, the swatch a
 // graphic. 0 for the other controls, whose platform role stands.
 LONG AccessibleRole(HWND control);

@@ -38,24 +38,27 @@ bool IsConverter(HWND window) {
            GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(MainDlgProc);
 }
 
-// The palette's command of a key pressed with Ctrl, or 0.
-int PaletteShortcut(WPARAM key) {
+// The palette's command of a key pressed with Ctrl in `focus`, or 0. In a
+// text field Ctrl+Z takes back the typing, as in any field.
+int PaletteShortcut(WPARAM key, HWND focus) {
     switch (key) {
     case 'D': return IDC_PALETTE_ADD;
     case 'O': return IDC_PALETTE_OPEN;
     case 'S': return IDC_PALETTE_SAVE;
+    case 'Z': return IsClass(focus, "Edit") ? 0 : IDM_UNDO;
     default: return 0;
     }
 }
 
 // Ctrl+D adds the colour to the palette, Ctrl+O and Ctrl+S open and save,
+// Ctrl+Z takes back the palette's last change,
 // wherever the focus is: seen here, before the dialog manager gives the key to
 // a control. Not during a pick, whose keys are its own, nor in a dialog the
 // converter opened (Open, Save).
 LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
     const int command = code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN
-                            ? PaletteShortcut(msg->wParam)
+                            ? PaletteShortcut(msg->wParam, msg->hwnd)
                             : 0;
     if (command && GetKeyState(VK_CONTROL) < 0 && !MouseBusy()) {
         HWND dialog = GetAncestor(msg->hwnd, GA_ROOT);
@@ -127,7 +130,7 @@ void OnCommand(HWND dialog, int id, int code) {
         // Closing during a pick from the screen ends the pick, not the converter.
         if (PickingFromScreen())
             CancelConverterPick();
-        else
+        else if (MayClosePalette(dialog))
             EndDialog(dialog, 0);
         break;
     case IDC_NEGAPOSI:
@@ -146,6 +149,9 @@ void OnCommand(HWND dialog, int id, int code) {
         break;
     case IDC_PALETTE_SAVE:
         SavePaletteByDialog(dialog);
+        break;
+    case IDM_UNDO:
+        UndoPaletteChange(dialog);
         break;
     default:
         OnFieldCommand(dialog, id, code);

@@ -20,13 +20,9 @@
 namespace {
 
 // The palette changed: the file (which may bring in what another program
-// wrote meanwhile), the list, with entry `selected` selected (-1: none), and
-// the contrast line (a compared colour may have gone).
+// wrote meanwhile), then the list, with entry `selected` selected (-1: none).
 void PaletteChanged(HWND dialog, int selected) {
     WritePaletteFile(dialog);
-    const ColorRecord* compared = ComparedColour();
-    if (compared && FindPaletteColour(g_document.palette, *compared) == kNotInPalette)
-        CompareWith(dialog, nullptr);
     ShowPalette(dialog, selected);
 }
 
@@ -127,6 +123,10 @@ void RemoveSelectedEntries(HWND dialog) {
     }
 }
 
+void UndoPaletteChange(HWND dialog) {
+    if (UndoDocumentChange(&g_document)) PaletteChanged(dialog, -1);
+}
+
 void CopyPaletteEntry(HWND dialog, size_t entry, int command) {
     if (entry >= PaletteSize(g_document.palette)) return;
     char text[kFieldShownSize];
@@ -149,6 +149,7 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
     AppendMenuA(menu, MF_STRING, IDM_REMOVE, "Remove");
+    AppendMenuA(menu, MF_STRING | (g_document.undoCount ? 0 : MF_GRAYED), IDM_UNDO, "Undo\tCtrl+Z");
     const int command =
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, dialog, nullptr);
     DestroyMenu(menu);
@@ -163,6 +164,8 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
     } else if (command == IDM_REMOVE) {
         const size_t only[] = {entry};
         if (RemoveFromDocument(&g_document, only, 1) > 0) PaletteChanged(dialog, -1);
+    } else if (command == IDM_UNDO) {
+        UndoPaletteChange(dialog);
     } else if (command != 0) {
         CopyPaletteEntry(dialog, entry, command);
     }

@@ -18,6 +18,9 @@ void RecallPaletteEntry(HWND dialog, size_t entry);
 // Removes the selected entries.
 void RemoveSelectedEntries(HWND dialog);
 
+// Takes back the palette's last change (Ctrl+Z), written like any change.
+void UndoPaletteChange(HWND dialog);
+
 // Copies the entry in the notation of an IDM_COPY_ command to the clipboard.
 void CopyPaletteEntry(HWND dialog, size_t entry, int command);
 
@@ -26,5 +29,5 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at);
 
 // What a command of that menu does to the entry, which must be below the
 // palette's size: IDM_COPY_*, IDM_COMPARE (chosen again on the compared
-// colour, back to white and black) or IDM_REMOVE.
+// colour, back to white and black), IDM_REMOVE or IDM_UNDO.
 void RunPaletteMenuCommand(HWND dialog, size_t entry, int command);

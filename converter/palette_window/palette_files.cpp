@@ -9,9 +9,11 @@
 #include "contrast_line.h"
 #include "palette_file.h"
 #include "palette_format.h"
+#include "palette_home.h"
 #include "palette_list.h"
 #include "palette_read.h"
 #include "palette_state.h"
+#include "palette_status.h"
 #include "system_library.h"
 
 namespace {
@@ -20,18 +22,6 @@ constexpr char kCaption[] = "Palorin";
 
 // The file the next converter opens with, from the command line.
 char s_startPalette[kPathCapacity] = "";
-
-// palorin.gpl in palorin.exe's folder: where a palette is kept with no
-// registry and no settings.
-bool PaletteBesideProgram(char* path) {
-    const DWORD length = GetModuleFileNameA(nullptr, path, kPathCapacity);
-    if (length == 0 || length >= kPathCapacity) return false;
-    char* slash = std::strrchr(path, '\\');
-    char* folder = slash ? slash + 1 : path;
-    if (folder - path + sizeof "palorin.gpl" > kPathCapacity) return false;
-    std::strcpy(folder, "palorin.gpl");
-    return true;
-}
 
 // The palette in `format` to the file at `path`, replacing it whole at once;
 // false with *problem set when it could not.
@@ -46,11 +36,11 @@ bool WritePaletteTo(const char* path, PaletteFormat format, FileProblem* problem
     return written;
 }
 
-// Save's file name: the palette's own file, or palorin.gpl beside the program.
+// Save's file name: the palette's own file, or the user's own palette.
 void SuggestedSaveName(char* path) {
     if (g_document.file[0])
         lstrcpynA(path, g_document.file, kPathCapacity);
-    else if (!PaletteBesideProgram(path))
+    else if (!DefaultPalettePath(path))
         lstrcpyA(path, "palorin.gpl");
 }
 
@@ -75,7 +65,14 @@ void SayAboutPalette(HWND dialog, const char* first, const char* second, const c
 
 void WritePaletteFile(HWND dialog) {
     const bool failedBefore = g_document.writeFailed;
-    if (!WritePaletteDocument(&g_document) && !failedBefore)
+    // The user's own palette's folder is made at its first change.
+    char defaultPalette[kPathCapacity];
+    if (g_document.file[0] && DefaultPalettePath(defaultPalette) &&
+        lstrcmpiA(defaultPalette, g_document.file) == 0)
+        MakePaletteHome();
+    const bool written = WritePaletteDocument(&g_document);
+    if (written) NoteGonePalette(nullptr);
+    if (!written && !failedBefore)
         SayAboutPalette(dialog, g_document.file, ": ", g_document.problem.text,
                         "\r\n\r\nThe palette is kept here, and written again at the next change.");
 }
@@ -89,9 +86,23 @@ void OpenStartPalette(HWND dialog) {
         OpenPaletteFile(dialog, s_startPalette, false);
         return;
     }
-    char beside[kPathCapacity];
-    if (PaletteBesideProgram(beside) && IsExistingFile(beside))
-        OpenPaletteFile(dialog, beside, false);
+    // The palette last opened or saved, as an editor reopens its last document;
+    // when it can't be, the user's own palette, and the status line says so.
+    char path[kPathCapacity];
+    char gone[kPathCapacity] = "";
+    if (LastPalette(path)) {
+        if (IsExistingFile(path) && OpenPaletteFile(dialog, path, true)) return;
+        lstrcpynA(gone, path, kPathCapacity);
+    }
+    // The user's own palette is written first at its first change.
+    if (DefaultPalettePath(path)) {
+        if (!IsExistingFile(path))
+            SetDocumentFile(&g_document, path);
+        else
+            OpenPaletteFile(dialog, path, false);
+    }
+    NoteGonePalette(gone);
+    ShowPalette(dialog, -1);
 }
 
 bool SavePaletteFile(HWND dialog, const char* path) {
@@ -107,7 +118,11 @@ bool SavePaletteFile(HWND dialog, const char* path) {
         return false;
     }
     // A GIMP palette saved is the palette's file from now on.
-    if (format == PaletteFormat::kGimp) SetDocumentFile(&g_document, path);
+    if (format == PaletteFormat::kGimp) {
+        SetDocumentFile(&g_document, path);
+        RememberLastPalette(path);
+        ShowPalette(dialog, -1);
+    }
     return true;
 }
 
@@ -129,6 +144,8 @@ bool OpenPaletteFile(HWND dialog, const char* path, bool quiet) {
     case OpenResult::kOpened:
         break;
     }
+    if (g_document.file[0]) RememberLastPalette(g_document.file);
+    NoteGonePalette(nullptr);
     CompareWith(dialog, nullptr);
     ShowPalette(dialog, -1);
     return true;
@@ -170,7 +187,7 @@ void OpenPaletteByDialog(HWND dialog) {
     if (RunFileDialog("GetOpenFileNameA", &open)) OpenPaletteFile(dialog, path, false);
 }
 
-void SavePaletteByDialog(HWND dialog) {
+bool SavePaletteByDialog(HWND dialog) {
     char path[kPathCapacity];
     SuggestedSaveName(path);
     OPENFILENAMEA save = {};
@@ -182,7 +199,7 @@ void SavePaletteByDialog(HWND dialog) {
     save.nMaxFile = sizeof path;
     save.lpstrDefExt = "gpl";
     save.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-    if (!RunFileDialog("GetSaveFileNameA", &save)) return;
+    if (!RunFileDialog("GetSaveFileNameA", &save)) return false;
     // A name whose extension is no format's takes the one of the filter chosen.
     PaletteFormat format;
     if (!PaletteFormatOfFileName(path, &format)) {
@@ -191,7 +208,45 @@ void SavePaletteByDialog(HWND dialog) {
         // A name too long to take it is refused below, with a message.
         if (std::strlen(path) + 6 <= sizeof path) lstrcatA(path, kFilterExtensions[filter - 1]);
     }
-    SavePaletteFile(dialog, path);
+    return SavePaletteFile(dialog, path);
+}
+
+namespace {
+
+HHOOK s_boxHook = nullptr;
+
+// The close question's buttons say what they do: its box is the first window
+// this thread activates once the hook is set.
+LRESULT CALLBACK NameCloseButtons(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        SetDlgItemTextW(box, IDYES, L"&Save\x2026");
+        SetDlgItemTextW(box, IDNO, L"Do&n't Save");
+        UnhookWindowsHookEx(s_boxHook);
+        s_boxHook = nullptr;
+        return 0;
+    }
+    return CallNextHookEx(s_boxHook, code, wParam, lParam);
+}
+
+}  // namespace
+
+bool MayClosePalette(HWND dialog) {
+    if (g_document.editCount == 0) return true;
+    char text[kPathCapacity + 128];
+    if (g_document.file[0]) {
+        lstrcpyA(text, "The palette could not be written to ");
+        lstrcatA(text, g_document.file);
+        lstrcatA(text, ". Save it elsewhere before closing?");
+    } else {
+        lstrcpyA(text, "The palette's colours are kept in no file. Save them before closing?");
+    }
+    s_boxHook = SetWindowsHookExA(WH_CBT, NameCloseButtons, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxA(dialog, text, kCaption, MB_YESNOCANCEL | MB_ICONWARNING);
+    if (s_boxHook) UnhookWindowsHookEx(s_boxHook);
+    s_boxHook = nullptr;
+    if (answer == IDYES) return SavePaletteByDialog(dialog);
+    return answer == IDNO;
 }
 
 void OpenDroppedPalette(HWND dialog, HDROP drop) {

@@ -19,9 +19,15 @@ void SayAboutPalette(HWND dialog, const char* first, const char* second = "",
                      const char* third = "", const char* fourth = "");
 
 // The platform's Open and Save dialogs, and a file dropped on the converter.
+// Save is true when the palette was saved.
 void OpenPaletteByDialog(HWND dialog);
-void SavePaletteByDialog(HWND dialog);
+bool SavePaletteByDialog(HWND dialog);
 void OpenDroppedPalette(HWND dialog, HDROP drop);
+
+// Whether the converter may close: when colours are not written (writes fail,
+// or the palette has no file), the user is asked to save them elsewhere
+// first, or to close without them, or not to close.
+bool MayClosePalette(HWND dialog);
 
 // Saves the palette in the format of the name's extension (.gpl, .css, .json,
 // .txt); a GIMP palette saved becomes the palette's file. A failure is said in

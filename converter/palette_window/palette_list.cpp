@@ -3,8 +3,10 @@
 // deleted in the same paint.
 #include "palette_list.h"
 
+#include "contrast_line.h"
 #include "dialog_control.h"
 #include "palette_state.h"
+#include "palette_status.h"
 #include "resource.h"
 
 namespace {
@@ -97,6 +99,11 @@ void ShowPalette(HWND dialog, int selected) {
         SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(selected), FALSE);
     }
     InvalidateRect(list, nullptr, TRUE);
+    // A compared colour that went with the change is compared no more.
+    const ColorRecord* compared = ComparedColour();
+    if (compared && FindPaletteColour(g_document.palette, *compared) == kNotInPalette)
+        CompareWith(dialog, nullptr);
+    ShowPaletteStatus(dialog);
 }
 
 size_t SelectedPaletteEntries(HWND dialog, size_t* entries, size_t capacity) {

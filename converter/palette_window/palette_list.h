@@ -11,7 +11,8 @@
 void SetUpPaletteList(HWND dialog);
 
 // Shows the palette as the model holds it, entry `selected` selected and in
-// view (the first after an add), or none for -1.
+// view (the first after an add), or none for -1; with it the status line, and
+// the contrast line, which stops comparing with a colour that went.
 void ShowPalette(HWND dialog, int selected);
 
 // The text and image of an item the list asks for (LVN_GETDISPINFO).

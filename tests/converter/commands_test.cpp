@@ -126,6 +126,7 @@ INT_PTR CALLBACK CountingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 TEST(ConverterOwnWrites, OnlyTheUsersChangeConverts) {
     ColorRecord color = {};
+    UseProcessPaletteHome();
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                      CountingProc, reinterpret_cast<LPARAM>(&color));
     ASSERT_NE(dialog, nullptr);

@@ -8,7 +8,9 @@
 # - Open… and Save… through the platform's file dialogs, Save in each format;
 # - a write that fails says so in one message box, and the next change after
 #   the fault is mended writes the whole palette;
-# - palorin.gpl beside the program opens at start and is left as it was.
+# - palorin.gpl beside the program opens at start and is left as it was;
+# - a new user's first colour goes to the application-data folder and is
+#   there at the next start.
 # Usage: palette_e2e.sh WINE_RUN BUILD_DIR   (on an X display, with xdotool)
 set -u
 wine_run=$1
@@ -97,15 +99,15 @@ xdotool key Delete
 sleep 0.3
 check_file "$work/brand.gpl" "$header"' 42 111 151\n255 255 255\twhite\n118 118 118\n255   0   0\tBrand red\n' "Delete"
 
-# Compare on white, from the menu by the keyboard (Up from the bottom:
+# Compare on white, from the menu by the keyboard (Up from the bottom: Undo,
 # Remove, then Compare), and again to go back.
 click_item 2 1
 click_item 1 3
-xdotool key Up Up Return
+xdotool key Up Up Up Return
 sleep 0.3
 check_contrast '4.54:1 AA against #ffffff' "Compare on white"
 click_item 1 3
-xdotool key Up Up Return
+xdotool key Up Up Up Return
 sleep 0.3
 check_contrast '4.54:1 AA on white * 4.62:1 AA on black' "Compare on white again"
 
@@ -183,6 +185,29 @@ check_items '#808080 gray|#ffffff white|#000000 black|#0a141e Ink|#c86432 Clay|'
 wintool close Palorin
 wait "$program"
 cmp -s "$beside" "$work/kept/saved.gpl" || fail "palorin.gpl beside the program changed"
+
+# A new user: no palette beside the program, none in the application-data
+# folder. Nothing is written before the first colour, which is there at the
+# next start.
+rm -f "$beside"
+roaming=$(echo "$build"/wineprefix/drive_c/users/*/AppData/Roaming)
+[ -d "$roaming" ] || fail "no application-data folder in the prefix"
+rm -rf "$roaming/Palorin"
+start_converter
+check_items '' "a new user's palette"
+[ ! -e "$roaming/Palorin" ] || fail "the application-data folder was written before a change"
+xdotool key ctrl+d
+sleep 0.3
+added=$(item 0)
+[ -n "$added" ] || fail "Ctrl+D added nothing"
+wintool close Palorin
+wait "$program"
+start_converter
+check_items "$added|" "a new user's colour after a restart"
+wintool close Palorin
+wait "$program"
+grep -q "^GIMP Palette" "$roaming/Palorin/palorin.gpl" || fail "the user's own palette is no GIMP palette"
+rm -rf "$roaming/Palorin"
 echo "opened by command line, Open and palorin.gpl beside; added by Add, Ctrl+D and a pick;" \
     "recalled by a click and Space; Delete; Compare; saved in four formats, by a click, Ctrl+S and Alt+S;" \
-    "one message for a failing write"
+    "one message for a failing write; a new user's colour kept across a restart"

@@ -23,6 +23,7 @@
 #include "message_boxes.h"
 #include "palette_commands.h"
 #include "palette_files.h"
+#include "palette_home.h"
 #include "palette_view.h"
 #include "real_input.h"
 #include "resource.h"
@@ -69,6 +70,10 @@ class PaletteWindow : public testing::Test {
 protected:
     void SetUp() override {
         folder = MakeTestFolder("palette-window-");
+        // The user's own palette and settings, as a new user has them: none yet.
+        roaming = MakeTestFolder("palette-home-");
+        home = roaming + "\\Palorin";
+        UsePaletteHome(home.c_str());
         StartClosingMessageBoxes();
         Open();
     }
@@ -77,7 +82,9 @@ protected:
         SetInputDialog(nullptr);
         StopClosingMessageBoxes();
         EXPECT_EQ(ClosedMessageBoxes(), Lines{}) << "message boxes no test expected";
+        UseProcessPaletteHome();
         RemoveTestFolder(folder);
+        RemoveTestFolder(roaming);
     }
 
     void Open() {
@@ -136,7 +143,17 @@ protected:
         return line;
     }
 
-    std::string folder;
+    std::wstring Status() const {
+        wchar_t line[256] = L"";
+        GetDlgItemTextW(dialog, IDC_PALETTE_STATUS, line, 256);
+        return line;
+    }
+    void Close() {
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        PumpMessages();
+    }
+
+    std::string folder, roaming, home;
     ColorRecord color = {};
     HWND dialog = nullptr;
 };
@@ -518,6 +535,70 @@ TEST_F(PaletteWindow, AFailingWriteSaysSoOnceAndTheNextChangeWritesAgain) {
     }
 }
 
+// A new user: nothing is written until the first colour, which goes to the
+// user's own palette (folder and all) and is there at the next start.
+TEST_F(PaletteWindow, ANewUsersColoursSurviveARestart) {
+    EXPECT_EQ(Status(), L"Kept in palorin.gpl");
+    Open();
+    EXPECT_EQ(FolderNames(roaming), Lines{}) << "nothing written before a colour is added";
+    Add("#ffffff");
+    Open();
+    EXPECT_EQ(ListedColours(dialog), Lines{"#ffffff white"});
+    EXPECT_EQ(FolderNames(home), Lines{"palorin.gpl"});
+}
+
+// The palette last opened or saved opens at the next start; when it is gone,
+// the user's own palette does and the status line says so.
+TEST_F(PaletteWindow, TheLastPaletteReopensAtTheNextStart) {
+    const std::string brand = File("brand.gpl", kBrand);
+    OpenFile(brand);
+    EXPECT_EQ(Status(), L"Kept in brand.gpl");
+    Open();
+    EXPECT_EQ(ListedColours(dialog), kBrandShown);
+    ASSERT_TRUE(SavePaletteFile(dialog, (folder + "\\saved.gpl").c_str()));
+    Open();
+    EXPECT_EQ(Status(), L"Kept in saved.gpl");
+    DeleteFileA((folder + "\\saved.gpl").c_str());
+    Open();
+    EXPECT_EQ(ListedColours(dialog), Lines{});
+    EXPECT_EQ(Status(), L"saved.gpl could not be opened: this is palorin.gpl");
+    Add("#ffffff");
+    EXPECT_EQ(Status(), L"Kept in palorin.gpl");
+}
+
+// Writes that fail are said on the status line and retried at each change; a
+// close then asks, and Cancel keeps the converter open, Don't Save closes it.
+// Ctrl+Z takes changes back, written like any change.
+TEST_F(PaletteWindow, AFailingWriteThenACloseAsksAndUndoIsWritten) {
+    const std::string sub = folder + "\\sub";
+    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+    const std::string path = sub + "\\brand.gpl";
+    ASSERT_TRUE(WriteTestFile(path, kBrand));
+    OpenFile(path);
+    Add("#ffffff");
+    SetFocus(List());
+    ControlKey('Z');
+    EXPECT_EQ(FileColours(path), kBrandShown);
+    Add("#ffffff");
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(sub.c_str());
+    Add("#000000");
+    EXPECT_EQ(ClosedMessageBoxes().size(), 1u);
+    EXPECT_EQ(Status().rfind(L"Not saved: ", 0), 0u) << std::string(Status().begin(), Status().end());
+    Add("#010101");
+    EXPECT_EQ(ClosedMessageBoxes(), Lines{}) << "said once";
+    Close();
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Cancel keeps the converter open";
+    EXPECT_EQ(ClosedMessageBoxes(),
+              Lines{"The palette could not be written to " + path +
+                    ". Save it elsewhere before closing? [&Save\xe2\x80\xa6|Do&n't Save|Cancel]"});
+    AnswerQuestionsWith(IDNO);
+    Close();
+    AnswerQuestionsWith(IDCANCEL);
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "Don't Save closes it";
+    EXPECT_EQ(ClosedMessageBoxes().size(), 1u);
+}
+
 // palorin.gpl beside the program (here the test program) opens with every
 // converter, is written at each change and untouched otherwise.
 TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
@@ -527,6 +608,7 @@ TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
     beside = beside.substr(0, beside.rfind('\\') + 1) + "palorin.gpl";
     ASSERT_TRUE(WriteTestFile(beside, kBrand));
     const std::string written = FileIdentity(beside);
+    UsePaletteHome(nullptr);
     Open();
     EXPECT_EQ(ListedColours(dialog), kBrandShown);
     Open();

@@ -1,10 +1,41 @@
 // Driving real dialogs from tests.
 #include "dialog_driver.h"
 
+#include <cstdlib>
+
 #include "main_dialog.h"
+#include "palette_home.h"
 #include "resource.h"
 
+namespace {
+
+char g_home[MAX_PATH] = "";
+
+void RemoveProcessPaletteHome() {
+    for (const char* name : {"\\palorin.gpl", "\\palorin.ini"}) {
+        char path[MAX_PATH + 16];
+        lstrcpyA(path, g_home);
+        lstrcatA(path, name);
+        DeleteFileA(path);
+    }
+    RemoveDirectoryA(g_home);
+}
+
+}  // namespace
+
+void UseProcessPaletteHome() {
+    if (!g_home[0]) {
+        const DWORD length = GetTempPathA(MAX_PATH - 32, g_home);
+        if (length == 0 || length >= MAX_PATH - 32) lstrcpyA(g_home, "C:\\");
+        wsprintfA(g_home + lstrlenA(g_home), "palorin-test-%lu", GetCurrentProcessId());
+        std::atexit(RemoveProcessPaletteHome);
+    }
+    UsePaletteHome(g_home);
+}
+
 HWND OpenConverter(ColorRecord* color, DLGPROC procedure) {
+    static const bool chosen = (UseProcessPaletteHome(), true);
+    (void)chosen;
     InitConverterControls();
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                      procedure ? procedure : MainDlgProc,

@@ -10,6 +10,12 @@
 // the converter's.
 HWND OpenConverter(ColorRecord* color, DLGPROC procedure = nullptr);
 
+// The user's own palette and settings of the converters this test process
+// opens: a folder of the process's own, removed when it ends, not the Wine
+// user's, which test programs running side by side would share. OpenConverter
+// chooses it first; a test that chose another goes back to it with this.
+void UseProcessPaletteHome();
+
 std::string ControlText(HWND control);
 std::string FieldText(HWND dialog, int id);
 

@@ -7,16 +7,17 @@ namespace {
 // The static that holds a message box's text, on Windows and in Wine.
 constexpr int kMessageTextId = 0xFFFF;
 
-// An owned dialog with that static and an OK button: not the converter, whose
-// labels have that id too but which has no owner.
+// An owned dialog with that static and an OK or a Yes button: not the
+// converter, whose labels have that id too but which has no owner.
 bool IsMessageBox(HWND window) {
     char className[16];
     return IsWindowVisible(window) && GetWindow(window, GW_OWNER) &&
-           GetDlgItem(window, kMessageTextId) && GetDlgItem(window, IDOK) &&
+           GetDlgItem(window, kMessageTextId) && (GetDlgItem(window, IDOK) || GetDlgItem(window, IDYES)) &&
            GetClassNameA(window, className, sizeof className) && lstrcmpA(className, "#32770") == 0;
 }
 
 UINT_PTR g_timer;
+int g_answer = IDCANCEL;
 std::vector<std::string> g_texts;
 std::vector<HWND> g_closing;  // told to close, and perhaps not gone yet
 
@@ -27,8 +28,18 @@ BOOL CALLBACK CloseIfMessageBox(HWND window, LPARAM) {
     g_closing.push_back(window);
     char shown[1024] = "";
     GetDlgItemTextA(window, kMessageTextId, shown, sizeof shown);
-    g_texts.push_back(shown);
-    PostMessageA(window, WM_COMMAND, IDOK, 0);
+    std::string text = shown;
+    // A question's buttons, as they read: " [Yes|No|Cancel]".
+    if (!GetDlgItem(window, IDOK)) {
+        text += " [";
+        for (int id : {IDYES, IDNO, IDCANCEL}) {
+            GetDlgItemTextA(window, id, shown, sizeof shown);
+            text += std::string(id == IDYES ? "" : "|") + shown;
+        }
+        text += "]";
+    }
+    g_texts.push_back(text);
+    PostMessageA(window, WM_COMMAND, GetDlgItem(window, IDOK) ? IDOK : g_answer, 0);
     return TRUE;
 }
 
@@ -50,6 +61,8 @@ void StopClosingMessageBoxes() {
     if (g_timer) KillTimer(nullptr, g_timer);
     g_timer = 0;
 }
+
+void AnswerQuestionsWith(int button) { g_answer = button; }
 
 std::vector<std::string> ClosedMessageBoxes() {
     std::vector<std::string> texts;

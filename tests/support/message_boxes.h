@@ -11,3 +11,7 @@
 void StartClosingMessageBoxes();
 void StopClosingMessageBoxes();
 std::vector<std::string> ClosedMessageBoxes();
+
+// A box that asks (Yes, No, Cancel) is answered with that button (IDCANCEL
+// unless told); its text is kept with its buttons' captions, " [Yes|No|Cancel]".
+void AnswerQuestionsWith(int button);

@@ -1,0 +1,15 @@
+// The palette's status line under its list: which file the palette is, or why
+// its changes are not written. Its tooltip and its accessible description
+// give the whole path or reason.
+#pragma once
+#include <windows.h>
+
+// The line's tooltip, once the dialog is made.
+void SetUpPaletteStatus(HWND dialog);
+
+// The line as the palette stands now.
+void ShowPaletteStatus(HWND dialog);
+
+// The palette last opened could not be opened at start: the line says so
+// until another palette opens or a change is written.
+void NoteGonePalette(const char* path);
