@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "notation_format.h"
@@ -79,8 +81,11 @@ int ReadWholeFile(const char* path, ByteBuffer* bytes, FileProblem* problem) {
     return end == ReadEnd::kWhole;
 }
 
-int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {
+int WriteFileAtomically(const char* given, const char* data, size_t size, FileProblem* problem) {
     if (!FitsTheSizeLimit(size, problem)) return 0;
+    // Through a link, the file it points to is written and the link stays.
+    char target[PATH_MAX];
+    const char* path = realpath(given, target) ? target : given;
     // "PATH.PID.tmp", or "PATH.PID-N.tmp" when that name is taken.
     char temporary[4096 + 64];
     const size_t length = std::strlen(path);

@@ -4,6 +4,7 @@
 // the process's code page (UTF-8) and go to the wide calls as full paths with the \\?\ prefix, so that
 // neither the ANSI code page nor the 260 characters of old Windows limit them.
 #include <windows.h>
+#include <aclapi.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -88,7 +89,7 @@ void TemporaryName(const wchar_t* path, unsigned attempt, wchar_t* out) {
 HANDLE CreateTemporaryFile(const wchar_t* path, wchar_t* name) {
     for (unsigned attempt = 0; attempt < 16; ++attempt) {
         TemporaryName(path, attempt, name);
-        HANDLE file = CreateFileW(name, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+        HANDLE file = CreateFileW(name, GENERIC_WRITE | DELETE | WRITE_DAC, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
     }
@@ -158,16 +159,81 @@ namespace {
 
 // The temporary file in the place of `path`. A file open in another program
 // (a reader, a virus scanner, the indexer) can't be replaced for the moment
-// it is open: try again for up to two seconds before giving up.
+// it is open: try again for up to two seconds before giving up; a read-only
+// file is not waited for.
 bool ReplaceByRename(const wchar_t* temporary, const wchar_t* path) {
     for (int attempt = 0;; ++attempt) {
         if (MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         const DWORD error = GetLastError();
-        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == 100)
+        const DWORD attributes = GetFileAttributesW(path);
+        const bool readOnly =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || readOnly ||
+            attempt == 100) {
+            SetLastError(error);
             return false;
+        }
         Sleep(20);
     }
+}
+
+// What the replaced file had of its own and the new one should keep: its
+// attributes (hidden, say), its creation time and its permissions. The call
+// that replaces a file keeping them, ReplaceFileW, is not used: under Wine it
+// leaves backup files beside the file and replaces a folder.
+struct FileKeeps {
+    FILE_BASIC_INFO basic;
+    PACL permissions;                 // in `descriptor`
+    PSECURITY_DESCRIPTOR descriptor;  // freed with LocalFree
+    bool found;
+};
+
+FileKeeps KeepsOf(const wchar_t* path) {
+    FileKeeps keeps = {};
+    HANDLE file = CreateFileW(path, READ_CONTROL | FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return keeps;
+    keeps.found = GetFileInformationByHandleEx(file, FileBasicInfo, &keeps.basic, sizeof keeps.basic);
+    if (GetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                        &keeps.permissions, nullptr, &keeps.descriptor) != ERROR_SUCCESS)
+        keeps.descriptor = nullptr;
+    CloseHandle(file);
+    return keeps;
+}
+
+// Gives the new file what the old one kept; what can't be given is not worth
+// failing the write for: the colours are what matters.
+void GiveKeeps(HANDLE file, const FileKeeps& keeps) {
+    if (keeps.found) {
+        FILE_BASIC_INFO basic = {};
+        basic.CreationTime = keeps.basic.CreationTime;
+        const DWORD kept = keeps.basic.FileAttributes &
+                           (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+        basic.FileAttributes = kept ? kept : FILE_ATTRIBUTE_NORMAL;
+        SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic);
+    }
+    if (keeps.descriptor)
+        SetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                        keeps.permissions, nullptr);
+}
+
+// A link's target in place of the link (\\?\ form, as WidePath gives), so
+// that the file it points to is written and the link stays a link. A path
+// that can't be opened (a new file) stays as it is.
+void FollowLinks(wchar_t* path) {
+    HANDLE file = CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    wchar_t* target = static_cast<wchar_t*>(std::malloc(kWidePathCapacity * sizeof(wchar_t)));
+    const DWORD length = target ? GetFinalPathNameByHandleW(file, target, kWidePathCapacity - 64,
+                                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS)
+                                : 0;
+    CloseHandle(file);
+    if (length > 0 && length < kWidePathCapacity - 64) std::memcpy(path, target, (length + 1) * sizeof(wchar_t));
+    std::free(target);
 }
 
 // The bytes to a new temporary file beside `path`, flushed, then in its place.
@@ -177,6 +243,9 @@ bool WriteAndReplace(const wchar_t* path, wchar_t* temporary, const char* data, 
     // Without it a kill may leave the temporary file behind, but the write
     // itself is as safe: go on.
     const bool deletesItself = SetDeleteOnClose(file, TRUE);
+    const FileKeeps keeps = KeepsOf(path);
+    GiveKeeps(file, keeps);
+    if (keeps.descriptor) LocalFree(keeps.descriptor);
     const bool written = WriteAll(file, data, size) && FlushFileBuffers(file) &&
                          (!deletesItself || SetDeleteOnClose(file, FALSE));
     DWORD error = GetLastError();
@@ -233,6 +302,7 @@ void RemoveLeftTemporaries(const wchar_t* path, wchar_t* scratch) {
 int WriteFileAtomically(const char* path, const char* data, size_t size, FileProblem* problem) {
     if (!FitsTheSizeLimit(size, problem)) return 0;
     wchar_t* wide = WidePath(path);
+    if (wide) FollowLinks(wide);
     wchar_t* temporary =
         wide ? static_cast<wchar_t*>(std::malloc(kWidePathCapacity * sizeof(wchar_t))) : nullptr;
     const bool written = temporary && WriteAndReplace(wide, temporary, data, size);

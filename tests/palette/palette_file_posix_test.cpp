@@ -61,6 +61,22 @@ TEST(WriteFileAtomically, ReplacesTheFileOrLeavesItWhole) {
 
 // Linux's file of a process's memory opens, but a read at its start fails:
 // what was read so far is freed, not left for a caller that gave up.
+// Through a link the file it points to is written, and the link stays.
+TEST(WriteFileAtomically, WritesThroughALink) {
+    char folderTemplate[] = "/tmp/palette-test-XXXXXX";
+    const std::string folder = mkdtemp(folderTemplate);
+    FileProblem problem = {};
+    ASSERT_EQ(WriteFileAtomically((folder + "/real.gpl").c_str(), "old\n", 4, &problem), 1);
+    ASSERT_EQ(symlink("real.gpl", (folder + "/link.gpl").c_str()), 0);
+    ASSERT_EQ(WriteFileAtomically((folder + "/link.gpl").c_str(), "new\n", 4, &problem), 1) << problem.text;
+    struct stat status;
+    ASSERT_EQ(lstat((folder + "/link.gpl").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+    EXPECT_EQ(ReadAll(folder + "/real.gpl"), "new\n");
+    EXPECT_EQ(FileCount(folder), 2);
+    std::system(("rm -rf " + folder).c_str());
+}
+
 TEST(ReadWholeFile, AFileThatCannotBeReadWholeLeavesNothingAllocated) {
     ByteBuffer bytes = {};
     FileProblem problem = {};

@@ -56,6 +56,15 @@ TEST_F(PaletteFile, ReplacesTheFileAndLeavesNothingBeside) {
     FreeByteBuffer(&bytes);
 }
 
+// The file stays the user's: hidden stays hidden.
+TEST_F(PaletteFile, KeepsTheFilesAttributes) {
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    FileProblem problem = {};
+    ASSERT_TRUE(Write(path, kNew, &problem)) << problem.text;
+    EXPECT_EQ(FileBytes(path), kNew);
+    EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
 // A temporary file a crash left beside the palette goes at the next write;
 // files of other names stay.
 TEST_F(PaletteFile, RemovesTheTemporaryFilesACrashLeft) {
