@@ -6,6 +6,7 @@
 
 #include "notation_format.h"
 #include "palette_css.h"
+#include "escape.h"
 #include "utf8.h"
 
 namespace {
@@ -60,28 +61,15 @@ void FormatGimp(const Palette& palette, const char* title, ByteBuffer* out) {
         AppendBytes(out, palette.text.data + palette.spans[i].begin, palette.spans[i].length);
 }
 
+// A JSON string of the text, escaped as palorin-cli's JSON is.
 void AppendJsonString(ByteBuffer* out, const char* text, size_t length) {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    const unsigned char* end = p + length;
     AppendByte(out, '"');
-    while (p < end) {
-        if (*p == '"' || *p == '\\') {
-            AppendByte(out, '\\');
-            AppendByte(out, static_cast<char>(*p++));
-        } else if (*p >= 0x20 && *p < 0x7F) {
-            AppendByte(out, static_cast<char>(*p++));
-        } else if (const size_t sequence =
-                       *p >= 0x80 ? Utf8CharacterLength(reinterpret_cast<const char*>(p),
-                                                        static_cast<size_t>(end - p))
-                                  : 0) {
-            AppendBytes(out, reinterpret_cast<const char*>(p), sequence);
-            p += sequence;
-        } else {
-            static const char kDigits[] = "0123456789abcdef";
-            const char escape[6] = {'\\', 'u', '0', '0', kDigits[*p >> 4], kDigits[*p & 15]};
-            AppendBytes(out, escape, sizeof escape);
-            ++p;
-        }
+    char escaped[256 * kMaxEscapedByteSize];
+    while (length > 0) {
+        const size_t slice = length > 256 ? WithoutCutCharacter(text, 256) : length;
+        AppendBytes(out, escaped, PutEscaped(text, slice, EscapeStyle::kJson, escaped) - escaped);
+        text += slice;
+        length -= slice;
     }
     AppendByte(out, '"');
 }

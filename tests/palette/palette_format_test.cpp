@@ -48,7 +48,7 @@ TEST(FormatPalette, WritesJsonThatIsAlwaysValid) {
               "  {\"hex\": \"#040506\", \"name\": \"!!!\"},\n"
               "  {\"hex\": \"#070809\", \"name\": \"Gr\xC3\xBCn \\\"quoted\\\"\\u0009tab\\\\\"},\n"
               "  {\"hex\": \"#0a0b0c\", \"name\": \"color-010203\"},\n"
-              "  {\"hex\": \"#0d0e0f\", \"name\": \"\\u00ff\\u00c3(\"},\n"
+              "  {\"hex\": \"#0d0e0f\", \"name\": \"\xef\xbf\xbd\xef\xbf\xbd(\"},\n"
               "  {\"hex\": \"#010203\", \"name\": null}\n"
               "]\n");
     TestPalette empty;

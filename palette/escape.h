@@ -1,5 +1,6 @@
-// Input bytes shown in the program's output: in a message only printable ASCII
-// appears; in JSON the text comes back as it is wherever it is valid UTF-8.
+// Text shown in the programs' output: in a message only printable ASCII
+// appears; in JSON (palorin-cli's, and a palette saved as JSON) the text comes
+// back as it is wherever it is valid UTF-8.
 #pragma once
 
 #include <cstddef>
