@@ -2,13 +2,15 @@
 // "Nega / Posi", presses and drags on the picker and the luminance bar, picks
 // from the screen, held and by menu, with moves, arrows, zoom and every way of
 // ending them, the dialog destroyed among them, and the palette: Add, a click
-// on a colour, Delete, Compare, Open and Save (by the functions behind their
-// dialogs), the palette's folder taken away and given back. After every action
-// the dialog must be in one of its two consistent states, the swatch must show
+// on a colour, Delete, Compare, Ctrl+Z, Open and Save (by the functions behind
+// their dialogs), the palette's folder taken away and given back, and another
+// program adding to the palette's file behind the converter's back. After every
+// action the dialog must be in one of its two consistent states, the swatch must show
 // the colour and the contrast line its contrast, and when no pick lasts nothing
 // of one is left: no capture, no pick window, no confined cursor. After every
 // action that may change the palette, its file holds what the list shows
-// (unless the last write failed), and a run of failed writes said so once.
+// (unless the last write failed) with every colour the other program added,
+// and a run of failed writes said so once.
 // Seeded and reproducible: a failure prints the seed and the actions that led
 // to it.
 //   gui_fuzz_test [--seed=N] [--actions=N]   (plus the usual GoogleTest flags)
@@ -18,6 +20,8 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -139,6 +143,7 @@ private:
     void Drag(int id);
     void ScreenPick();
     void PaletteStep();
+    void OtherProgramAdds();
     void OpenOrSave();
     std::string PaletteProblem();
     void PickStep(bool byMenu);
@@ -165,6 +170,9 @@ private:
     // The palette's file, gone with the kept folder and not written since:
     // the next change writes it.
     std::string goneFile_;
+    // What the other program added to the palette's file and the converter
+    // did not remove since: the file must keep it.
+    std::vector<std::string> othersAdded_;
     std::string problem_;  // found during an action, reported by the next Check
     std::mt19937 random_;
     std::vector<std::string> log_;
@@ -429,7 +437,7 @@ void Fuzzer::PaletteStep() {
     const int size = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     const int item = size > 0 ? Pick(size) : -1;
     // A long palette gets shorter: the checks read every colour.
-    switch (size > 24 ? 2 : Pick(6)) {
+    switch (size > 24 ? 2 : Pick(8)) {
     case 0:
     case 1:
         Note("Add");
@@ -440,6 +448,11 @@ void Fuzzer::PaletteStep() {
         std::vector<int> items = {item};
         if (Pick(2)) items.push_back(Pick(size));
         Note("Delete of " + std::to_string(items.front()) + " and " + std::to_string(items.back()));
+        for (int removed : items) {
+            const std::string colour = ListedColours(dialog_)[removed];
+            othersAdded_.erase(std::remove(othersAdded_.begin(), othersAdded_.end(), colour),
+                               othersAdded_.end());
+        }
         SelectItems(dialog_, items);
         SendMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
         break;
@@ -461,9 +474,18 @@ void Fuzzer::PaletteStep() {
         Note("Compare on " + std::to_string(item));
         RunPaletteMenuCommand(dialog_, static_cast<size_t>(item), IDM_COMPARE);
         break;
+    case 5:
+        OtherProgramAdds();
+        break;
+    case 6:
+        // The user's last command taken back: never a colour the other program added.
+        Note("Ctrl+Z");
+        SendMessageA(dialog_, WM_COMMAND, IDM_UNDO, 0);
+        break;
     default:
         faulty_ = !faulty_;
         Note(faulty_ ? "the kept folder taken away" : "the kept folder given back");
+        othersAdded_.clear();
         if (faulty_) {
             if (std::string(g_document.file).rfind(files_.kept, 0) == 0) goneFile_ = g_document.file;
             RemoveTestFolder(files_.kept);
@@ -471,6 +493,35 @@ void Fuzzer::PaletteStep() {
             CreateDirectoryA(files_.kept.c_str(), nullptr);
         }
         break;
+    }
+}
+
+// Another program adds a colour the palette lacks to the end of its file; the
+// converter then becomes the active window, or the user adds a colour it lacks.
+void Fuzzer::OtherProgramAdds() {
+    if (!g_document.file[0] || GetFileAttributesA(g_document.file) == INVALID_FILE_ATTRIBUTES) return;
+    const int red = Pick(256), green = Pick(256), blue = Pick(256);
+    char line[64], shown[64];
+    std::snprintf(line, sizeof line, "%3d %3d %3d\tother\r\n", red, green, blue);
+    std::snprintf(shown, sizeof shown, "#%02x%02x%02x other", red, green, blue);
+    for (const std::string& listed : ListedColours(dialog_))
+        if (listed.compare(0, 7, shown, 7) == 0) return;
+    Note(std::string("another program adds ") + shown);
+    FILE* file = std::fopen(g_document.file, "ab");
+    if (!file) return;
+    std::fputs(line, file);
+    std::fclose(file);
+    othersAdded_.push_back(shown);
+    // An Add that finds the colour in the palette changes nothing, writes
+    // nothing and reads nothing: the activation, as the user comes back, does.
+    const bool adds = IsWindowEnabled(GetDlgItem(dialog_, IDC_NEGAPOSI)) &&
+                      FindPaletteColour(g_document.palette, *color_) == kNotInPalette;
+    if (!adds || Pick(2)) {
+        Note("the converter activated");
+        SendMessageA(dialog_, WM_ACTIVATE, WA_ACTIVE, 0);
+    } else {
+        Note("Add");
+        SendDlgItemMessageA(dialog_, IDC_PALETTE_ADD, BM_CLICK, 0, 0);
     }
 }
 
@@ -486,6 +537,7 @@ void Fuzzer::OpenOrSave() {
     const bool open = Pick(2);
     const std::string path = files_.folder + "\\" + (open ? kOpened[Pick(6)] : kSaved[Pick(6)]);
     Note((open ? "Open " : "Save ") + path);
+    othersAdded_.clear();
     if (open)
         OpenPaletteFile(dialog_, path.c_str(), false);
     else
@@ -503,7 +555,13 @@ std::string Fuzzer::PaletteProblem() {
         if (GetFileAttributesA(g_document.file) == INVALID_FILE_ATTRIBUTES) return "";
         goneFile_.clear();
     }
-    const std::vector<std::string> listed = ListedColours(dialog_), stored = FileColours(g_document.file);
+    const std::vector<std::string> listed = ListedColours(dialog_);
+    // The user's own palette is not written before its first colour.
+    if (listed.empty() && GetFileAttributesA(g_document.file) == INVALID_FILE_ATTRIBUTES) return "";
+    const std::vector<std::string> stored = FileColours(g_document.file);
+    for (const std::string& colour : othersAdded_)
+        if (std::find(stored.begin(), stored.end(), colour) == stored.end())
+            return "the palette's file lost " + colour + ", which another program added";
     if (listed == stored) return "";
     std::string problem = std::string("the palette's file ") + g_document.file + " holds";
     for (const std::string& colour : stored) problem += " '" + colour + "'";
