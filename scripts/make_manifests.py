@@ -27,8 +27,12 @@ TAGS = ["color", "colour", "converter", "css", "hex", "hls", "rgb"]
 # The programs in the zip and the commands that start them.
 PROGRAMS = [("palorin.exe", "palorin"), ("palorin-cli.exe", "palorin-cli")]
 SHORTCUT = ["palorin.exe", "Palorin"]
-# palorin.exe opens the palette file beside it at start.
+# palorin.exe opens the palette file beside it at start, when there is one; a
+# Scoop install keeps one there. Otherwise the user's own is in the
+# application-data folder. The manifests say so.
 PALETTE = "palorin.gpl"
+PALETTE_HOME = ("Palorin keeps your palette in %APPDATA%\\Palorin\\palorin.gpl, or in "
+                "palorin.gpl beside palorin.exe when one is there (a portable copy).")
 
 WINGET_MANIFEST_VERSION = "1.9.0"
 WINGET_LOCALE = "en-US"
@@ -72,6 +76,7 @@ def winget_manifests(url, sha256):
         "PackageUrl": HOMEPAGE,
         "License": LICENCE,
         "ShortDescription": DESCRIPTION,
+        "Description": DESCRIPTION + ". " + PALETTE_HOME,
         "Moniker": "palorin",
         "Tags": TAGS,
     }
@@ -107,6 +112,8 @@ def scoop_manifest(version, zip_name, url, sha256):
     return {
         "version": version,
         "description": DESCRIPTION,
+        "notes": "Palorin keeps your palette in palorin.gpl in Scoop's persist folder "
+                 "($persist_dir), which updates keep.",
         "homepage": HOMEPAGE,
         "license": LICENCE,
         "architecture": {"64bit": {"url": url, "hash": sha256}},

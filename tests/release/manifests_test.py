@@ -76,6 +76,8 @@ def check_winget(folder, zip_name, sha256, programs):
     check(len({m["PackageIdentifier"] for m in manifests.values()}) == 1, "winget identifiers")
     check(manifests["version"]["DefaultLocale"] == manifests["defaultLocale"]["PackageLocale"],
           "winget default locale")
+    check("%APPDATA%\\Palorin\\palorin.gpl" in manifests["defaultLocale"].get("Description", ""),
+          "winget: the description doesn't say where the palette is")
 
     installer = manifests["installer"]
     items = installer["Installers"]
@@ -109,6 +111,7 @@ def check_scoop(path, sha256, programs, winget_url):
     check(sorted(manifest.get("bin", [])) == programs, "scoop: bin")
     check([s[0] for s in manifest.get("shortcuts", [])] == ["palorin.exe"], "scoop: shortcut")
     check(manifest.get("persist") == "palorin.gpl", "scoop: persist")
+    check("palorin.gpl" in manifest.get("notes", ""), "scoop: the notes don't say where the palette is")
     # A persisted file that nothing creates becomes a folder of its name.
     check("palorin.gpl" in manifest.get("pre_install", ""), "scoop: palette not created")
     check("checkver" in manifest, "scoop: checkver")
