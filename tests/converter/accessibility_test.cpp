@@ -33,7 +33,7 @@ std::string Narrow(BSTR text) {
 
 // What the control's accessible object says of itself.
 struct Heard {
-    std::string name, value;
+    std::string name, value, description;
     LONG role = 0;
 };
 
@@ -51,6 +51,8 @@ Heard Ask(HWND control) {
     if (object->get_accName(self, &text) == S_OK) heard.name = Narrow(text);
     text = nullptr;
     if (object->get_accValue(self, &text) == S_OK) heard.value = Narrow(text);
+    text = nullptr;
+    if (object->get_accDescription(self, &text) == S_OK) heard.description = Narrow(text);
     VARIANT role;
     VariantInit(&role);
     if (object->get_accRole(self, &role) == S_OK && role.vt == VT_I4) heard.role = role.lVal;
@@ -127,6 +129,10 @@ TEST_F(AccessTest, EveryFieldIsNamedByItsGroupAndLabelAndThePicturesByWhatTheySe
     // A field's value stays the platform's: its text.
     EXPECT_EQ(ValueOf(IDC_HEX6), "#00ffff");
     EXPECT_EQ(ValueOf(IDC_HLS_S), "240");
+    // The palette's status line reads as it shows, its whole path as its description.
+    const Heard status = AskControl(IDC_PALETTE_STATUS);
+    EXPECT_EQ(status.name, "Kept in palorin.gpl");
+    EXPECT_EQ(status.description, g_document.file);
 }
 
 // Values follow typing, keys and a drag, and each change is told of the

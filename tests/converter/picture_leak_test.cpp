@@ -2,6 +2,8 @@
 // bitmap, brush, region and memory DC a paint creates is deleted in that paint.
 #include <gtest/gtest.h>
 
+#include "dialog_driver.h"
+#include "palette_home.h"
 #include "contrast_line.h"
 #include "current_colour.h"
 #include "palette_state.h"
@@ -75,6 +77,8 @@ TEST_F(LeakTest, TenThousandRepaintsAndAThousandDragMovesLeaveTheCountUnchanged)
 // picture of the screen (about 5 MB here) when it ends.
 TEST_F(LeakTest, AThousandPicksLeaveNothingBehind) {
     ASSERT_TRUE(GdiCountingWorks()) << "unable to count GDI objects";
+    // The picks alone: a palette with no file, as each kept pick adds to it.
+    UsePaletteHome("");
     Open(255, 136, 0);
     SetForegroundWindow(dialog);
     const RECT swatch = Swatch();
@@ -102,6 +106,7 @@ TEST_F(LeakTest, AThousandPicksLeaveNothingBehind) {
     EXPECT_EQ(CountGdiObjects(), objects);
     EXPECT_EQ(CountThreadWindows(), windows);
     EXPECT_LT(PrivateBytes(), memory + 1024 * 1024);
+    UseProcessPaletteHome();
 }
 
 }  // namespace
