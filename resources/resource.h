@@ -25,6 +25,8 @@
 #define IDC_CSS             1012
 #define IDC_CSS_FORM        1013
 #define IDC_CSS_NOTE        1014
+/* Under the name field: the nearest CSS name */
+#define IDC_NEAREST         1015
 
 /* Converter dialog: example labels, drawn in the highlight colour */
 #define IDC_EX_HEX6         1070
@@ -57,6 +59,9 @@
 #define IDC_HLS_S           1110
 #define IDC_PICKER          1111
 #define IDC_LUMBAR          1112
+/* Beside the swatch: the colour as seen with protanopia, deuteranopia, tritanopia */
+#define IDC_SEEN_FIRST      1113
+#define IDC_SEEN_LAST       1115
 
 /* Converter dialog: the palette, below the CSS group, and the contrast line
  * under the swatch */
@@ -65,6 +70,7 @@
 #define IDC_PALETTE_OPEN    1122
 #define IDC_PALETTE_SAVE    1123
 #define IDC_CONTRAST        1124
+#define IDC_CONTRAST_FIX    1126
 
 /* The palette's right-click menu: copy as each notation, compare, remove */
 #define IDM_COPY_HEX6       1130

@@ -95,6 +95,11 @@ public:
         return platform_->get_accChild(child, object);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        WCHAR wide[kAccessibleTextSize];
+        if (IsSelf(child) && text && AccessibleDescription(control_, wide)) {
+            *text = Oleacc()->sysAllocString(wide);
+            return *text ? S_OK : E_OUTOFMEMORY;
+        }
         return platform_->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
