@@ -27,7 +27,7 @@ int RunCommand(const Arguments& arguments, OutputBuffer* out, OutputBuffer* err)
         return RunContrastCommand(arguments.operands, arguments.output.gamut, arguments.fixLevel, out,
                                   err);
     case Command::kPick:
-        return RunPickCommand(arguments.output, out, err);
+        return RunPickCommand(arguments.output, arguments.averageSize, out, err);
     case Command::kPalette:
         return RunPaletteCommand(arguments.operands[0], arguments.output, out, err);
     case Command::kHelp:
