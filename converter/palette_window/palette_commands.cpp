@@ -10,6 +10,7 @@
 #include "dialog_control.h"
 #include "field_refresh.h"
 #include "field_write.h"
+#include "hsv.h"
 #include "named_colors.h"
 #include "notation_format.h"
 #include "palette_files.h"
@@ -52,6 +53,9 @@ void FormatCopy(const ColorRecord& c, int command, char* out) {
         break;
     case IDM_COPY_CSS:
         FormatCssColor(g_cssForm, c, 255, out);
+        break;
+    case IDM_COPY_HSB:
+        FormatHsv(RgbToHsv(c), out);
         break;
     default:
         FormatHex6(c, out);
@@ -145,6 +149,7 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_TRIPLE, "Copy as (R,G,B)");
     AppendMenuA(menu, MF_STRING | (named ? 0 : MF_GRAYED), IDM_COPY_NAME, "Copy as colour name");
     AppendMenuA(menu, MF_STRING, IDM_COPY_HLS, "Copy as H,L,S");
+    AppendMenuA(menu, MF_STRING, IDM_COPY_HSB, "Copy as HSB");
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");

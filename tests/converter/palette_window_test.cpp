@@ -385,7 +385,7 @@ TEST_F(PaletteWindow, CtrlCAndTheMenuCopyTheColourInEachNotation) {
         {IDM_COPY_HEX6, "#ff6347"},        {IDM_COPY_HEX3, "#f64"},
         {IDM_COPY_PERCENT, "(100%,38%,27%)"}, {IDM_COPY_TRIPLE, "(255,99,71)"},
         {IDM_COPY_NAME, "tomato"},         {IDM_COPY_HLS, "6,153,240"},
-        {IDM_COPY_CSS, "rgb(255 99 71)"},
+        {IDM_COPY_CSS, "rgb(255 99 71)"},  {IDM_COPY_HSB, "hsv(9, 72%, 100%)"},
     };
     for (const auto& copy : copies) {
         RunPaletteMenuCommand(dialog, 0, copy.command);
