@@ -83,6 +83,9 @@
 #define IDM_COMPARE         1137
 #define IDM_REMOVE          1138
 #define IDM_COPY_HSB        1139
+/* "Show as seen with": none, then protanopia, deuteranopia, tritanopia, achromatopsia */
+#define IDM_SEEN_NONE       1140
+#define IDM_SEEN_LAST       1144
 
 /* Quick result box (IDD_QUICK) */
 #define IDC_QUICK_TEXT      1101

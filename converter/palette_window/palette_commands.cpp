@@ -11,6 +11,7 @@
 #include "field_refresh.h"
 #include "field_write.h"
 #include "hsv.h"
+#include "vision.h"
 #include "named_colors.h"
 #include "notation_format.h"
 #include "palette_files.h"
@@ -153,6 +154,17 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
+    HMENU seen = CreatePopupMenu();
+    if (seen) {
+        AppendMenuA(seen, MF_STRING, IDM_SEEN_NONE, "none");
+        for (int v = 0; v < kVisionCount; ++v)
+            AppendMenuA(seen, MF_STRING, IDM_SEEN_NONE + 1 + v, VisionName(static_cast<Vision>(v)));
+        CheckMenuRadioItem(seen, IDM_SEEN_NONE, IDM_SEEN_LAST, IDM_SEEN_NONE + 1 + PaletteSeenAs(),
+                           MF_BYCOMMAND);
+        // Once in the menu, the submenu is destroyed with it.
+        if (!AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(seen), "Show as seen with"))
+            DestroyMenu(seen);
+    }
     AppendMenuA(menu, MF_STRING, IDM_REMOVE, "Remove");
     const int command =
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, dialog, nullptr);
@@ -165,6 +177,8 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
         // Chosen again on the same colour, Compare goes back to white and black.
         const ColorRecord c = PaletteColour(g_document.palette, entry);
         CompareWith(dialog, ComparingWith(c) ? nullptr : &c);
+    } else if (command >= IDM_SEEN_NONE && command <= IDM_SEEN_LAST) {
+        ShowPaletteSeenAs(dialog, command - IDM_SEEN_NONE - 1);
     } else if (command == IDM_REMOVE) {
         const size_t only[] = {entry};
         if (RemoveFromDocument(&g_document, only, 1) > 0) PaletteChanged(dialog, -1);

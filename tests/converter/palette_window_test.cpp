@@ -292,6 +292,29 @@ TEST_F(PaletteWindow, AClickSpaceOrEnterInTheListMakesTheColourCurrent) {
     }
 }
 
+// "Show as seen with" changes the list's swatches, not the colours: red and
+// green as protanopia sees them (the simulation's table, worked by hand).
+TEST_F(PaletteWindow, TheSwatchesShowTheColoursAsSeenWithADeficiency) {
+    OpenFile(File("brand.gpl", kBrand));
+    auto swatch = [&](int item) {
+        RECT icon = {LVIR_ICON, 0, 0, 0};
+        SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&icon));
+        UpdateWindow(List());
+        HDC dc = GetDC(List());
+        const COLORREF pixel = GetPixel(dc, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+        ReleaseDC(List(), dc);
+        return pixel;
+    };
+    EXPECT_EQ(swatch(0), RGB(255, 0, 0));
+    RunPaletteMenuCommand(dialog, 0, IDM_SEEN_NONE + 1);  // protanopia
+    EXPECT_EQ(swatch(0), RGB(0x6d, 0x5f, 0x00));
+    RunPaletteMenuCommand(dialog, 0, IDM_SEEN_LAST);  // achromatopsia: green's luminance 0.154
+    EXPECT_EQ(swatch(1), RGB(0x6d, 0x6d, 0x6d));
+    EXPECT_EQ(ListedColours(dialog), kBrandShown);
+    RunPaletteMenuCommand(dialog, 0, IDM_SEEN_NONE);
+    EXPECT_EQ(swatch(0), RGB(255, 0, 0));
+}
+
 // Ctrl+ and Shift+click select colours for Delete; only a plain click recalls.
 TEST_F(PaletteWindow, CtrlAndShiftClicksSelectWithoutRecalling) {
     OpenFile(File("brand.gpl", kBrand));
