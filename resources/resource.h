@@ -86,6 +86,7 @@
 /* "Show as seen with": none, then protanopia, deuteranopia, tritanopia, achromatopsia */
 #define IDM_SEEN_NONE       1140
 #define IDM_SEEN_LAST       1144
+#define IDM_STOP_COMPARING  1145
 
 /* Quick result box (IDD_QUICK) */
 #define IDC_QUICK_TEXT      1101

@@ -148,6 +148,10 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_CONTRAST_FIX:
         OnUseContrastFix(dialog);
         break;
+    case IDC_CONTRAST:
+        // A click on the line while comparing goes back to white and black.
+        if (code == STN_CLICKED) CompareWith(dialog, nullptr);
+        break;
     case IDC_CSS_FORM:
         if (code == CBN_SELCHANGE) OnCssFormChange(dialog);
         break;

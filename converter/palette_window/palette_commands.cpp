@@ -154,6 +154,8 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
+    AppendMenuA(menu, MF_STRING | (ComparedColour() ? 0 : MF_GRAYED), IDM_STOP_COMPARING,
+                "Stop comparing");
     HMENU seen = CreatePopupMenu();
     if (seen) {
         AppendMenuA(seen, MF_STRING, IDM_SEEN_NONE, "none");
@@ -177,6 +179,8 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
         // Chosen again on the same colour, Compare goes back to white and black.
         const ColorRecord c = PaletteColour(g_document.palette, entry);
         CompareWith(dialog, ComparingWith(c) ? nullptr : &c);
+    } else if (command == IDM_STOP_COMPARING) {
+        CompareWith(dialog, nullptr);
     } else if (command >= IDM_SEEN_NONE && command <= IDM_SEEN_LAST) {
         ShowPaletteSeenAs(dialog, command - IDM_SEEN_NONE - 1);
     } else if (command == IDM_REMOVE) {

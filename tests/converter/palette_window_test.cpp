@@ -568,7 +568,7 @@ TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
 TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
     OpenFile(File("greys.gpl", "GIMP Palette\n255 255 255\tWhite\n  0   0   0\tBlack\n"));
     HWND hex6 = GetDlgItem(dialog, IDC_HEX6);
-    enum Step { kType, kBackspace, kClick, kCompare, kRemove };
+    enum Step { kType, kBackspace, kClick, kCompare, kRemove, kStop, kClickLine };
     const struct {
         Step step;
         const char* text;
@@ -584,6 +584,10 @@ TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
         {kCompare, "", 1, L"4.54:1 AA on white \u00b7 4.62:1 AA on black"},
         {kCompare, "", 0, L"4.54:1 AA against #ffffff"},
         {kClick, "", 0, L"1.00:1 fail against #ffffff"},
+        {kStop, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
+        {kCompare, "", 1, L"21.00:1 AAA against #000000"},
+        {kClickLine, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
+        {kCompare, "", 0, L"1.00:1 fail against #ffffff"},
         {kRemove, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
     };
     for (const auto& s : steps) {
@@ -605,6 +609,15 @@ TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
         case kRemove:
             RunPaletteMenuCommand(dialog, s.entry, IDM_REMOVE);
             break;
+        case kStop:
+            RunPaletteMenuCommand(dialog, s.entry, IDM_STOP_COMPARING);
+            break;
+        case kClickLine: {
+            HWND line = GetDlgItem(dialog, IDC_CONTRAST);
+            SendMessageA(line, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            SendMessageA(line, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            break;
+        }
         }
         EXPECT_EQ(ContrastLine(), s.line);
     }
