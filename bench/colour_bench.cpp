@@ -1,13 +1,20 @@
 // Times the colour model over all 16,777,216 colours: the HLS round trip the
 // converter makes on every edit, and each display form it writes; the CSS
-// forms, whose shortest numbers are searched for, over every 61st colour.
+// forms, whose shortest numbers are searched for, and the nearest name, over
+// every 61st colour; the nearest name beside the same search that measures
+// every name.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 
+#include "colour_difference.h"
 #include "css_format.h"
+#include "css_spaces.h"
 #include "hls.h"
+#include "named_colors.h"
+#include "nearest_name.h"
 #include "notation_format.h"
+#include "srgb_tables.h"
 
 namespace {
 
@@ -69,6 +76,43 @@ uint64_t FormatCss(int rgb) {
     return Digest(text, FormatCssColor(kForm, FromRgb(rgb), 255, text));
 }
 
+uint64_t NearestNameOf(int rgb) {
+    NearestName nearest;
+    FindNearestName(FromRgb(rgb), &nearest);
+    return static_cast<uint64_t>(nearest.deltaE2000 * 100) + static_cast<uint8_t>(nearest.name[1]);
+}
+
+void LabOf(int rgb, double lab[3]) {
+    const double linear[3] = {kLinearOfChannel[rgb >> 16], kLinearOfChannel[(rgb >> 8) & 255],
+                              kLinearOfChannel[rgb & 255]};
+    LinearSrgbToLab(linear, lab);
+}
+
+// The peer: CIEDE2000 to each of the 140 names (without rebeccapurple).
+uint64_t NearestByEveryName(int rgb) {
+    static double names[kNamedColorCount][3];
+    static bool ready = false;
+    if (!ready) {
+        for (int i = 0; i < kNamedColorCount; ++i) {
+            const NamedColor& n = kNamedColors[i];
+            LabOf(n.red << 16 | n.green << 8 | n.blue, names[i]);
+        }
+        ready = true;
+    }
+    double lab[3];
+    LabOf(rgb, lab);
+    int best = 0;
+    double bestDistance = 1e300;
+    for (int i = 0; i < kNamedColorCount; ++i) {
+        const double d = DeltaE2000(lab, names[i]);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = i;
+        }
+    }
+    return static_cast<uint64_t>(bestDistance * 100) + static_cast<uint8_t>(kNamedColors[best].name[1]);
+}
+
 }  // namespace
 
 int main() {
@@ -88,6 +132,9 @@ int main() {
     Time("css lch()", FormatCss<CssForm::kLch>, 61);
     Time("css oklab()", FormatCss<CssForm::kOklab>, 61);
     Time("css oklch()", FormatCss<CssForm::kOklch>, 61);
+    std::printf("goal: nearest name < 2000 ns per colour\n");
+    Time("nearest name", NearestNameOf, 61);
+    Time("nearest, every name", NearestByEveryName, 61);
     std::printf("checksum %016llx\n", static_cast<unsigned long long>(g_checksum));
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "contrast.h"
 #include "messages.h"
 
 namespace {
@@ -30,8 +31,12 @@ const char* const kHelp[] = {
     "",
     "  --to FORM     that form alone: hex6, hex3, triple, percent, hls, name,",
     "                rgb, hsl, hwb, lab, lch, oklab, oklch (the CSS forms, with",
-    "                the alpha) or hex8 (#rrggbbaa)",
-    "  --json        one JSON object per line, with the input",
+    "                the alpha), hex8 (#rrggbbaa), hsv (hsv(210, 79%, 34%)) or",
+    "                nearest (the nearest of the 148 CSS names by CIEDE2000)",
+    "  --json        one JSON object per line, with the input, the HSV and the",
+    "                nearest name with its distance",
+    "  --simulate VISION  each colour as seen with protanopia, deuteranopia,",
+    "                tritanopia or achromatopsia (also for pick and palette)",
     "  --gamut clip  a CSS colour outside sRGB is clipped, channel by channel,",
     "                instead of mapped in as CSS maps it",
     "  --help        this help",
@@ -42,9 +47,14 @@ const char* const kHelp[] = {
     "",
     "contrast  the WCAG 2 contrast ratio of a foreground and a background colour,",
     "          truncated to two decimals, and the level it passes: AAA (7),",
-    "          AA (4.5), AA-large (3) or fail.",
+    "          AA (4.5), AA-large (3) or fail. A colour with alpha is put over",
+    "          the other (a background with alpha over white first), as",
+    "          browsers composite. --fix AA|AAA|AA-large prints instead the",
+    "          colour nearest the foreground, of its OKLCH hue and chroma, that",
+    "          reaches the level (exit 1 when no lightness does).",
     "pick      a colour picked from the screen: a click, Enter or Space prints it,",
-    "          Escape or a right click prints nothing (Windows only).",
+    "          Escape or a right click prints nothing (Windows only). With",
+    "          --average N (odd, 1-15) the mean of the N x N pixels around it.",
     "palette   the colours of a palette file (GIMP's .gpl, or a colour a line),",
     "          in order, a line each; in JSON with the name the file gives.",
     "",
@@ -61,16 +71,23 @@ void WriteLines(OutputBuffer* out, const char* const* lines, size_t count) {
 
 Arguments UsageError(OutputBuffer* err, const char* reason, const char* what) {
     ReportError(err, reason, what);
-    return {Command::kUsageError, {}, nullptr, 0};
+    return {Command::kUsageError, {}, nullptr, 0, 0, 1};
 }
 
 // The operand counts each command takes: colours for a conversion, two for
-// contrast, none for pick, one file for palette.
+// contrast, none for pick, one file for palette; and the options only one
+// command takes.
 Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuffer* err) {
+    if (arguments.fixLevel != 0 && arguments.command != Command::kContrast)
+        return UsageError(err, "--fix is for contrast", nullptr);
+    if (arguments.averageSize != 1 && arguments.command != Command::kPick)
+        return UsageError(err, "--average is for pick", nullptr);
     switch (arguments.command) {
     case Command::kContrast:
         if (outputChosen)
             return UsageError(err, "contrast prints a ratio: no --to or --json", nullptr);
+        if (arguments.output.simulate)
+            return UsageError(err, "contrast takes the colours as they are: no --simulate", nullptr);
         if (arguments.operandCount != 2)
             return UsageError(err, "contrast takes two colours", nullptr);
         break;
@@ -87,10 +104,35 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
     return arguments;
 }
 
+// The value of option `name` at argv[*i], given as "--name=VALUE" or as the
+// next argument (which *i then passes); null when argv[*i] is not that
+// option, or when it has no value, which sets *missing to `needs`.
+const char* OptionValue(const char* name, const char* needs, int argc, char** argv, int* i,
+                        const char** missing) {
+    const char* a = argv[*i];
+    const size_t length = std::strlen(name);
+    if (std::strncmp(a, name, length) != 0 || (a[length] != '\0' && a[length] != '=')) return nullptr;
+    if (a[length] == '=') return a + length + 1;
+    if (*i + 1 < argc) return argv[++*i];
+    *missing = needs;
+    return nullptr;
+}
+
+// N of --average: an odd whole number 1-15; 0 for anything else.
+int ReadAverageSize(const char* text) {
+    const size_t length = std::strlen(text);
+    if (length == 0 || length > 2 || text[0] < '0' || text[0] > '9') return 0;
+    if (length == 2 && (text[1] < '0' || text[1] > '9')) return 0;
+    const int n = length == 1 ? text[0] - '0' : (text[0] - '0') * 10 + text[1] - '0';
+    return n >= 1 && n <= 15 && n % 2 == 1 ? n : 0;
+}
+
 }  // namespace
 
 Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
-    Arguments arguments = {Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap}, nullptr, 0};
+    Arguments arguments = {Command::kConvert,
+                           {OutputForm::kAll, false, GamutMode::kMap, false, Vision::kProtanopia},
+                           nullptr, 0, 0, 1};
     int first = 1;
     if (argc > 1 && std::strcmp(argv[1], "contrast") == 0) {
         arguments.command = Command::kContrast;
@@ -107,6 +149,7 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
     char** operands = argv + first;
     int count = 0;
     bool toGiven = false, optionsEnded = false;
+    const char* missing = nullptr;
     for (int i = first; i < argc; ++i) {
         char* a = argv[i];
         if (optionsEnded || a[0] != '-' || a[1] == '\0') {
@@ -114,26 +157,35 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
         } else if (std::strcmp(a, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(a, "--help") == 0) {
-            return {Command::kHelp, {}, nullptr, 0};
+            return {Command::kHelp, {}, nullptr, 0, 0, 1};
         } else if (std::strcmp(a, "--version") == 0) {
-            return {Command::kVersion, {}, nullptr, 0};
+            return {Command::kVersion, {}, nullptr, 0, 0, 1};
         } else if (std::strcmp(a, "--json") == 0) {
             arguments.output.json = true;
-        } else if (std::strcmp(a, "--gamut") == 0 || std::strncmp(a, "--gamut=", 8) == 0) {
-            const char* mode = a[7] == '=' ? a + 8 : (i + 1 < argc ? argv[++i] : nullptr);
-            if (!mode) return UsageError(err, "--gamut needs clip or map", nullptr);
+        } else if (const char* mode = OptionValue("--gamut", "--gamut needs clip or map", argc, argv, &i, &missing)) {
             if (std::strcmp(mode, "clip") == 0)
                 arguments.output.gamut = GamutMode::kClip;
             else if (std::strcmp(mode, "map") == 0)
                 arguments.output.gamut = GamutMode::kMap;
             else
                 return UsageError(err, "--gamut takes clip or map", mode);
-        } else if (std::strcmp(a, "--to") == 0 || std::strncmp(a, "--to=", 5) == 0) {
-            const char* form = a[4] == '=' ? a + 5 : (i + 1 < argc ? argv[++i] : nullptr);
-            if (!form) return UsageError(err, "--to needs a form", nullptr);
+        } else if (const char* form = OptionValue("--to", "--to needs a form", argc, argv, &i, &missing)) {
             if (!LookupOutputForm(form, &arguments.output.form))
                 return UsageError(err, "unknown form for --to", form);
             toGiven = true;
+        } else if (const char* vision = OptionValue("--simulate", "--simulate needs a vision", argc, argv, &i, &missing)) {
+            if (!LookupVision(vision, &arguments.output.vision))
+                return UsageError(err, "--simulate takes protanopia, deuteranopia, tritanopia or achromatopsia", vision);
+            arguments.output.simulate = true;
+        } else if (const char* level = OptionValue("--fix", "--fix needs a level", argc, argv, &i, &missing)) {
+            if (!LookupContrastLevel(level, &arguments.fixLevel))
+                return UsageError(err, "--fix takes AA, AAA or AA-large", level);
+        } else if (const char* size = OptionValue("--average", "--average needs a size", argc, argv, &i, &missing)) {
+            arguments.averageSize = ReadAverageSize(size);
+            if (arguments.averageSize == 0)
+                return UsageError(err, "--average takes an odd number from 1 to 15", size);
+        } else if (missing) {
+            return UsageError(err, missing, nullptr);
         } else {
             return UsageError(err, "unknown option", a);
         }

@@ -11,6 +11,8 @@ struct Arguments {
     OutputOptions output;
     char* const* operands;  // the colours (or the palette file), in argv
     int operandCount;
+    int fixLevel;     // contrast --fix: the level in hundredths of the ratio, 0 without
+    int averageSize;  // pick --average: the side of the square averaged, odd, 1-15
 };
 
 // Reads argv, moving the operands together in it. A usage error is explained on

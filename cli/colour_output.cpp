@@ -7,7 +7,9 @@
 #include "css_format.h"
 #include "escape.h"
 #include "hls.h"
+#include "hsv.h"
 #include "named_colors.h"
+#include "nearest_name.h"
 #include "notation_format.h"
 #include "standard_io.h"
 
@@ -19,12 +21,12 @@ struct FormName {
 };
 
 // The converter's forms, in the order of the default line and of the JSON
-// object; then hex8. The CSS forms, which follow the converter's in JSON,
-// take their names from the table of CSS functions.
+// object; then the forms only --to writes alone. The CSS forms, which follow
+// the converter's in JSON, take their names from the table of CSS functions.
 const FormName kForms[] = {
     {"hex6", OutputForm::kHex6},   {"hex3", OutputForm::kHex3},   {"triple", OutputForm::kTriple},
     {"percent", OutputForm::kPercent}, {"hls", OutputForm::kHls}, {"name", OutputForm::kName},
-    {"hex8", OutputForm::kHex8},
+    {"hex8", OutputForm::kHex8},   {"hsv", OutputForm::kHsv},     {"nearest", OutputForm::kNearest},
 };
 
 constexpr int kConverterFormCount =
@@ -78,6 +80,13 @@ char* PutForm(OutputForm form, const ColourReading& colour, char* out) {
         return out + FormatHlsTriple(HlsOf(color), out);
     case OutputForm::kHex8:
         return out + FormatHex8(color, colour.alpha, out);
+    case OutputForm::kHsv:
+        return out + FormatHsv(RgbToHsv(color), out);
+    case OutputForm::kNearest: {
+        NearestName nearest;
+        FindNearestName(color, &nearest);
+        return PutText(nearest.name, out);
+    }
     default:  // kName; kAll is not one form and never asked for here
         return PutText(FindColorName(color), out);
     }
@@ -115,21 +124,52 @@ char* PutKey(const char* key, char* out) {
     return out;
 }
 
-// "hex6":"#00ffff",...,"oklch":"...","alpha":1,"mapped":false} after the
-// object's opening or its input; without "name" when a palette gave one.
+// "hsv":[210,79,34]
+char* PutJsonHsv(const ColorRecord& color, char* out) {
+    out = PutText(",\"hsv\":[", out);
+    out += FormatHsvNumbers(RgbToHsv(color), out);
+    *out++ = ']';
+    return out;
+}
+
+// "nearest":{"name":"steelblue","deltaE2000":0.21}, the distance rounded to
+// two decimals, halves up.
+char* PutJsonNearest(const ColorRecord& color, char* out) {
+    NearestName nearest;
+    FindNearestName(color, &nearest);
+    out = PutText(",\"nearest\":{\"name\":\"", out);
+    out = PutText(nearest.name, out);
+    out = PutText("\",\"deltaE2000\":", out);
+    const unsigned hundredths = static_cast<unsigned>(nearest.deltaE2000 * 100 + 0.5);
+    out += FormatDecimalChannel(hundredths / 100, out);
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + hundredths / 10 % 10);
+    *out++ = static_cast<char>('0' + hundredths % 10);
+    *out++ = '}';
+    return out;
+}
+
+// "hex6":"#00ffff",...,"hls":[...],"hsv":[...],"name":"aqua","nearest":{...},
+// ...,"oklch":"...","alpha":1,"mapped":false} after the object's opening or
+// its input; without "name" when a palette gave one.
 char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
     for (int i = 0; i < kConverterFormCount; ++i) {
         const FormName& form = kForms[i];
-        if (form.form == OutputForm::kName && !withName) continue;
+        if (form.form == OutputForm::kName && !withName) {
+            out = PutJsonNearest(colour.color, out);
+            continue;
+        }
         if (i > 0) *out++ = ',';
         out = PutKey(form.name, out);
         if (form.form == OutputForm::kHls) {
             *out++ = '[';
             out = out + FormatHlsTriple(HlsOf(colour.color), out);
             *out++ = ']';
+            out = PutJsonHsv(colour.color, out);
         } else if (form.form == OutputForm::kName) {
             const char* name = FindColorName(colour.color);
             out = *name ? PutText("\"", PutText(name, PutText("\"", out))) : PutText("null", out);
+            out = PutJsonNearest(colour.color, out);
         } else {
             *out++ = '"';
             out = PutForm(form.form, colour, out);
@@ -149,10 +189,23 @@ char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
     return PutText(colour.mapped ? ",\"mapped\":true}" : ",\"mapped\":false}", out);
 }
 
+// The colour as written: as seen with --simulate's vision, put in `simulated`,
+// or the colour itself.
+const ColourReading& Shown(const OutputOptions& options, const ColourReading& colour,
+                           ColourReading* simulated) {
+    if (!options.simulate) return colour;
+    simulated->color = SimulateVision(options.vision, colour.color);
+    simulated->alpha = colour.alpha;
+    simulated->mapped = colour.mapped;
+    return *simulated;
+}
+
 // The line from the colour on: the end of a JSON object whose input was written
 // already (or the whole object, without an input), or the forms asked for.
-void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& colour,
+void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& given,
                       bool afterInput, bool withName = true) {
+    ColourReading simulated;
+    const ColourReading& colour = Shown(options, given, &simulated);
     char* p = Reserve(out, kColourLineCapacity);
     if (options.json) {
         p = PutText(afterInput ? "\"," : "{", p);
@@ -215,7 +268,9 @@ void WritePaletteColourLine(OutputBuffer* out, const OutputOptions& options,
         AppendText(out, "\",");
     }
     // The object is open: its members follow as they would after an input's.
-    Commit(out, PutJsonMembers(colour, false, Reserve(out, kColourLineCapacity)));
+    ColourReading simulated;
+    Commit(out, PutJsonMembers(Shown(options, colour, &simulated), false,
+                               Reserve(out, kColourLineCapacity)));
     AppendLineEnd(out);
 }
 

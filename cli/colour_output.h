@@ -7,6 +7,7 @@
 
 #include "output_buffer.h"
 #include "read_color.h"
+#include "vision.h"
 
 enum class OutputForm {
     kAll,  // the default line: the converter's forms
@@ -24,23 +25,28 @@ enum class OutputForm {
     kOklab,
     kOklch,
     kHex8,
+    kHsv,      // hsv(210, 79%, 34%)
+    kNearest,  // the nearest CSS name
 };
 
 struct OutputOptions {
     OutputForm form;  // kAll unless --to chose one
     bool json;
     GamutMode gamut;  // how a CSS colour outside sRGB is read
+    bool simulate;    // --simulate: each colour is written as seen with `vision`
+    Vision vision;
 };
 
 // 1 with *form set for a form's name as --to takes it ("hex6", "hex3",
 // "triple", "percent", "hls", "name", "rgb", "hsl", "hwb", "lab", "lch",
-// "oklab", "oklch", "hex8"), 0 for anything else.
+// "oklab", "oklch", "hex8", "hsv", "nearest"), 0 for anything else.
 int LookupOutputForm(const char* name, OutputForm* form);
 
 // Writes the colour's line for the options, line end included. `input` is the
 // text it was read from, shown only in JSON; null for a colour that came from
 // no text (a pick from the screen), whose object then has no "input". The
-// alpha shows in the CSS forms and hex8, and in JSON.
+// alpha shows in the CSS forms and hex8, and in JSON. With --simulate the
+// colour written is the simulated one (alpha and all else kept).
 void WriteColourLine(OutputBuffer* out, const OutputOptions& options,
                      const ColourReading& colour, const char* input, size_t inputLength);
 

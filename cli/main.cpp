@@ -24,9 +24,10 @@ int RunCommand(const Arguments& arguments, OutputBuffer* out, OutputBuffer* err)
                                     out, err);
         return ConvertStandardInput(arguments.output, out, err);
     case Command::kContrast:
-        return RunContrastCommand(arguments.operands, arguments.output.gamut, out, err);
+        return RunContrastCommand(arguments.operands, arguments.output.gamut, arguments.fixLevel, out,
+                                  err);
     case Command::kPick:
-        return RunPickCommand(arguments.output, out, err);
+        return RunPickCommand(arguments.output, arguments.averageSize, out, err);
     case Command::kPalette:
         return RunPaletteCommand(arguments.operands[0], arguments.output, out, err);
     case Command::kHelp:

@@ -9,4 +9,6 @@
 // WriteColourLine (no input). The exit status: 0 for a colour picked, 1 when the
 // user cancelled, 2 where the platform has no pick from the screen or the pick
 // failed (said on `err`).
-int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer* err);
+// `averageSide` is --average's N: the side of the square averaged, 1 for one pixel.
+int RunPickCommand(const OutputOptions& options, int averageSide, OutputBuffer* out,
+                   OutputBuffer* err);

@@ -2,7 +2,7 @@
 #include "messages.h"
 #include "pick_command.h"
 
-int RunPickCommand(const OutputOptions&, OutputBuffer*, OutputBuffer* err) {
+int RunPickCommand(const OutputOptions&, int, OutputBuffer*, OutputBuffer* err) {
     ReportError(err, "pick: this platform has no pick from the screen");
     return 2;
 }

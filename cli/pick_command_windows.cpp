@@ -34,7 +34,9 @@ void OnRestored(void* context) { static_cast<PickOutcome*>(context)->ended = tru
 
 }  // namespace
 
-int RunPickCommand(const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
+int RunPickCommand(const OutputOptions& options, int averageSide, OutputBuffer* out,
+                   OutputBuffer* err) {
+    SetPickAverage(averageSide);
     PickOutcome outcome = {CreateLoupe(), false, false, 0};
     if (!outcome.loupe) {
         ReportError(err, "pick: cannot open a window");

@@ -117,6 +117,8 @@ double Exp(double x) {
 
 }  // namespace
 
+double Exponential(double x) { return Exp(x); }
+
 // Written here also so that palorin.exe carries no maths library for it.
 double Power(double x, double y) {
     if (!(x > 0)) return 0;

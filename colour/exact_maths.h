@@ -17,6 +17,9 @@ double NearCubeRoot(double x);
 // within a few tens of units of the last place; 0 for x <= 0.
 double Power(double x, double y);
 
+// e^x for |x| below 700, within a few units of the last place.
+double Exponential(double x);
+
 // The cosine and sine of an angle in degrees, 0-360 (within a unit or two of
 // the last place).
 void CosSinDegrees(double degrees, double* cosine, double* sine);

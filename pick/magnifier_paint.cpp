@@ -43,7 +43,8 @@ void StretchLive(HDC dc, const MagnifierLayout& layout) {
     LeavePhysicalPixels(previous);
 }
 
-// A two-pixel frame just outside the middle block, which itself stays whole.
+// A two-pixel frame just outside the middle block (or the averaged square),
+// which itself stays whole.
 void FrameCentre(HDC dc, const RECT& centre, COLORREF pixel) {
     RECT frame = centre;
     HBRUSH outline = pixel == CLR_INVALID ? static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))
@@ -76,7 +77,7 @@ void LabelPoint(HDC dc, const RECT& grid, POINT point) {
 }  // namespace
 
 void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point, COLORREF centre,
-                    const FrozenScreen* picture) {
+                    int averageSide, const FrozenScreen* picture) {
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNSHADOW));
     const RECT screen = picture ? picture->area : VirtualScreenRect();
     const MagnifierLayout layout = LayOutMagnifier(area, across, point, screen);
@@ -87,6 +88,11 @@ void PaintMagnifier(HDC dc, const RECT& area, int across, POINT point, COLORREF 
         else
             StretchLive(dc, layout);
     }
-    FrameCentre(dc, layout.centre, centre);
+    // The averaged square, as far as the magnifier shows it.
+    RECT square = layout.centre;
+    const int reach = averageSide / 2 * layout.block;
+    InflateRect(&square, reach, reach);
+    IntersectRect(&square, &square, &layout.grid);
+    FrameCentre(dc, square, centre);
     LabelPoint(dc, layout.grid, point);
 }

@@ -23,6 +23,8 @@ PickKey TranslatePickKey(UINT virtualKey, bool shift) {
     case VK_SUBTRACT:
     case VK_OEM_MINUS:
         return {PICK_KEY_FARTHER, 0, 0};
+    case 'A':
+        return {PICK_KEY_AVERAGE, 0, 0};
     }
     return {PICK_KEY_NONE, 0, 0};
 }

@@ -9,6 +9,7 @@ enum PickKeyAction {
     PICK_KEY_RESTORE,  // Escape: puts the colour back
     PICK_KEY_CLOSER,   // + : fewer, larger pixels in the magnifier
     PICK_KEY_FARTHER,  // - : more, smaller ones
+    PICK_KEY_AVERAGE,  // A: the next size of the averaged square
 };
 
 struct PickKey {

@@ -45,6 +45,7 @@ COLORREF PickColorAt(POINT point);
 void PickMoveTo(POINT point);
 void PickMoveBy(int dx, int dy);
 void PickZoom(bool closer);
+void PickNextAverage();
 // Ends the pick and reports it kept or restored.
 void PickEnd(bool keep);
 // The pick's window is being destroyed by someone else: the pick ends, restored.

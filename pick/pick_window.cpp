@@ -44,6 +44,9 @@ void OnKey(UINT virtualKey) {
     case PICK_KEY_FARTHER:
         PickZoom(key.action == PICK_KEY_CLOSER);
         break;
+    case PICK_KEY_AVERAGE:
+        PickNextAverage();
+        break;
     case PICK_KEY_NONE:
         break;
     }

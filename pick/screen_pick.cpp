@@ -12,6 +12,7 @@
 #include "pick_session.h"
 
 PickSession g_pickSession = {};
+int g_pickAverage = 1;
 
 namespace {
 
@@ -155,9 +156,38 @@ PickSession NewSession(const PickReport& report) {
 
 }  // namespace
 
-COLORREF PickColorAt(POINT point) {
+namespace {
+
+COLORREF PixelAt(POINT point) {
     return g_pickSession.frozen ? FrozenPixel(g_pickSession.picture, point) : ReadLivePixel(point);
 }
+
+}  // namespace
+
+COLORREF PickColorAt(POINT point) {
+    const int half = g_pickAverage / 2;
+    if (half == 0) return PixelAt(point);
+    int sum[3] = {0, 0, 0}, count = 0;
+    for (int dy = -half; dy <= half; ++dy) {
+        for (int dx = -half; dx <= half; ++dx) {
+            const COLORREF pixel = PixelAt({point.x + dx, point.y + dy});
+            if (pixel == CLR_INVALID) continue;
+            sum[0] += GetRValue(pixel);
+            sum[1] += GetGValue(pixel);
+            sum[2] += GetBValue(pixel);
+            ++count;
+        }
+    }
+    if (count == 0) return CLR_INVALID;
+    // The mean rounded half up: (2 sum + count) / (2 count).
+    int mean[3];
+    for (int i = 0; i < 3; ++i) mean[i] = (2 * sum[i] + count) / (2 * count);
+    return RGB(mean[0], mean[1], mean[2]);
+}
+
+int PickAverage() { return g_pickAverage; }
+
+void SetPickAverage(int side) { g_pickAverage = side >= 1 && side <= 15 && side % 2 == 1 ? side : 1; }
 
 bool StartHeldPick(HWND owner, const PickReport& report) {
     if (g_pickSession.window) return false;
@@ -229,6 +259,12 @@ void PickZoom(bool closer) {
     ReportMoved();
 }
 
+void PickNextAverage() {
+    if (!g_pickSession.window) return;
+    g_pickAverage = g_pickAverage >= 15 ? 1 : g_pickAverage + 2;
+    ReportMoved();
+}
+
 void PickEnd(bool keep) {
     if (!g_pickSession.window) return;
     if (g_pickSession.starting) {
@@ -264,6 +300,6 @@ void AbandonPick() {
 void PaintPickMagnifier(HDC dc, const RECT& area) {
     const PickSession& pick = g_pickSession;
     if (!pick.window) return;
-    PaintMagnifier(dc, area, pick.across, pick.point, pick.color,
+    PaintMagnifier(dc, area, pick.across, pick.point, pick.color, g_pickAverage,
                    pick.frozen ? &pick.picture : nullptr);
 }

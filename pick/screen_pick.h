@@ -36,5 +36,13 @@ void CancelPick();
 // Ends the pick that lasts, if any, reporting nothing: for an owner going away.
 void AbandonPick();
 
+// The side of the square a pick takes the mean of: 1 (the one pixel at the
+// point), 3, 5, ... 15. The mean is of the pixels' encoded sRGB channels, each
+// rounded half up, as image editors average; pixels off the screen don't count.
+// Kept from one pick to the next while the program runs; the A key steps it
+// during a pick, from 15 back to 1.
+int PickAverage();
+void SetPickAverage(int side);
+
 // Paints the pick's magnifier into `area` of `dc`; nothing when no pick lasts.
 void PaintPickMagnifier(HDC dc, const RECT& area);

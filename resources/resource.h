@@ -25,6 +25,8 @@
 #define IDC_CSS             1012
 #define IDC_CSS_FORM        1013
 #define IDC_CSS_NOTE        1014
+/* Under the name field: the nearest CSS name */
+#define IDC_NEAREST         1015
 
 /* Converter dialog: example labels, drawn in the highlight colour */
 #define IDC_EX_HEX6         1070
@@ -57,6 +59,9 @@
 #define IDC_HLS_S           1110
 #define IDC_PICKER          1111
 #define IDC_LUMBAR          1112
+/* Beside the swatch: the colour as seen with protanopia, deuteranopia, tritanopia */
+#define IDC_SEEN_FIRST      1113
+#define IDC_SEEN_LAST       1115
 
 /* Converter dialog: the palette, below the CSS group, and the contrast line
  * under the swatch */
@@ -66,6 +71,7 @@
 #define IDC_PALETTE_SAVE    1123
 #define IDC_CONTRAST        1124
 #define IDC_PALETTE_STATUS  1125
+#define IDC_CONTRAST_FIX    1126
 
 /* The palette's right-click menu: copy as each notation, compare, remove, undo */
 #define IDM_COPY_HEX6       1130
@@ -77,7 +83,12 @@
 #define IDM_COPY_CSS        1136
 #define IDM_COMPARE         1137
 #define IDM_REMOVE          1138
-#define IDM_UNDO            1139
+#define IDM_COPY_HSB        1139
+/* "Show as seen with": none, then protanopia, deuteranopia, tritanopia, achromatopsia */
+#define IDM_SEEN_NONE       1140
+#define IDM_SEEN_LAST       1144
+#define IDM_STOP_COMPARING  1145
+#define IDM_UNDO            1146
 
 /* Quick result box (IDD_QUICK) */
 #define IDC_QUICK_TEXT      1101

@@ -102,6 +102,11 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
         const char* own = IsSelf(child) && text ? AccessibleDescription(control_) : nullptr;
         if (own) return ToBstr(own, text);
+        WCHAR wide[kAccessibleTextSize];
+        if (IsSelf(child) && text && NameFieldDescription(control_, wide)) {
+            *text = Oleacc()->sysAllocString(wide);
+            return *text ? S_OK : E_OUTOFMEMORY;
+        }
         return platform_->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {

@@ -11,6 +11,7 @@
 #include "notation_format.h"
 #include "resource.h"
 #include "screen_pick.h"
+#include "seen_colour.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ void SwatchValue(char* text) {
 struct PictureValues {
     HlsTriple hls;
     ColorRecord color;
+    ColorRecord seen[IDC_SEEN_LAST - IDC_SEEN_FIRST + 1];
 };
 PictureValues s_told = {};
 
@@ -85,6 +87,15 @@ char* s_description = nullptr;
 
 void Announce(HWND dialog, int id) {
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, DialogControl(dialog, id), OBJID_CLIENT, CHILDID_SELF);
+}
+
+bool SameChannels(const ColorRecord& a, const ColorRecord& b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+bool IsSeenSwatch(HWND control) {
+    const int id = GetDlgCtrlID(control);
+    return id >= IDC_SEEN_FIRST && id <= IDC_SEEN_LAST;
 }
 
 // The window a pick from the screen takes the mouse and the keys with.
@@ -106,6 +117,10 @@ bool AccessibleName(HWND control, char* text) {
         return true;
     case IDC_SWATCH:
         lstrcpyA(text, "Colour");
+        return true;
+    }
+    if (IsSeenSwatch(control)) {
+        SeenSwatchName(GetDlgCtrlID(control), text);
         return true;
     }
     return IsClass(control, "Edit") && FieldName(control, text);
@@ -142,7 +157,22 @@ bool AccessibleValue(HWND control, char* text) {
         SwatchValue(text);
         return true;
     }
+    if (IsSeenSwatch(control)) {
+        FormatHex6(SeenColour(GetDlgCtrlID(control)), text);
+        return true;
+    }
     return false;
+}
+
+void SeenSwatchName(int id, char* text) {
+    lstrcpyA(text, "As seen with ");
+    lstrcatA(text, VisionName(SeenVision(id)));
+}
+
+bool NameFieldDescription(HWND control, wchar_t* text) {
+    if (GetDlgCtrlID(control) != IDC_NAME) return false;
+    return GetWindowTextW(DialogControl(GetParent(control), IDC_NEAREST), text,
+                          kAccessibleTextSize) > 0;
 }
 
 LONG AccessibleRole(HWND control) {
@@ -153,7 +183,7 @@ LONG AccessibleRole(HWND control) {
     case IDC_SWATCH:
         return ROLE_SYSTEM_GRAPHIC;
     }
-    return 0;
+    return IsSeenSwatch(control) ? ROLE_SYSTEM_GRAPHIC : 0;
 }
 
 void AnnouncePictureValues(HWND dialog) {
@@ -162,8 +192,12 @@ void AnnouncePictureValues(HWND dialog) {
     if (CurrentHls().hue != told.hls.hue || CurrentHls().saturation != told.hls.saturation)
         Announce(dialog, IDC_PICKER);
     if (CurrentHls().lightness != told.hls.lightness) Announce(dialog, IDC_LUMBAR);
-    if (color.red != told.color.red || color.green != told.color.green ||
-        color.blue != told.color.blue)
-        Announce(dialog, IDC_SWATCH);
-    told = {CurrentHls(), color};
+    if (!SameChannels(color, told.color)) Announce(dialog, IDC_SWATCH);
+    for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) {
+        const ColorRecord seen = SeenColour(id);
+        if (!SameChannels(seen, told.seen[id - IDC_SEEN_FIRST])) Announce(dialog, id);
+        told.seen[id - IDC_SEEN_FIRST] = seen;
+    }
+    told.hls = CurrentHls();
+    told.color = color;
 }

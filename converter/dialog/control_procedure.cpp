@@ -16,7 +16,8 @@ bool TakesKeys(int id) { return id == IDC_PICKER || id == IDC_LUMBAR; }
 
 bool AnswersScreenReader(HWND control) {
     const int id = GetDlgCtrlID(control);
-    return TakesKeys(id) || id == IDC_SWATCH || id == IDC_PALETTE_STATUS || IsClass(control, "Edit");
+    return TakesKeys(id) || id == IDC_SWATCH || id == IDC_PALETTE_STATUS ||
+           (id >= IDC_SEEN_FIRST && id <= IDC_SEEN_LAST) || IsClass(control, "Edit");
 }
 
 // Every message of every field passes here (a colour change rewrites them

@@ -22,6 +22,7 @@
 #include "palette_notify.h"
 #include "palette_window.h"
 #include "picture_mouse.h"
+#include "seen_tips.h"
 #include "picture_paint.h"
 #include "pictures.h"
 #include "resource.h"
@@ -84,6 +85,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     SetCurrentColourRecord(reinterpret_cast<ColorRecord*>(lParam));
     StartPictures();
     StartFields(dialog);
+    StartSeenTips(dialog);
     StartPaletteView(dialog);
     if (!s_keyHook)
         s_keyHook = SetWindowsHookExA(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
@@ -121,6 +123,16 @@ void OnInvert(HWND dialog) {
     RefreshConverter(dialog, MASK_ALL);
 }
 
+// The colour the contrast fix button offers becomes the converter's.
+void OnUseContrastFix(HWND dialog) {
+    const ColorRecord* fix = OfferedContrastFix(dialog);
+    if (!fix) return;
+    CurrentColour().red = fix->red;
+    CurrentColour().green = fix->green;
+    CurrentColour().blue = fix->blue;
+    RefreshConverter(dialog, MASK_ALL);
+}
+
 void OnCommand(HWND dialog, int id, int code) {
     switch (id) {
     case IDOK:
@@ -135,6 +147,13 @@ void OnCommand(HWND dialog, int id, int code) {
         break;
     case IDC_NEGAPOSI:
         OnInvert(dialog);
+        break;
+    case IDC_CONTRAST_FIX:
+        OnUseContrastFix(dialog);
+        break;
+    case IDC_CONTRAST:
+        // A click on the line while comparing goes back to white and black.
+        if (code == STN_CLICKED) CompareWith(dialog, nullptr);
         break;
     case IDC_CSS_FORM:
         if (code == CBN_SELCHANGE) OnCssFormChange(dialog);
@@ -175,7 +194,8 @@ INT_PTR OnCtlColorStatic(HDC dc, HWND control) {
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    if (id == IDC_SWATCH || id == IDC_PICKER || id == IDC_LUMBAR)
+    if (id == IDC_SWATCH || id == IDC_PICKER || id == IDC_LUMBAR ||
+        (id >= IDC_SEEN_FIRST && id <= IDC_SEEN_LAST))
         return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     return 0;
 }

@@ -4,8 +4,10 @@
 #include "contrast_line.h"
 
 #include "contrast.h"
+#include "contrast_fix.h"
 #include "current_colour.h"
 #include "dialog_control.h"
+#include "field_write.h"
 #include "notation_format.h"
 #include "resource.h"
 
@@ -14,46 +16,60 @@ ColorRecord g_compareColour = {};
 
 namespace {
 
-// An ASCII text widened into `out`; returns the end.
-wchar_t* Widen(const char* text, wchar_t* out) {
-    while (*text) *out++ = static_cast<unsigned char>(*text++);
-    return out;
+// The colour the fix button offers, while it is shown.
+ColorRecord s_fix = {};
+
+// Shown by its own style, whether or not the dialog is on the screen yet.
+bool Shown(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+// Shows the button with the fix for `color`, or hides it when there is
+// nothing to fix, or nothing reaches AA. A button hidden under the focus
+// hands the focus on first.
+void ShowFixButton(HWND dialog, const ColorRecord& color) {
+    const ColorRecord white = {255, 255, 255, 0};
+    const ColorRecord& against = g_comparing ? g_compareColour : white;
+    HWND button = DialogControl(dialog, IDC_CONTRAST_FIX);
+    const bool offered = ContrastHundredths(color, against) < kLevelAA &&
+                         FixContrast(color, 1, against, 1, kLevelAA, &s_fix);
+    // Each change of caption or of showing repaints under Wine: only changes are made.
+    if (offered) {
+        char caption[32] = "Use ";
+        FormatHex6(s_fix, caption + 4);
+        lstrcatA(caption, " for AA");
+        WriteField(dialog, IDC_CONTRAST_FIX, caption);
+    } else if (GetFocus() == button) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
+    }
+    if (Shown(button) != offered) ShowWindow(button, offered ? SW_SHOWNA : SW_HIDE);
 }
 
 wchar_t* PutContrast(const ColorRecord& a, const ColorRecord& b, wchar_t* out) {
     char ratio[kContrastTextCapacity];
     FormatContrast(ContrastHundredths(a, b), ratio);
-    return Widen(ratio, out);
+    return WidenAscii(ratio, out);
 }
 
-void SetLine(HWND dialog, const wchar_t* line) {
-    HWND control = DialogControl(dialog, IDC_CONTRAST);
-    wchar_t shown[96] = L"";
-    // Rewriting a static repaints it: only a change is written (an empty
-    // line, for which GetWindowText says 0, included).
-    GetWindowTextW(control, shown, 96);
-    if (lstrcmpW(shown, line) == 0) return;
-    SetWindowTextW(control, line);
-}
+void SetLine(HWND dialog, const wchar_t* line) { WriteWideField(dialog, IDC_CONTRAST, line); }
 
 }  // namespace
 
 void ShowContrastLine(HWND dialog, const ColorRecord& color) {
-    wchar_t line[96];
+    wchar_t line[kLineShownSize];
     wchar_t* p = line;
     if (g_comparing) {
         char hex[kColorTextCapacity];
         FormatHex6(g_compareColour, hex);
-        p = Widen(hex, Widen(" against ", PutContrast(color, g_compareColour, p)));
+        p = WidenAscii(hex, WidenAscii(" against ", PutContrast(color, g_compareColour, p)));
     } else {
         const ColorRecord white = {255, 255, 255, 0}, black = {0, 0, 0, 0};
-        p = Widen(" on white ", PutContrast(color, white, p));
+        p = WidenAscii(" on white ", PutContrast(color, white, p));
         *p++ = L'\u00b7';
         *p++ = L' ';
-        p = Widen(" on black", PutContrast(color, black, p));
+        p = WidenAscii(" on black", PutContrast(color, black, p));
     }
     *p = L'\0';
     SetLine(dialog, line);
+    ShowFixButton(dialog, color);
 }
 
 void RefreshContrastLine(HWND dialog) {
@@ -62,7 +78,16 @@ void RefreshContrastLine(HWND dialog) {
         ShowContrastLine(dialog, CurrentColour());
 }
 
-void ClearContrastLine(HWND dialog) { SetLine(dialog, L""); }
+void ClearContrastLine(HWND dialog) {
+    SetLine(dialog, L"");
+    HWND button = DialogControl(dialog, IDC_CONTRAST_FIX);
+    if (GetFocus() == button) SendMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
+    if (Shown(button)) ShowWindow(button, SW_HIDE);
+}
+
+const ColorRecord* OfferedContrastFix(HWND dialog) {
+    return Shown(DialogControl(dialog, IDC_CONTRAST_FIX)) ? &s_fix : nullptr;
+}
 
 void CompareWith(HWND dialog, const ColorRecord* colour) {
     g_comparing = colour != nullptr;

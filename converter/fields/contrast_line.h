@@ -16,6 +16,12 @@ void RefreshContrastLine(HWND dialog);
 // Empties the line, as a text that is no colour empties the fields.
 void ClearContrastLine(HWND dialog);
 
+// The button under the line is shown while the colour falls short of AA
+// against what it is compared with (white, unless a palette colour): "Use
+// #767676 for AA", the nearest colour that reaches it (FixContrast). The
+// colour it offers, null while it is hidden.
+const ColorRecord* OfferedContrastFix(HWND dialog);
+
 // What the line compares with: `colour` (a palette colour chosen with
 // Compare), or white and black again for null. The line follows at once.
 void CompareWith(HWND dialog, const ColorRecord* colour);

@@ -6,6 +6,7 @@
 #include "contrast_line.h"
 #include "current_colour.h"
 #include "field_table.h"
+#include "nearest_line.h"
 #include "resource.h"
 
 int32_t g_fieldsIdle;  // 1 from the dialog's opening on
@@ -25,6 +26,8 @@ void ShowColor(HWND dialog, const ColorRecord& color, UpdateMask mask, int32_t& 
     // A CSS text the program wrote needed no change in reading.
     if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
     if (mask & UPD_CONTRAST) ShowContrastLine(dialog, color);
+    // Not a field anyone types in: it follows every change, whatever the mask.
+    ShowNearestLine(dialog, color);
     idle = 1;
     SendMessageA(dialog, WM_COLOUR_SHOWN, mask, 0);
 }
@@ -46,6 +49,7 @@ void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
         if (mask & field.bit) WriteField(dialog, field.id, "");
     if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
     if (mask & UPD_CONTRAST) ClearContrastLine(dialog);
+    ClearNearestLine(dialog);
     idle = 1;
 }
 

@@ -13,3 +13,17 @@ void WriteField(HWND dialog, int id, const char* text) {
     GetWindowTextA(field, shown, sizeof shown);
     if (lstrcmpA(shown, text) != 0) SetWindowTextA(field, text);
 }
+
+wchar_t* WidenAscii(const char* text, wchar_t* out) {
+    while (*text) *out++ = static_cast<unsigned char>(*text++);
+    return out;
+}
+
+// Rewriting a static repaints it: only a change is written (an empty text,
+// for which GetWindowText says 0, included).
+void WriteWideField(HWND dialog, int id, const wchar_t* text) {
+    HWND control = DialogControl(dialog, id);
+    wchar_t shown[kLineShownSize] = L"";
+    GetWindowTextW(control, shown, kLineShownSize);
+    if (lstrcmpW(shown, text) != 0) SetWindowTextW(control, text);
+}

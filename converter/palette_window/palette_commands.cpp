@@ -10,6 +10,8 @@
 #include "dialog_control.h"
 #include "field_refresh.h"
 #include "field_write.h"
+#include "hsv.h"
+#include "vision.h"
 #include "named_colors.h"
 #include "notation_format.h"
 #include "palette_files.h"
@@ -48,6 +50,9 @@ void FormatCopy(const ColorRecord& c, int command, char* out) {
         break;
     case IDM_COPY_CSS:
         FormatCssColor(g_cssForm, c, 255, out);
+        break;
+    case IDM_COPY_HSB:
+        FormatHsv(RgbToHsv(c), out);
         break;
     default:
         FormatHex6(c, out);
@@ -145,9 +150,23 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_TRIPLE, "Copy as (R,G,B)");
     AppendMenuA(menu, MF_STRING | (named ? 0 : MF_GRAYED), IDM_COPY_NAME, "Copy as colour name");
     AppendMenuA(menu, MF_STRING, IDM_COPY_HLS, "Copy as H,L,S");
+    AppendMenuA(menu, MF_STRING, IDM_COPY_HSB, "Copy as HSB");
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
+    AppendMenuA(menu, MF_STRING | (ComparedColour() ? 0 : MF_GRAYED), IDM_STOP_COMPARING,
+                "Stop comparing");
+    HMENU seen = CreatePopupMenu();
+    if (seen) {
+        AppendMenuA(seen, MF_STRING, IDM_SEEN_NONE, "none");
+        for (int v = 0; v < kVisionCount; ++v)
+            AppendMenuA(seen, MF_STRING, IDM_SEEN_NONE + 1 + v, VisionName(static_cast<Vision>(v)));
+        CheckMenuRadioItem(seen, IDM_SEEN_NONE, IDM_SEEN_LAST, IDM_SEEN_NONE + 1 + PaletteSeenAs(),
+                           MF_BYCOMMAND);
+        // Once in the menu, the submenu is destroyed with it.
+        if (!AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(seen), "Show as seen with"))
+            DestroyMenu(seen);
+    }
     AppendMenuA(menu, MF_STRING, IDM_REMOVE, "Remove");
     AppendMenuA(menu, MF_STRING | (g_document.undoCount ? 0 : MF_GRAYED), IDM_UNDO, "Undo\tCtrl+Z");
     const int command =
@@ -161,6 +180,10 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
         // Chosen again on the same colour, Compare goes back to white and black.
         const ColorRecord c = PaletteColour(g_document.palette, entry);
         CompareWith(dialog, ComparingWith(c) ? nullptr : &c);
+    } else if (command == IDM_STOP_COMPARING) {
+        CompareWith(dialog, nullptr);
+    } else if (command >= IDM_SEEN_NONE && command <= IDM_SEEN_LAST) {
+        ShowPaletteSeenAs(dialog, command - IDM_SEEN_NONE - 1);
     } else if (command == IDM_REMOVE) {
         const size_t only[] = {entry};
         if (RemoveFromDocument(&g_document, only, 1) > 0) PaletteChanged(dialog, -1);

@@ -8,10 +8,15 @@
 #include "palette_state.h"
 #include "palette_status.h"
 #include "resource.h"
+#include "vision.h"
 
 namespace {
 
 HWND List(HWND dialog) { return DialogControl(dialog, IDC_PALETTE); }
+
+// The deficiency the swatches are seen with, -1 for none: kept while the
+// program runs.
+int s_seenAs = -1;
 
 // The swatch in the item's icon room, framed so that white shows on white.
 void PaintSwatch(const NMLVCUSTOMDRAW* draw) {
@@ -22,7 +27,8 @@ void PaintSwatch(const NMLVCUSTOMDRAW* draw) {
                       reinterpret_cast<LPARAM>(&icon)))
         return;
     InflateRect(&icon, -1, -1);
-    const ColorRecord c = PaletteColour(g_document.palette, entry);
+    ColorRecord c = PaletteColour(g_document.palette, entry);
+    if (s_seenAs >= 0) c = SimulateVision(static_cast<Vision>(s_seenAs), c);
     HBRUSH brush = CreateSolidBrush(RGB(c.red, c.green, c.blue));
     if (!brush) return;
     FillRect(draw->nmcd.hdc, &icon, brush);
@@ -133,3 +139,10 @@ int FindPaletteEntry(const char* typed, size_t start) {
     }
     return -1;
 }
+
+void ShowPaletteSeenAs(HWND dialog, int vision) {
+    s_seenAs = vision >= 0 && vision < kVisionCount ? vision : -1;
+    InvalidateRect(List(dialog), nullptr, FALSE);
+}
+
+int PaletteSeenAs() { return s_seenAs; }

@@ -31,3 +31,8 @@ size_t SelectedPaletteEntries(HWND dialog, size_t* entries, size_t capacity);
 
 // The entry with the focus rectangle, or -1.
 int FocusedPaletteEntry(HWND dialog);
+
+// The swatches show each colour as seen with colour-vision deficiency
+// `vision` (a Vision), or as it is for -1; the colours themselves stay.
+void ShowPaletteSeenAs(HWND dialog, int vision);
+int PaletteSeenAs();

@@ -11,6 +11,7 @@
 #include "pictures.h"
 #include "resource.h"
 #include "screen_pick.h"
+#include "seen_colour.h"
 
 namespace {
 
@@ -81,15 +82,28 @@ void PaintPicker(HDC dc, const RECT& picker) {
     SelectClipRgn(dc, nullptr);
 }
 
+void FillWithColour(HDC dc, const RECT& rect, const ColorRecord& colour) {
+    HBRUSH brush = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+    if (!brush) return;
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
 void PaintSwatch(HDC dc, const RECT& swatch) {
     if (!RectVisible(dc, &swatch)) return;
     g_shown.swatchKnown = true;
     g_shown.swatch = CurrentColour();
-    HBRUSH brush =
-        CreateSolidBrush(RGB(CurrentColour().red, CurrentColour().green, CurrentColour().blue));
-    if (!brush) return;
-    FillRect(dc, &swatch, brush);
-    DeleteObject(brush);
+    FillWithColour(dc, swatch, CurrentColour());
+}
+
+// The small swatches beside the main one, each the colour as seen with one
+// colour-vision deficiency, in Vision's order.
+void PaintSeenSwatches(HDC dc, HWND dialog) {
+    for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) {
+        RECT rect;
+        if (GetControlRectInDialog(dialog, id, &rect) && RectVisible(dc, &rect))
+            FillWithColour(dc, rect, SeenColour(id));
+    }
 }
 
 }  // namespace
@@ -105,6 +119,7 @@ INT_PTR OnPaint(HWND dialog) {
     }
     if (GetControlRectInDialog(dialog, IDC_PICKER, &rect)) PaintPicker(dc, rect);
     if (GetControlRectInDialog(dialog, IDC_SWATCH, &rect)) PaintSwatch(dc, rect);
+    PaintSeenSwatches(dc, dialog);
     PaintFocusRing(dc, dialog);
     EndPaint(dialog, &paint);
     SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);

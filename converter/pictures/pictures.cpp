@@ -66,8 +66,10 @@ void StartPictures() {
 void InvalidatePictures(HWND dialog, UpdateMask mask) {
     const PicturesShown& shown = g_shown;
     const HlsTriple& hls = CurrentHls();
-    if (!shown.swatchKnown || !SameColour(shown.swatch, CurrentColour()))
+    if (!shown.swatchKnown || !SameColour(shown.swatch, CurrentColour())) {
         InvalidateControl(dialog, IDC_SWATCH);
+        for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) InvalidateControl(dialog, id);
+    }
     if (mask & UPD_PICKER) InvalidatePicker(dialog);
     if ((mask & UPD_LUMBAR) && (!shown.barKnown || shown.barHue != hls.hue ||
                                 shown.barSaturation != hls.saturation))

@@ -57,13 +57,14 @@ TABLES = {
         (["--to", "name", "cyan", "(1,2,3)"], b"", b"aqua\n\n", b"", 0),
         (["--json", "aqua", "(1,2,3)"], b"",
          b'{"input":"aqua","hex6":"#00ffff","hex3":"#0ff","triple":"(0,255,255)",'
-         b'"percent":"(0%,100%,100%)","hls":[120,120,240],"name":"aqua",'
-         b'"rgb":"rgb(0 255 255)","hsl":"hsl(180 100% 50%)","hwb":"hwb(180 0% 0%)",'
+         b'"percent":"(0%,100%,100%)","hls":[120,120,240],"hsv":[180,100,100],"name":"aqua",'
+         b'"nearest":{"name":"aqua","deltaE2000":0.00},"rgb":"rgb(0 255 255)","hsl":"hsl(180 100% 50%)","hwb":"hwb(180 0% 0%)",'
          b'"lab":"lab(90.67 -50.66 -14.96)","lch":"lch(90.7 52.82 196.5)",'
          b'"oklab":"oklab(0.9054 -0.14944 -0.0394)","oklch":"oklch(0.9054 0.15455 194.8)",'
          b'"alpha":1,"mapped":false}\n'
          b'{"input":"(1,2,3)","hex6":"#010203","hex3":"#000","triple":"(1,2,3)",'
-         b'"percent":"(0%,0%,1%)","hls":[140,2,120],"name":null,"rgb":"rgb(1 2 3)",'
+         b'"percent":"(0%,0%,1%)","hls":[140,2,120],"hsv":[210,67,1],"name":null,'
+         b'"nearest":{"name":"black","deltaE2000":0.61},"rgb":"rgb(1 2 3)",'
          b'"hsl":"hsl(210 50% 0.8%)","hwb":"hwb(210 0.4% 99%)","lab":"lab(0.5 0 -0.5)",'
          b'"lch":"lch(0.5 0.5 251)","oklab":"oklab(0.08 0 -0.01)","oklch":"oklch(0.08 0.01 241)",'
          b'"alpha":1,"mapped":false}\n', b"", 0),
@@ -217,6 +218,42 @@ TABLES = {
         (["contrast", "0,0,0", "(100%,100%,100%)"], b"", b"21.00:1 AAA\n", b"", 0),
         (["contrast", "nope", "white "], b"", b"",
          bad("argument", 1, b"nope") + bad("argument", 2, b"white "), 1),
+    ],
+    "names_vision": [
+        # Nearest names and distances as nearest_reference.py works them out.
+        (["--to", "nearest", "#4682b5", "#663398", "#c0ffee"], b"",
+         b"steelblue\nrebeccapurple\npaleturquoise\n", b"", 0),
+        (["--to", "hsv", "#123456", "#ff0001"], b"", b"hsv(210, 79%, 34%)\nhsv(0, 100%, 100%)\n", b"", 0),
+        # The paper's matrices on linear light, worked by hand.
+        (["--simulate", "deuteranopia", "--to", "hex6", "red", "lime", "blue"], b"",
+         b"#a39000\n#efd63a\n#003dfb\n", b"", 0),
+        (["--simulate=achromatopsia", "--to", "hex8", "rgb(255 165 0 / 50%)"], b"", b"#b8b8b880\n", b"", 0),
+        (["--simulate", "x", "red"], b"", b"",
+         usage_error(b"--simulate takes protanopia, deuteranopia, tritanopia or achromatopsia: x"), 2),
+        (["red", "--fix", "AA"], b"", b"", usage_error(b"--fix is for contrast"), 2),
+        (["contrast", "--average", "3", "red", "blue"], b"", b"", usage_error(b"--average is for pick"), 2),
+        (["pick", "--average", "4"], b"", b"",
+         usage_error(b"--average takes an odd number from 1 to 15: 4"), 2),
+        (["contrast", "--simulate", "protanopia", "red", "blue"], b"", b"",
+         usage_error(b"contrast takes the colours as they are: no --simulate"), 2),
+    ],
+    "contrast_alpha": [
+        # Composited in encoded sRGB: 50 % black on white shows 127.5 (3.976),
+        # #0008 shows 119 (4.478); a background with alpha goes over white.
+        (["contrast", "rgb(0 0 0 / 50%)", "white"], b"", b"3.97:1 AA-large\n", b"", 0),
+        (["contrast", "#0008", "white"], b"", b"4.47:1 AA-large\n", b"", 0),
+        (["contrast", "transparent", "black"], b"", b"1.00:1 fail\n", b"", 0),
+        (["contrast", "black", "rgb(0 0 0 / 50%)"], b"", b"5.28:1 AA (background over white)\n", b"", 0),
+        # Fixes: greys whose boundaries are known (#767676 4.54 and #777777 4.47
+        # on white, #595959 7.00, #757575 4.55 on black); half grey over white
+        # must show 148.5 or less for 3:1, which #2a2a2a at half alpha does.
+        (["contrast", "--fix", "AA", "#777", "white"], b"", b"#767676\n", b"", 0),
+        (["contrast", "#777", "white", "--fix=AAA"], b"", b"#595959\n", b"", 0),
+        (["contrast", "#444", "black", "--fix", "AA"], b"", b"#757575\n", b"", 0),
+        (["contrast", "#123456", "white", "--fix", "AA"], b"", b"#123456\n", b"", 0),
+        (["contrast", "rgb(128 128 128 / 50%)", "white", "--fix", "AA-large"], b"", b"#2a2a2a80\n", b"", 0),
+        (["contrast", "rgb(0 0 0 / 50%)", "white", "--fix", "AA"], b"", b"",
+         b"palorin-cli: no lightness of the foreground reaches that level against the background\n", 1),
     ],
     "write_errors": [
         # Output that can't be written is a failure, said once, whatever was converted.

@@ -38,7 +38,8 @@ CSS = css_lines()
 RUNS = [([], LINES), (["--json"], LINES)] + [(["--to", form], LINES) for form in
         ("hex6", "hex3", "triple", "percent", "hls", "name")] + [
     (["--to", form], CSS) for form in ("hex8", "rgb", "hsl", "hwb", "lab", "lch", "oklab", "oklch")] + [
-    (["--json"], CSS), (["--gamut", "clip", "--to", "hex6"], CSS)] + [
+    (["--json"], CSS), (["--gamut", "clip", "--to", "hex6"], CSS), (["--to", "nearest"], CSS),
+    (["--simulate", "tritanopia", "--to", "hex6"], CSS)] + [
     # Ratios within 1e-9 of a hundredth, where a pow that differs in the last
     # place would change the second decimal.
     (["contrast", "#7c6b83", "#babe77"], b""), (["contrast", "#d89b9a", "#c701f5"], b""),
@@ -48,6 +49,7 @@ RUNS = [([], LINES), (["--json"], LINES)] + [(["--to", form], LINES) for form in
     (["aqua", "nope", "(1,2,3)", "--to", "hls"], b""),
     (["contrast", "black", "white"], b""),
     (["contrast", "#767676", "white"], b""),
+    (["contrast", "--fix", "AA", "red", "white"], b""),
     (["contrast", "nope", "white"], b""),
     (["--version"], b""),
     (["--help"], b""),

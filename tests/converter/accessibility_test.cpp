@@ -6,6 +6,7 @@
 #include <oleacc.h>
 #include <windows.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -140,6 +141,20 @@ TEST_F(AccessTest, EveryFieldIsNamedByItsGroupAndLabelAndThePicturesByWhatTheySe
 TEST_F(AccessTest, ValuesFollowEveryChangeAndEachChangeIsTold) {
     OpenForKeys(255, 0, 0);
     Changed();
+    // The swatches of the colour as seen with each deficiency are told of
+    // when their own value changes: with `base`, those whose value changed
+    // since the last step.
+    std::map<int, std::string> seen;
+    auto told = [&](std::set<int> base) {
+        for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) {
+            const std::string value = ValueOf(id);
+            if (value != seen[id]) base.insert(id);
+            seen[id] = value;
+        }
+        return base;
+    };
+    told({});
+    EXPECT_EQ(ValueOf(IDC_SEEN_FIRST), "#6d5f00");  // red, as protanopia sees it
     EXPECT_EQ(ValueOf(IDC_PICKER), "hue 0, saturation 240");
     EXPECT_EQ(ValueOf(IDC_LUMBAR), "120");
     EXPECT_EQ(ValueOf(IDC_SWATCH), "#ff0000 red");
@@ -150,20 +165,20 @@ TEST_F(AccessTest, ValuesFollowEveryChangeAndEachChangeIsTold) {
     EXPECT_EQ(ValueOf(IDC_PICKER), "hue 160, saturation 240");
     EXPECT_EQ(ValueOf(IDC_LUMBAR), "120");
     EXPECT_EQ(ValueOf(IDC_SWATCH), "#0000ff blue");
-    EXPECT_EQ(Changed(), (std::set<int>{IDC_PICKER, IDC_SWATCH}));
+    EXPECT_EQ(Changed(), told(std::set<int>{IDC_PICKER, IDC_SWATCH}));
 
     SetFieldText(dialog, IDC_NAME, "Blue");  // the same colour: nothing to tell
-    EXPECT_EQ(Changed(), std::set<int>{});
+    EXPECT_EQ(Changed(), told(std::set<int>{}));
 
     SetFocus(Control(IDC_LUMBAR));
     RealKey(VK_UP);
     EXPECT_EQ(ValueOf(IDC_LUMBAR), "121");
-    EXPECT_EQ(Changed(), (std::set<int>{IDC_LUMBAR, IDC_SWATCH}));
+    EXPECT_EQ(Changed(), told(std::set<int>{IDC_LUMBAR, IDC_SWATCH}));
 
     SetFocus(Control(IDC_PICKER));
     RealKey(VK_LEFT);
     EXPECT_EQ(ValueOf(IDC_PICKER), "hue 159, saturation 240");
-    EXPECT_EQ(Changed(), (std::set<int>{IDC_PICKER, IDC_SWATCH}));
+    EXPECT_EQ(Changed(), told(std::set<int>{IDC_PICKER, IDC_SWATCH}));
 
     // Dragged to the bottom left corner: hue 0, no saturation, a grey of
     // lightness 121, 128 on the 255 scale.
@@ -173,7 +188,7 @@ TEST_F(AccessTest, ValuesFollowEveryChangeAndEachChangeIsTold) {
     Release(picker.left, picker.bottom - 1);
     EXPECT_EQ(ValueOf(IDC_PICKER), "hue 0, saturation 0");
     EXPECT_EQ(ValueOf(IDC_SWATCH), "#808080 gray");
-    EXPECT_EQ(Changed(), (std::set<int>{IDC_PICKER, IDC_SWATCH}));
+    EXPECT_EQ(Changed(), told(std::set<int>{IDC_PICKER, IDC_SWATCH}));
 }
 
 COLORREF SteelBlue(int, int) { return RGB(70, 130, 180); }

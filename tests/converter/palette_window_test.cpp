@@ -309,6 +309,29 @@ TEST_F(PaletteWindow, AClickSpaceOrEnterInTheListMakesTheColourCurrent) {
     }
 }
 
+// "Show as seen with" changes the list's swatches, not the colours: red and
+// green as protanopia sees them (the simulation's table, worked by hand).
+TEST_F(PaletteWindow, TheSwatchesShowTheColoursAsSeenWithADeficiency) {
+    OpenFile(File("brand.gpl", kBrand));
+    auto swatch = [&](int item) {
+        RECT icon = {LVIR_ICON, 0, 0, 0};
+        SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&icon));
+        UpdateWindow(List());
+        HDC dc = GetDC(List());
+        const COLORREF pixel = GetPixel(dc, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+        ReleaseDC(List(), dc);
+        return pixel;
+    };
+    EXPECT_EQ(swatch(0), RGB(255, 0, 0));
+    RunPaletteMenuCommand(dialog, 0, IDM_SEEN_NONE + 1);  // protanopia
+    EXPECT_EQ(swatch(0), RGB(0x6d, 0x5f, 0x00));
+    RunPaletteMenuCommand(dialog, 0, IDM_SEEN_LAST);  // achromatopsia: green's luminance 0.154
+    EXPECT_EQ(swatch(1), RGB(0x6d, 0x6d, 0x6d));
+    EXPECT_EQ(ListedColours(dialog), kBrandShown);
+    RunPaletteMenuCommand(dialog, 0, IDM_SEEN_NONE);
+    EXPECT_EQ(swatch(0), RGB(255, 0, 0));
+}
+
 // Ctrl+ and Shift+click select colours for Delete; only a plain click recalls.
 TEST_F(PaletteWindow, CtrlAndShiftClicksSelectWithoutRecalling) {
     OpenFile(File("brand.gpl", kBrand));
@@ -402,7 +425,7 @@ TEST_F(PaletteWindow, CtrlCAndTheMenuCopyTheColourInEachNotation) {
         {IDM_COPY_HEX6, "#ff6347"},        {IDM_COPY_HEX3, "#f64"},
         {IDM_COPY_PERCENT, "(100%,38%,27%)"}, {IDM_COPY_TRIPLE, "(255,99,71)"},
         {IDM_COPY_NAME, "tomato"},         {IDM_COPY_HLS, "6,153,240"},
-        {IDM_COPY_CSS, "rgb(255 99 71)"},
+        {IDM_COPY_CSS, "rgb(255 99 71)"},  {IDM_COPY_HSB, "hsv(9, 72%, 100%)"},
     };
     for (const auto& copy : copies) {
         RunPaletteMenuCommand(dialog, 0, copy.command);
@@ -627,7 +650,7 @@ TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
 TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
     OpenFile(File("greys.gpl", "GIMP Palette\n255 255 255\tWhite\n  0   0   0\tBlack\n"));
     HWND hex6 = GetDlgItem(dialog, IDC_HEX6);
-    enum Step { kType, kBackspace, kClick, kCompare, kRemove };
+    enum Step { kType, kBackspace, kClick, kCompare, kRemove, kStop, kClickLine };
     const struct {
         Step step;
         const char* text;
@@ -643,6 +666,10 @@ TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
         {kCompare, "", 1, L"4.54:1 AA on white \u00b7 4.62:1 AA on black"},
         {kCompare, "", 0, L"4.54:1 AA against #ffffff"},
         {kClick, "", 0, L"1.00:1 fail against #ffffff"},
+        {kStop, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
+        {kCompare, "", 1, L"21.00:1 AAA against #000000"},
+        {kClickLine, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
+        {kCompare, "", 0, L"1.00:1 fail against #ffffff"},
         {kRemove, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
     };
     for (const auto& s : steps) {
@@ -664,6 +691,15 @@ TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
         case kRemove:
             RunPaletteMenuCommand(dialog, s.entry, IDM_REMOVE);
             break;
+        case kStop:
+            RunPaletteMenuCommand(dialog, s.entry, IDM_STOP_COMPARING);
+            break;
+        case kClickLine: {
+            HWND line = GetDlgItem(dialog, IDC_CONTRAST);
+            SendMessageA(line, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            SendMessageA(line, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            break;
+        }
         }
         EXPECT_EQ(ContrastLine(), s.line);
     }

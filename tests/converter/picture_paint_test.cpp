@@ -16,6 +16,7 @@
 #include "hls.h"
 #include "picture_geometry.h"
 #include "picture_probe.h"
+#include "accessible_text.h"
 #include "resource.h"
 
 namespace {
@@ -267,3 +268,33 @@ TEST_F(PaintTest, LuminanceDragMovesTheArrowAndErasesTheOldOne) {
 }
 
 }  // namespace
+
+TEST_F(PaintTest, SeenSwatchesShowTheColourAsSeenWithEachDeficiency) {
+    // The paper's matrices on red's and steel blue's linear light, worked by
+    // hand (the colour model's table); named and valued for screen readers.
+    const struct {
+        int red, green, blue;
+        const char* seen[3];  // protanopia, deuteranopia, tritanopia
+    } cases[] = {
+        {255, 0, 0, {"#6d5f00", "#a39000", "#ff000f"}},
+        {70, 130, 180, {"#6c83b6", "#5d78b3", "#008e93"}},
+    };
+    const char* names[3] = {"As seen with protanopia", "As seen with deuteranopia",
+                            "As seen with tritanopia"};
+    for (const auto& c : cases) {
+        Open(c.red, c.green, c.blue);
+        for (int i = 0; i < 3; ++i) {
+            const RECT r = ControlRect(IDC_SEEN_FIRST + i);
+            const COLORREF pixel = Pixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            char hex[8];
+            wsprintfA(hex, "#%02x%02x%02x", GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
+            EXPECT_STREQ(hex, c.seen[i]);
+            char text[kAccessibleTextSize];
+            HWND swatch = GetDlgItem(dialog, IDC_SEEN_FIRST + i);
+            ASSERT_TRUE(AccessibleName(swatch, text));
+            EXPECT_STREQ(text, names[i]);
+            ASSERT_TRUE(AccessibleValue(swatch, text));
+            EXPECT_STREQ(text, c.seen[i]);
+        }
+    }
+}

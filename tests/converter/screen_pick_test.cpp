@@ -223,7 +223,8 @@ TEST_F(ScreenPickTest, TheKeysOfAPickNeverReachTheFields) {
         ASSERT_EQ(Rgb(), RgbOf(kBlocks[1]));
         SendMessageA(triple, EM_SETSEL, 2, 5);
         const std::string text = FieldText(dialog, IDC_TRIPLE);
-        const WORD keys[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_BACK, VK_DELETE, 'A', '7'};
+        // (A is the pick's own key for an averaged square: B stands for a letter typed.)
+        const WORD keys[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_BACK, VK_DELETE, 'B', '7'};
         for (WORD key : keys) RealKey(key);
         EXPECT_EQ(FieldText(dialog, IDC_TRIPLE), text);
         DWORD from = 0, to = 0;

@@ -378,3 +378,31 @@ TEST_F(PickTest, AStartThatFailsOrEndsAtOnceLeavesNothing) {
 }
 
 }  // namespace
+
+// Red alternates 0 and 255 like a chess board, green steps 0, 100, 200 with the
+// column: around (100, 100), whose red is 0, four of nine pixels are red, 113.3
+// on average, and of 25 twelve, 122.4; green averages 100 in both.
+COLORREF Checker(int x, int y) { return RGB((x + y) % 2 ? 255 : 0, x % 3 * 100, 10); }
+
+TEST_F(PickTest, TheAKeyAveragesSquaresOfThreeToFifteenPixelsAndBackToOne) {
+    ChangePattern(pattern, Checker);
+    SetPickAverage(1);
+    StartFrozen(At(100, 100));
+    EXPECT_EQ(Last(), Event("moved", At(100, 100), RGB(0, 100, 10)));
+    RealKey('A');
+    EXPECT_EQ(Last(), Event("moved", At(100, 100), RGB(113, 100, 10)));
+    RealKey('A');
+    EXPECT_EQ(Last(), Event("moved", At(100, 100), RGB(122, 100, 10)));
+    RealKey(VK_RETURN);
+    EXPECT_EQ(Last(), Event("kept", At(100, 100), RGB(122, 100, 10)));
+    // Kept for the next pick; after 15 comes one pixel again.
+    EXPECT_EQ(PickAverage(), 5);
+    StartFrozen(At(100, 100));
+    EXPECT_EQ(Last(), Event("moved", At(100, 100), RGB(122, 100, 10)));
+    for (int side = 7; side <= 15; side += 2) RealKey('A');
+    EXPECT_EQ(PickAverage(), 15);
+    RealKey('A');
+    EXPECT_EQ(Last(), Event("moved", At(100, 100), RGB(0, 100, 10)));
+    RealKey(VK_ESCAPE);
+    SetPickAverage(1);
+}
