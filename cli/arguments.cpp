@@ -9,7 +9,7 @@
 namespace {
 
 const char* const kSynopsis[] = {
-    "usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]",
+    "usage: palorin-cli [--to FORM | --json] [--gamut clip] [--scheme dark] [COLOUR ...]",
     "       palorin-cli contrast [--gamut clip] COLOUR COLOUR",
     "       palorin-cli pick [--to FORM | --json]",
     "       palorin-cli palette FILE [--to FORM | --json]",
@@ -22,7 +22,9 @@ const char* const kHelp[] = {
     "notations: one output line per input, in order. A colour is #RGB, #RRGGBB,",
     "(R,G,B), (R%,G%,B%), one of the 140 colour names in any letter case,",
     "H,L,S on the 0-240 scale, or any CSS colour: #rgba, #rrggbbaa, the 148 CSS",
-    "names, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color().",
+    "names, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color(), with",
+    "calc() and the other math functions, relative colours (rgb(from red r g",
+    "calc(b + 20))), color-mix(), light-dark() and contrast-color().",
     "Nothing is trimmed: ' aqua' is not a colour.",
     "",
     "By default a line holds every form, separated by tabs:",
@@ -34,6 +36,7 @@ const char* const kHelp[] = {
     "  --json        one JSON object per line, with the input",
     "  --gamut clip  a CSS colour outside sRGB is clipped, channel by channel,",
     "                instead of mapped in as CSS maps it",
+    "  --scheme dark light-dark(A, B) is B, as on a dark page (light: A)",
     "  --help        this help",
     "  --version     the version",
     "",
@@ -90,7 +93,8 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
 }  // namespace
 
 Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
-    Arguments arguments = {Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap}, nullptr, 0};
+    Arguments arguments = {
+        Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap, ColourScheme::kLight}, nullptr, 0};
     int first = 1;
     if (argc > 1 && std::strcmp(argv[1], "contrast") == 0) {
         arguments.command = Command::kContrast;
@@ -128,6 +132,15 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
                 arguments.output.gamut = GamutMode::kMap;
             else
                 return UsageError(err, "--gamut takes clip or map", mode);
+        } else if (std::strcmp(a, "--scheme") == 0 || std::strncmp(a, "--scheme=", 9) == 0) {
+            const char* scheme = a[8] == '=' ? a + 9 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (!scheme) return UsageError(err, "--scheme needs light or dark", nullptr);
+            if (std::strcmp(scheme, "dark") == 0)
+                arguments.output.scheme = ColourScheme::kDark;
+            else if (std::strcmp(scheme, "light") == 0)
+                arguments.output.scheme = ColourScheme::kLight;
+            else
+                return UsageError(err, "--scheme takes light or dark", scheme);
         } else if (std::strcmp(a, "--to") == 0 || std::strncmp(a, "--to=", 5) == 0) {
             const char* form = a[4] == '=' ? a + 5 : (i + 1 < argc ? argv[++i] : nullptr);
             if (!form) return UsageError(err, "--to needs a form", nullptr);

@@ -30,6 +30,7 @@ struct OutputOptions {
     OutputForm form;  // kAll unless --to chose one
     bool json;
     GamutMode gamut;  // how a CSS colour outside sRGB is read
+    ColourScheme scheme;  // which colour light-dark() gives
 };
 
 // 1 with *form set for a form's name as --to takes it ("hex6", "hex3",

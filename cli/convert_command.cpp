@@ -35,7 +35,8 @@ int ConvertInput(const char* text, size_t length, bool holdsNul, const char* sou
                  OutputBuffer* err) {
     ColourReading colour;
     const CssReadResult result = holdsNul ? CssReadResult::kNotAColour
-                                          : ReadAnyColorWithoutNul(text, length, options.gamut, &colour);
+                                          : ReadAnyColorWithoutNul(text, length, options.gamut, &colour,
+                                                                           options.scheme);
     if (result == CssReadResult::kColour) {
         WriteColourLine(out, options, colour, text, length);
         return 0;

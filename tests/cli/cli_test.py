@@ -27,7 +27,7 @@ JSON = palette_file("saved.json", b'[\n  {"hex": "#123456", "name": "Deep \\"blu
 CSS = palette_file("saved.css", b":root {\n  --deep-blue: #123456;\n  --color-ffffff: #ffffff;\n}\n")
 
 AQUA = b"#00ffff\t#0ff\t(0,255,255)\t(0%,100%,100%)\t120,120,240\taqua\n"
-USAGE = b"usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]\n"
+USAGE = b"usage: palorin-cli [--to FORM | --json] [--gamut clip] [--scheme dark] [COLOUR ...]\n"
 
 
 def bad(source, number, text):
@@ -168,18 +168,23 @@ TABLES = {
           "transparent", "oklch(63.7% 0.237 25.331)", "rgb(18, 52, 86);", " red"], b"",
          b"#123456\n#123354\n#663399\n#00ffff\n#000000\n#fb2c36\n\n\n",
          bad("argument", 7, b"rgb(18, 52, 86);") + bad("argument", 8, b" red"), 1),
-        # What needs a document or a calculator is refused with its own words.
-        (["--json"], b"calc(1)\nrgb(var(--r) 0 0)\nrgb(from red r g b)\ncurrentColor\nCanvas\n",
-         b'{"input":"calc(1)","error":"calc() is not supported"}\n'
+        # What needs a document is refused with its own words.
+        (["--json"], b"env(safe-area)\nrgb(var(--r) 0 0)\nattr(data-c)\ncurrentColor\nCanvas\n",
+         b'{"input":"env(safe-area)","error":"env() is not supported"}\n'
          b'{"input":"rgb(var(--r) 0 0)","error":"var() is not supported"}\n'
-         b'{"input":"rgb(from red r g b)","error":"relative colours (from) are not supported"}\n'
+         b'{"input":"attr(data-c)","error":"attr() is not supported"}\n'
          b'{"input":"currentColor","error":"currentcolor is not supported"}\n'
          b'{"input":"Canvas","error":"system colours are not supported"}\n',
-         b"palorin-cli: line 1: calc() is not supported: calc(1)\n"
+         b"palorin-cli: line 1: env() is not supported: env(safe-area)\n"
          b"palorin-cli: line 2: var() is not supported: rgb(var(--r) 0 0)\n"
-         b"palorin-cli: line 3: relative colours (from) are not supported: rgb(from red r g b)\n"
+         b"palorin-cli: line 3: attr() is not supported: attr(data-c)\n"
          b"palorin-cli: line 4: currentcolor is not supported: currentColor\n"
          b"palorin-cli: line 5: system colours are not supported: Canvas\n", 1),
+        # Colours made of colours and calculations, as a stylesheet holds them.
+        (["--to", "hex8"], b"color-mix(in hsl, hsl(120deg 10% 20%) 25%, hsl(30deg 30% 40%))\n"
+         b"rgb(from #123456 calc(r * 2) g b / 50%)\nlight-dark(red, blue)\ncontrast-color(navy)\n",
+         b"#706a43ff\n#243456" b"80\n#ff0000ff\n#ffffffff\n", b"", 0),
+        (["--to", "hex6", "--scheme", "dark", "light-dark(red, blue)"], b"", b"#0000ff\n", b"", 0),
         # The alpha shows where a form can say it; outside sRGB is mapped in, or clipped.
         (["--to", "rgb", "#0ff8", "hsl(120 100% 25%)"], b"",
          b"rgb(0 255 255 / 0.533)\nrgb(0 128 0)\n", b"", 0),

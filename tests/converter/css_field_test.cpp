@@ -32,7 +32,9 @@ TEST_F(CssField, TypedCssConvertsLiveAndTheNoteSaysWhatReadingChanged) {
         {"oklab(90% 0.36 0)", true, "255,200,220", "Mapped into sRGB"},
         {"color(display-p3 1 0 0 / 50%)", true, "255,11,12", "Mapped into sRGB, alpha dropped"},
         {"(1,2,3)", true, "1,2,3", ""},  // the converter's own notations read here too
-        {"calc(1)", false, "", "calc() is not supported"},
+        {"var(--brand)", false, "", "var() is not supported"},
+        {"color-mix(in srgb, red, blue)", true, "128,0,128", ""},
+        {"rgb(from red r g calc(b + 20))", true, "255,0,20", ""},
         {"rgb(18 52 86);", false, "", ""},
         {" red", false, "", ""},
     };
