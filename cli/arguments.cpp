@@ -11,6 +11,8 @@ namespace {
 const char* const kSynopsis[] = {
     "usage: palorin-cli [--to FORM | --json] [--gamut clip] [--scheme dark] [COLOUR ...]",
     "       palorin-cli contrast [--gamut clip] COLOUR COLOUR",
+    "       palorin-cli mix COLOUR COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
+    "       palorin-cli tints|shades COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
     "       palorin-cli pick [--to FORM | --json]",
     "       palorin-cli palette FILE [--to FORM | --json]",
     "       palorin-cli --help | --version",
@@ -46,6 +48,11 @@ const char* const kHelp[] = {
     "contrast  the WCAG 2 contrast ratio of a foreground and a background colour,",
     "          truncated to two decimals, and the level it passes: AAA (7),",
     "          AA (4.5), AA-large (3) or fail.",
+    "mix       N colours (--steps, 5 unless given) from the first COLOUR to the",
+    "          second, both included, each as the color-mix() that gives it, a",
+    "          tab and the result; --in SPACE mixes in another of color-mix()'s",
+    "          spaces than oklab, such as srgb or 'oklch longer hue'.",
+    "tints     the same from COLOUR to white; shades, to black.",
     "pick      a colour picked from the screen: a click, Enter or Space prints it,",
     "          Escape or a right click prints nothing (Windows only).",
     "palette   the colours of a palette file (GIMP's .gpl, or a colour a line),",
@@ -64,7 +71,7 @@ void WriteLines(OutputBuffer* out, const char* const* lines, size_t count) {
 
 Arguments UsageError(OutputBuffer* err, const char* reason, const char* what) {
     ReportError(err, reason, what);
-    return {Command::kUsageError, {}, nullptr, 0};
+    return {Command::kUsageError, {}, {}, nullptr, 0};
 }
 
 // The operand counts each command takes: colours for a conversion, two for
@@ -84,6 +91,16 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
     case Command::kPalette:
         if (arguments.operandCount != 1) return UsageError(err, "palette takes one file", nullptr);
         break;
+    case Command::kMix:
+        if (arguments.operandCount != 2) return UsageError(err, "mix takes two colours", nullptr);
+        break;
+    case Command::kTints:
+    case Command::kShades:
+        if (arguments.operandCount != 1)
+            return UsageError(err, arguments.command == Command::kTints ? "tints takes one colour"
+                                                                        : "shades takes one colour",
+                              nullptr);
+        break;
     default:
         break;
     }
@@ -94,7 +111,8 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
 
 Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
     Arguments arguments = {
-        Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap, ColourScheme::kLight}, nullptr, 0};
+        Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap, ColourScheme::kLight},
+        {"oklab", kDefaultSteps}, nullptr, 0};
     int first = 1;
     if (argc > 1 && std::strcmp(argv[1], "contrast") == 0) {
         arguments.command = Command::kContrast;
@@ -105,7 +123,18 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
     } else if (argc > 1 && std::strcmp(argv[1], "palette") == 0) {
         arguments.command = Command::kPalette;
         first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "mix") == 0) {
+        arguments.command = Command::kMix;
+        first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "tints") == 0) {
+        arguments.command = Command::kTints;
+        first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "shades") == 0) {
+        arguments.command = Command::kShades;
+        first = 2;
     }
+    const bool derives = arguments.command == Command::kMix || arguments.command == Command::kTints ||
+                         arguments.command == Command::kShades;
     // The operands are moved up to the front of argv[first...], over places that
     // have been read already, so that they stay in order between the options.
     char** operands = argv + first;
@@ -118,9 +147,9 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
         } else if (std::strcmp(a, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(a, "--help") == 0) {
-            return {Command::kHelp, {}, nullptr, 0};
+            return {Command::kHelp, {}, {}, nullptr, 0};
         } else if (std::strcmp(a, "--version") == 0) {
-            return {Command::kVersion, {}, nullptr, 0};
+            return {Command::kVersion, {}, {}, nullptr, 0};
         } else if (std::strcmp(a, "--json") == 0) {
             arguments.output.json = true;
         } else if (std::strcmp(a, "--gamut") == 0 || std::strncmp(a, "--gamut=", 8) == 0) {
@@ -141,6 +170,17 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
                 arguments.output.scheme = ColourScheme::kLight;
             else
                 return UsageError(err, "--scheme takes light or dark", scheme);
+        } else if (derives && (std::strcmp(a, "--in") == 0 || std::strncmp(a, "--in=", 5) == 0)) {
+            arguments.derive.space = a[4] == '=' ? a + 5 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (!arguments.derive.space) return UsageError(err, "--in needs a space", nullptr);
+        } else if (derives && (std::strcmp(a, "--steps") == 0 || std::strncmp(a, "--steps=", 8) == 0)) {
+            const char* steps = a[7] == '=' ? a + 8 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (!steps) return UsageError(err, "--steps needs a number", nullptr);
+            int n = 0;
+            for (const char* p = steps; n <= kMostSteps && *p >= '0' && *p <= '9'; ++p) n = n * 10 + (*p - '0');
+            if (steps[0] == '\0' || steps[std::strspn(steps, "0123456789")] != '\0' || n < 2 || n > kMostSteps)
+                return UsageError(err, "--steps takes a number from 2 to 1000", steps);
+            arguments.derive.steps = n;
         } else if (std::strcmp(a, "--to") == 0 || std::strncmp(a, "--to=", 5) == 0) {
             const char* form = a[4] == '=' ? a + 5 : (i + 1 < argc ? argv[++i] : nullptr);
             if (!form) return UsageError(err, "--to needs a form", nullptr);

@@ -223,6 +223,28 @@ TABLES = {
         (["contrast", "nope", "white "], b"", b"",
          bad("argument", 1, b"nope") + bad("argument", 2, b"white "), 1),
     ],
+    "derive": [
+        # Both ends included, each step the CSS that gives it; in srgb by hand:
+        # half of 255 is 127.5, which rounds up.
+        (["mix", "red", "blue", "--in", "srgb", "--steps", "3", "--to", "hex6"], b"",
+         b"color-mix(in srgb, red 100%, blue)\t#ff0000\n"
+         b"color-mix(in srgb, red 50%, blue)\t#800080\n"
+         b"color-mix(in srgb, red 0%, blue)\t#0000ff\n", b"", 0),
+        (["tints", "(0,0,0)", "--in=srgb", "--steps=3", "--to", "hex6"], b"",
+         b"color-mix(in srgb, #000000 100%, white)\t#000000\n"
+         b"color-mix(in srgb, #000000 50%, white)\t#808080\n"
+         b"color-mix(in srgb, #000000 0%, white)\t#ffffff\n", b"", 0),
+        (["shades", "white", "--steps", "2", "--to", "rgb"], b"",
+         b"color-mix(in oklab, white 100%, black)\trgb(255 255 255)\n"
+         b"color-mix(in oklab, white 0%, black)\trgb(0 0 0)\n", b"", 0),
+        (["mix", "red", "nope"], b"", b"", bad("argument", 2, b"nope"), 1),
+        (["mix", "red", "blue", "--in", "cmyk"], b"", b"",
+         b"palorin-cli: color-mix() has no such space: cmyk\n", 2),
+        (["mix", "red"], b"", b"", usage_error(b"mix takes two colours"), 2),
+        (["shades", "red", "--steps", "1"], b"", b"",
+         usage_error(b"--steps takes a number from 2 to 1000: 1"), 2),
+        (["--in", "srgb", "red"], b"", b"", usage_error(b"unknown option: --in"), 2),
+    ],
     "write_errors": [
         # Output that can't be written is a failure, said once, whatever was converted.
         (["aqua"], b"", b"", WRITE_ERROR, 2, "full"),
