@@ -507,12 +507,9 @@ CssReadResult ReadCssComponent(CssStream* stream, const CssChannelKeywords* keyw
     case CssTokenType::kPercentage:
     case CssTokenType::kDimension:
         return ReadValue(stream, nullptr, value);
-    case CssTokenType::kFunction: {
+    case CssTokenType::kFunction:
         if (!IsCssMathFunction(t)) return RejectCssFunction(stream);
-        const CssReadResult result = ReadCssMathFunction(stream, keywords, value);
-        value->value = CensoredCssValue(value->value);
-        return result;
-    }
+        return ReadCssMathFunction(stream, keywords, value);
     default:
         return CssReadResult::kNotAColour;
     }

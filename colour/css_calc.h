@@ -5,6 +5,7 @@
 // lives here too, with one token of look-ahead.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "css_color.h"
@@ -79,11 +80,12 @@ CssReadResult ReadCssMathFunction(CssStream* stream, const CssChannelKeywords* k
 
 // One component of a colour at the current token, the stream moving past
 // it: a number, percentage or angle, `none` (*none set, value 0), one of
-// `keywords` (may be null), or a math function, its result brought into
-// range.
+// `keywords` (may be null), or a math function, its result as calculated:
+// the caller brings it into range as a channel, a hue or an alpha needs.
 CssReadResult ReadCssComponent(CssStream* stream, const CssChannelKeywords* keywords, CssNumeric* value,
                                bool* none);
 
 // A top-level calculation's result as CSS uses it: NaN is 0, an infinity
-// the largest finite value of its sign.
+// the largest finite value of its sign; for a hue, both are 0.
 double CensoredCssValue(double value);
+inline double CensoredCssHue(double degrees) { return std::isfinite(degrees) ? degrees : 0; }

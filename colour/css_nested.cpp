@@ -109,6 +109,7 @@ CssReadResult ReadChannels(CssStream* stream, const CssFunction& f, const CssCha
         if (i == 0 && !keywords && f.legacy != CssLegacy::kNone &&
             stream->token.type == CssTokenType::kComma)
             legacy = true;
+        values[i].value = i == f.hue ? CensoredCssHue(values[i].value) : CensoredCssValue(values[i].value);
         if (!none && !ChannelValue(values[i], i == f.hue, f.percents[i], &colour->color.channels[i]))
             return CssReadResult::kNotAColour;
         if (none) colour->color.channels[i] = 0;
@@ -133,6 +134,7 @@ CssReadResult ReadChannels(CssStream* stream, const CssFunction& f, const CssCha
         const CssReadResult result = ReadCssComponent(stream, keywords, &alpha, &none);
         if (result != CssReadResult::kColour) return result;
         if (none && legacy) return CssReadResult::kNotAColour;
+        alpha.value = CensoredCssValue(alpha.value);
         if (none) {
             colour->none |= kAlphaNone;
             colour->color.alpha = 0;
@@ -375,6 +377,7 @@ CssReadResult ReadShare(CssStream* stream, double* share) {
     const CssReadResult result = ReadCssComponent(stream, nullptr, &value, &none);
     if (result != CssReadResult::kColour) return result;
     if (none || !IsCssPercentage(value)) return CssReadResult::kNotAColour;
+    value.value = CensoredCssValue(value.value);
     if (!calculated && !(value.value >= 0 && value.value <= 100)) return CssReadResult::kNotAColour;
     *share = value.value < 0 ? 0 : value.value > 100 ? 100 : value.value;
     return CssReadResult::kColour;

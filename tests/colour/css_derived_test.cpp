@@ -248,7 +248,14 @@ TEST(CssMath, FunctionsAndConstants) {
                 {"hsl(calc(90 * 2) calc(50% + 50%) 50%)", 0x00ffff, 255},
                 {"rgb(0 0 0 / calc(infinity))", 0x000000, 255},
                 {"rgb(calc(-infinity) calc(NaN) calc(infinity))", 0x0000ff, 255},
-                {"rgb(calc(1), calc(2), calc(3), calc(0.5))", 0x010203, 128}});
+                {"rgb(calc(1), calc(2), calc(3), calc(0.5))", 0x010203, 128},
+                // The web-platform-tests': a hue of infinity or NaN is 0.
+                {"rgba(0, 0, 0, calc(-infinity))", 0x000000, 0},
+                {"hsl(calc(infinity) 100% 50%)", 0xff0000, 255},
+                {"hsl(calc(-infinity) 100% 50%)", 0xff0000, 255},
+                {"hsl(calc(0 / 0) 100% 50%)", 0xff0000, 255},
+                {"hsl(90 50% 50% / calc(infinity))", 0x80bf40, 255},
+                {"lch(50 0 calc(infinity * 1deg))", 0x777777, 255}});
 }
 
 TEST(CssMath, TypesAndSyntax) {
