@@ -3,8 +3,8 @@
 #include "derive_command.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "css_format.h"
 #include "messages.h"
@@ -13,9 +13,10 @@
 namespace {
 
 // An operand as color-mix() can hold it: a CSS colour as written; a colour of
-// the converter's own notations, or H,L,S, as its #rrggbb. Empty when it is
-// no colour (the message said why).
-std::string CssOperand(const char* text, int number, const OutputOptions& options, OutputBuffer* err) {
+// the converter's own notations, or H,L,S, as its #rrggbb (into `hex`). Null
+// when it is no colour (the message said why).
+const char* CssOperand(const char* text, int number, const OutputOptions& options, char hex[8],
+                       OutputBuffer* err) {
     const size_t length = std::strlen(text);
     CssReading css;
     if (ReadCssColor(text, length, &css, options.scheme) == CssReadResult::kColour) return text;
@@ -24,10 +25,9 @@ std::string CssOperand(const char* text, int number, const OutputOptions& option
     if (result != CssReadResult::kColour) {
         ReportBadInput(err, "argument", static_cast<unsigned long long>(number),
                        result == CssReadResult::kRefused ? colour.refusal : "not a colour", text, length);
-        return std::string();
+        return nullptr;
     }
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour.color.red, colour.color.green, colour.color.blue);
+    std::snprintf(hex, 8, "#%02x%02x%02x", colour.color.red, colour.color.green, colour.color.blue);
     return hex;
 }
 
@@ -35,25 +35,36 @@ std::string CssOperand(const char* text, int number, const OutputOptions& option
 
 int RunDeriveCommand(const char* from, const char* to, const DeriveOptions& derive,
                      const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
-    const std::string a = CssOperand(from, 1, options, err), b = CssOperand(to, 2, options, err);
-    if (a.empty() || b.empty()) return 1;
-    for (int i = 0; i < derive.steps; ++i) {
+    char hexA[8], hexB[8];
+    const char* a = CssOperand(from, 1, options, hexA, err);
+    const char* b = CssOperand(to, 2, options, hexB, err);
+    if (!a || !b) return 1;
+    // "color-mix(in SPACE, A P%, B)": the share takes at most a dozen bytes.
+    const size_t capacity = std::strlen(derive.space) + std::strlen(a) + std::strlen(b) + 48;
+    char* text = static_cast<char*>(std::malloc(capacity));
+    if (!text) {
+        ReportError(err, "out of memory");
+        return 2;
+    }
+    int status = 0;
+    for (int i = 0; i < derive.steps && status == 0; ++i) {
         // A's share, to six significant digits: 100%, 75%, 50% ... 0%.
-        char share[24];
-        std::snprintf(share, sizeof share, "%.6g%%", 100.0 * (derive.steps - 1 - i) / (derive.steps - 1));
-        const std::string text = std::string("color-mix(in ") + derive.space + ", " + a + " " + share + ", " + b + ")";
+        const double share = 100.0 * (derive.steps - 1 - i) / (derive.steps - 1);
+        const int length = std::snprintf(text, capacity, "color-mix(in %s, %s %.6g%%, %s)", derive.space, a,
+                                         share, b);
         ColourReading colour;
-        const CssReadResult result =
-            ReadAnyColorWithoutNul(text.c_str(), text.size(), options.gamut, &colour, options.scheme);
-        if (result != CssReadResult::kColour) {
+        if (ReadAnyColorWithoutNul(text, static_cast<size_t>(length), options.gamut, &colour, options.scheme) !=
+            CssReadResult::kColour) {
             ReportError(err, "color-mix() has no such space", derive.space);
-            return 2;
+            status = 2;
+            break;
         }
         if (!options.json) {
-            Append(out, text.data(), text.size());
+            Append(out, text, static_cast<size_t>(length));
             Append(out, "\t", 1);
         }
-        WriteColourLine(out, options, colour, text.data(), text.size());
+        WriteColourLine(out, options, colour, text, static_cast<size_t>(length));
     }
-    return 0;
+    std::free(text);
+    return status;
 }
