@@ -9,7 +9,7 @@
 namespace {
 
 const char* const kSynopsis[] = {
-    "usage: palorin-cli [--to FORM | --json] [--gamut clip] [--scheme dark] [COLOUR ...]",
+    "usage: palorin-cli [--to FORM | --json] [--precise] [--gamut clip] [--scheme dark] [COLOUR ...]",
     "       palorin-cli contrast [--gamut clip] COLOUR COLOUR",
     "       palorin-cli mix COLOUR COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
     "       palorin-cli tints|shades COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
@@ -36,6 +36,9 @@ const char* const kHelp[] = {
     "                rgb, hsl, hwb, lab, lch, oklab, oklch (the CSS forms, with",
     "                the alpha) or hex8 (#rrggbbaa)",
     "  --json        one JSON object per line, with the input",
+    "  --precise     the CSS forms of a CSS colour from its own numbers, to six",
+    "                digits, not from its 8-bit sRGB (which rgb, hsl and hwb",
+    "                still write for a colour outside sRGB)",
     "  --gamut clip  a CSS colour outside sRGB is clipped, channel by channel,",
     "                instead of mapped in as CSS maps it",
     "  --scheme dark light-dark(A, B) is B, as on a dark page (light: A)",
@@ -111,7 +114,7 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
 
 Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
     Arguments arguments = {
-        Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap, ColourScheme::kLight},
+        Command::kConvert, {OutputForm::kAll, false, GamutMode::kMap, ColourScheme::kLight, false},
         {"oklab", kDefaultSteps}, nullptr, 0};
     int first = 1;
     if (argc > 1 && std::strcmp(argv[1], "contrast") == 0) {
@@ -152,6 +155,8 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
             return {Command::kVersion, {}, {}, nullptr, 0};
         } else if (std::strcmp(a, "--json") == 0) {
             arguments.output.json = true;
+        } else if (std::strcmp(a, "--precise") == 0) {
+            arguments.output.precise = true;
         } else if (std::strcmp(a, "--gamut") == 0 || std::strncmp(a, "--gamut=", 8) == 0) {
             const char* mode = a[7] == '=' ? a + 8 : (i + 1 < argc ? argv[++i] : nullptr);
             if (!mode) return UsageError(err, "--gamut needs clip or map", nullptr);

@@ -62,8 +62,9 @@ HlsTriple HlsOf(const ColorRecord& color) {
 }
 
 // One form's text. (The formatters' NULs are overwritten by what follows.)
-char* PutForm(OutputForm form, const ColourReading& colour, char* out) {
+char* PutForm(OutputForm form, const ColourReading& colour, const CssColor* exact, char* out) {
     const ColorRecord& color = colour.color;
+    if (IsCssForm(form) && exact) return out + FormatExactCssColor(CssFormOf(form), *exact, colour, out);
     if (IsCssForm(form)) return out + FormatCssColor(CssFormOf(form), color, colour.alpha, out);
     switch (form) {
     case OutputForm::kHex6:
@@ -117,7 +118,7 @@ char* PutKey(const char* key, char* out) {
 
 // "hex6":"#00ffff",...,"oklch":"...","alpha":1,"mapped":false} after the
 // object's opening or its input; without "name" when a palette gave one.
-char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
+char* PutJsonMembers(const ColourReading& colour, const CssColor* exact, bool withName, char* out) {
     for (int i = 0; i < kConverterFormCount; ++i) {
         const FormName& form = kForms[i];
         if (form.form == OutputForm::kName && !withName) continue;
@@ -132,7 +133,7 @@ char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
             out = *name ? PutText("\"", PutText(name, PutText("\"", out))) : PutText("null", out);
         } else {
             *out++ = '"';
-            out = PutForm(form.form, colour, out);
+            out = PutForm(form.form, colour, exact, out);
             *out++ = '"';
         }
     }
@@ -141,7 +142,7 @@ char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
         *out++ = ',';
         out = PutKey(CssFormName(form), out);
         *out++ = '"';
-        out = PutForm(OutputFormOf(form), colour, out);
+        out = PutForm(OutputFormOf(form), colour, exact, out);
         *out++ = '"';
     }
     out = PutText(",\"alpha\":", out);
@@ -152,17 +153,17 @@ char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
 // The line from the colour on: the end of a JSON object whose input was written
 // already (or the whole object, without an input), or the forms asked for.
 void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& colour,
-                      bool afterInput, bool withName = true) {
+                      bool afterInput, bool withName = true, const CssColor* exact = nullptr) {
     char* p = Reserve(out, kColourLineCapacity);
     if (options.json) {
         p = PutText(afterInput ? "\"," : "{", p);
-        p = PutJsonMembers(colour, withName, p);
+        p = PutJsonMembers(colour, exact, withName, p);
     } else if (options.form != OutputForm::kAll) {
-        p = PutForm(options.form, colour, p);
+        p = PutForm(options.form, colour, exact, p);
     } else {
         for (int i = 0; i < kConverterFormCount; ++i) {
             if (i > 0) *p++ = '\t';
-            p = PutForm(kForms[i].form, colour, p);
+            p = PutForm(kForms[i].form, colour, exact, p);
         }
     }
     Commit(out, PutLineEnd(p));
@@ -196,9 +197,9 @@ int LookupOutputForm(const char* name, OutputForm* form) {
 }
 
 void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& colour,
-                     const char* input, size_t inputLength) {
+                     const char* input, size_t inputLength, const CssColor* exact) {
     if (options.json && input) OpenJsonInput(out, input, inputLength);
-    FinishColourLine(out, options, colour, input != nullptr);
+    FinishColourLine(out, options, colour, input != nullptr, true, exact);
 }
 
 void WritePaletteColourLine(OutputBuffer* out, const OutputOptions& options,
@@ -215,7 +216,7 @@ void WritePaletteColourLine(OutputBuffer* out, const OutputOptions& options,
         AppendText(out, "\",");
     }
     // The object is open: its members follow as they would after an input's.
-    Commit(out, PutJsonMembers(colour, false, Reserve(out, kColourLineCapacity)));
+    Commit(out, PutJsonMembers(colour, nullptr, false, Reserve(out, kColourLineCapacity)));
     AppendLineEnd(out);
 }
 

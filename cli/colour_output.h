@@ -31,6 +31,7 @@ struct OutputOptions {
     bool json;
     GamutMode gamut;  // how a CSS colour outside sRGB is read
     ColourScheme scheme;  // which colour light-dark() gives
+    bool precise;  // the CSS forms of a CSS colour's own numbers (--precise)
 };
 
 // 1 with *form set for a form's name as --to takes it ("hex6", "hex3",
@@ -42,8 +43,11 @@ int LookupOutputForm(const char* name, OutputForm* form);
 // text it was read from, shown only in JSON; null for a colour that came from
 // no text (a pick from the screen), whose object then has no "input". The
 // alpha shows in the CSS forms and hex8, and in JSON.
+// `exact`, when given, is the CSS colour as read: its CSS forms are written
+// from it (FormatExactCssColor), the others from its 8-bit colour.
 void WriteColourLine(OutputBuffer* out, const OutputOptions& options,
-                     const ColourReading& colour, const char* input, size_t inputLength);
+                     const ColourReading& colour, const char* input, size_t inputLength,
+                     const CssColor* exact = nullptr);
 
 // The line of a palette's colour: as WriteColourLine's without an input, but
 // in JSON "name" is the palette's name for it (`nameLength` bytes, null when

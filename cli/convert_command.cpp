@@ -38,7 +38,10 @@ int ConvertInput(const char* text, size_t length, bool holdsNul, const char* sou
                                           : ReadAnyColorWithoutNul(text, length, options.gamut, &colour,
                                                                            options.scheme);
     if (result == CssReadResult::kColour) {
-        WriteColourLine(out, options, colour, text, length);
+        // --precise: a CSS colour read again for its own numbers.
+        CssReading css;
+        const bool exact = options.precise && ReadCssColor(text, length, &css, options.scheme) == CssReadResult::kColour;
+        WriteColourLine(out, options, colour, text, length, exact ? &css.color : nullptr);
         return 0;
     }
     const char* reason = result == CssReadResult::kRefused ? colour.refusal : "not a colour";

@@ -63,7 +63,10 @@ int RunDeriveCommand(const char* from, const char* to, const DeriveOptions& deri
             Append(out, text, static_cast<size_t>(length));
             Append(out, "\t", 1);
         }
-        WriteColourLine(out, options, colour, text, static_cast<size_t>(length));
+        CssReading css;
+        const bool exact = options.precise && ReadCssColor(text, static_cast<size_t>(length), &css,
+                                                           options.scheme) == CssReadResult::kColour;
+        WriteColourLine(out, options, colour, text, static_cast<size_t>(length), exact ? &css.color : nullptr);
     }
     std::free(text);
     return status;

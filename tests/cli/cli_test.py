@@ -27,7 +27,7 @@ JSON = palette_file("saved.json", b'[\n  {"hex": "#123456", "name": "Deep \\"blu
 CSS = palette_file("saved.css", b":root {\n  --deep-blue: #123456;\n  --color-ffffff: #ffffff;\n}\n")
 
 AQUA = b"#00ffff\t#0ff\t(0,255,255)\t(0%,100%,100%)\t120,120,240\taqua\n"
-USAGE = b"usage: palorin-cli [--to FORM | --json] [--gamut clip] [--scheme dark] [COLOUR ...]\n"
+USAGE = b"usage: palorin-cli [--to FORM | --json] [--precise] [--gamut clip] [--scheme dark] [COLOUR ...]\n"
 
 
 def bad(source, number, text):
@@ -185,6 +185,12 @@ TABLES = {
          b"rgb(from #123456 calc(r * 2) g b / 50%)\nlight-dark(red, blue)\ncontrast-color(navy)\n",
          b"#706a43ff\n#243456" b"80\n#ff0000ff\n#ffffffff\n", b"", 0),
         (["--to", "hex6", "--scheme", "dark", "light-dark(red, blue)"], b"", b"#0000ff\n", b"", 0),
+        # --precise: a CSS colour's own numbers, to six digits; rgb() holds sRGB only.
+        (["--precise", "--to", "oklch", "oklch(63.7% 0.237 25.331)"], b"", b"oklch(0.637 0.237 25.331)\n", b"", 0),
+        (["--precise", "--to", "rgb", "color-mix(in srgb, red, blue)", "rgb(10 20 30 / 0.5)",
+          "color(display-p3 1 0 0)"], b"", b"rgb(127.5 0 127.5)\nrgb(10 20 30 / 0.5)\nrgb(255 11 12)\n", b"", 0),
+        (["--precise", "--to", "hsl", "#808080", "hsl(359.99999999 50% 50%)", "(1,2,3)"], b"",
+         b"hsl(0 0% 50.1961%)\nhsl(0 50% 50%)\nhsl(210 50% 0.8%)\n", b"", 0),
         # The alpha shows where a form can say it; outside sRGB is mapped in, or clipped.
         (["--to", "rgb", "#0ff8", "hsl(120 100% 25%)"], b"",
          b"rgb(0 255 255 / 0.533)\nrgb(0 128 0)\n", b"", 0),
