@@ -79,6 +79,12 @@ struct Rgba8 {
 // whole, which stalls the processor on every colour of palorin-cli.
 void ResolveCssColor(const CssColor& color, GamutMode mode, Rgba8* result);
 
+// The channels with CSS's parse-time clamps, and finite, for a colour of no
+// legacy space (rgb(), hsl() and hwb() are clamped after their conversion,
+// which any value survives): lightness into its range, chroma at least 0,
+// every channel within a million either way, a hue turned into 0-360.
+void ClampedChannels(const CssColor& color, CssColor* clamped);
+
 // True when the colour resolves to `expected` (by mapping, if it must) and is
 // not `mapped`: as ResolveCssColor would say, without its work for a colour
 // far outside. The writer of the CSS forms asks this of every number it tries.

@@ -16,7 +16,7 @@ constexpr double kNothing = 5e-7;
 
 // The number, six significant digits, no trailing zeros; returns its length.
 int PutNumber(double v, char* out) {
-    if (std::fabs(v) < kNothing) v = 0;
+    if (!(std::fabs(v) >= kNothing)) v = 0;  // NaN too, which nothing here should make
     return std::snprintf(out, 24, "%.*g", kSignificantDigits, v);
 }
 
@@ -27,12 +27,14 @@ bool IsZero(const char* text) { return std::strcmp(text, "0") == 0 || std::strcm
 int FormatExactCssColor(CssForm form, const CssColor& color, const Rgba8& resolved, char* out) {
     const CssFunction& f = CssFunctionOf(form);
     double v[3];
-    ConvertCssColor(color, f.space, v);
+    CssColor clamped;
+    ClampedChannels(color, &clamped);
+    ConvertCssColor(clamped, f.space, v);
     const bool legacy = form == CssForm::kRgb || form == CssForm::kHsl || form == CssForm::kHwb;
     if (legacy) {
         // Outside sRGB (beyond a conversion's rounding), the colour brought in.
         double rgb[3];
-        CssToSrgb(color, rgb);
+        CssToSrgb(clamped, rgb);
         for (double c : rgb) {
             if (!(c > -1e-9 && c < 1 + 1e-9)) {
                 const CssColor inside = {CssSpace::kRgb,

@@ -61,7 +61,9 @@ const char* ChannelLetters(CssSpace space) {
 // its missing channels are 0.
 void SetKeywords(const Colour& origin, CssSpace space, CssChannelKeywords* keywords) {
     double channels[3];
-    ConvertCssColor(origin.color, space, channels);
+    CssColor computed;  // as CSS computes the origin: finite, in range
+    ClampedChannels(origin.color, &computed);
+    ConvertCssColor(computed, space, channels);
     const char* letters = ChannelLetters(space);
     for (int i = 0; i < 3; ++i) {
         keywords->names[i][0] = letters[i];
@@ -232,7 +234,9 @@ Colour InSpace(const Colour& colour, CssSpace space) {
     if (colour.color.space == space) {
         out = colour;
     } else {
-        ConvertCssColor(colour.color, space, out.color.channels);
+        CssColor computed;  // as CSS computes the colour: finite, in range
+        ClampedChannels(colour.color, &computed);
+        ConvertCssColor(computed, space, out.color.channels);
         for (int j = 0; j < 3; ++j) {
             const Analogue kind = AnalogueOf(space, j);
             for (int i = 0; i < 3 && kind != kNoAnalogue; ++i) {
