@@ -256,17 +256,16 @@ bool ReadRounding(const CssToken& t, Rounding* how) {
     return true;
 }
 
-// The arguments of a function: round()'s strategy, then up to three values,
-// each typed; `none` is kept apart for clamp(). min(), max() and hypot()
-// take any number of values, folded into the first as they come. Stops on
-// the ')' that closes the function.
+// The arguments of a function: round()'s strategy (nearest unless given),
+// then up to three values, each typed; `none` is kept apart for clamp().
+// min(), max() and hypot() take any number of values, folded into the first
+// as they come. Stops on the ')' that closes the function.
 constexpr int kMaxArguments = 3;
 
 struct MathArguments {
     CssNumeric values[kMaxArguments];
     bool none[kMaxArguments];
     int count;
-    bool rounding;  // round()'s first argument was its strategy
     Rounding how;
 };
 
@@ -286,9 +285,8 @@ CssReadResult ReadArguments(CssStream* stream, const CssChannelKeywords* keyword
     const bool variadic = function == MathFunction::kMin || function == MathFunction::kMax ||
                           function == MathFunction::kHypot;
     args->count = 0;
-    args->rounding = false;
+    args->how = Rounding::kNearest;
     if (function == MathFunction::kRound && ReadRounding(stream->token, &args->how)) {
-        args->rounding = true;
         AdvanceCssStream(stream);
         if (stream->token.type != CssTokenType::kComma) return CssReadResult::kNotAColour;
         AdvanceCssStream(stream);
@@ -346,11 +344,11 @@ bool Evaluate(MathFunction function, const MathArguments& args, CssNumeric* resu
         if (n == 1) {
             // Without a step, only a number rounds, to whole numbers.
             if (!IsCssNumber(v[0])) return false;
-            result->value = Round(args.rounding ? args.how : Rounding::kNearest, v[0].value, 1);
+            result->value = Round(args.how, v[0].value, 1);
             return true;
         }
         if (n != 2 || !SameType(v[0], v[1])) return false;
-        result->value = Round(args.rounding ? args.how : Rounding::kNearest, v[0].value, v[1].value);
+        result->value = Round(args.how, v[0].value, v[1].value);
         return true;
     case MathFunction::kMod:
     case MathFunction::kRem:
