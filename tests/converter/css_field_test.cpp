@@ -33,7 +33,7 @@ TEST_F(CssField, TypedCssConvertsLiveAndTheNoteSaysWhatReadingChanged) {
         {"color(display-p3 1 0 0 / 50%)", true, "255,11,12", "Mapped into sRGB, alpha dropped"},
         {"(1,2,3)", true, "1,2,3", ""},  // the converter's own notations read here too
         {"var(--brand)", false, "", "var() is not supported"},
-        {"color-mix(in srgb, red, blue)", true, "128,0,128", ""},
+        {"color-mix(in srgb, red 25%, blue)", true, "64,0,191", ""},
         {"rgb(from red r g calc(b + 20))", true, "255,0,20", ""},
         {"rgb(18 52 86);", false, "", ""},
         {" red", false, "", ""},
