@@ -65,8 +65,12 @@ double DegreesPerUnit(const CssToken& t) {
     return 0;
 }
 
-// A constant or a channel keyword.
-bool ReadNamedValue(const CssToken& t, const CssChannelKeywords* keywords, double* value) {
+// A channel keyword, or one of `constants` (a list as CssNameIsOneOf takes
+// it; null for none).
+const char kConstants[] = "e pi infinity -infinity nan ";
+
+bool ReadNamedValue(const CssToken& t, const CssChannelKeywords* keywords, const char* constants,
+                    double* value) {
     if (keywords) {
         for (int i = 0; i < 4 && keywords->names[i][0]; ++i) {
             if (CssNameIs(t, keywords->names[i])) {
@@ -75,12 +79,12 @@ bool ReadNamedValue(const CssToken& t, const CssChannelKeywords* keywords, doubl
             }
         }
     }
+    if (!constants || !CssNameIsOneOf(t, constants)) return false;
     if (CssNameIs(t, "e")) *value = std::exp(1.0);
     else if (CssNameIs(t, "pi")) *value = kPi;
     else if (CssNameIs(t, "infinity")) *value = kInfinity;
     else if (CssNameIs(t, "-infinity")) *value = -kInfinity;
-    else if (CssNameIs(t, "nan")) *value = kNaN;
-    else return false;
+    else *value = kNaN;
     return true;
 }
 
@@ -105,7 +109,7 @@ CssReadResult ReadValue(CssStream* stream, const CssChannelKeywords* keywords, C
         break;
     }
     case CssTokenType::kIdent:
-        if (!ReadNamedValue(t, keywords, &value->value)) return CssReadResult::kNotAColour;
+        if (!ReadNamedValue(t, keywords, kConstants, &value->value)) return CssReadResult::kNotAColour;
         break;
     case CssTokenType::kOpenParen: {
         if (!EnterNesting(stream)) return CssReadResult::kRefused;
@@ -491,26 +495,15 @@ CssReadResult ReadCssComponent(CssStream* stream, const CssChannelKeywords* keyw
     *value = {0, 0, 0};
     switch (t.type) {
     case CssTokenType::kIdent:
-        if (CssNameIs(t, "none")) {
-            *none = true;
-            break;
-        }
-        // A channel keyword stands alone; a constant only inside a calculation.
-        if (!keywords || !ReadNamedValue(t, keywords, &value->value) || CssNameIs(t, "e") ||
-            CssNameIs(t, "pi") || CssNameIs(t, "infinity") || CssNameIs(t, "-infinity") ||
-            CssNameIs(t, "nan"))
+        // `none`, or a channel keyword alone; a constant only inside a calculation.
+        *none = CssNameIs(t, "none");
+        if (!*none && !(keywords && ReadNamedValue(t, keywords, nullptr, &value->value)))
             return CssReadResult::kNotAColour;
-        break;
-    case CssTokenType::kNumber:
-    case CssTokenType::kPercentage:
-    case CssTokenType::kDimension:
-        return ReadValue(stream, nullptr, value);
-    case CssTokenType::kFunction:
-        if (!IsCssMathFunction(t)) return RejectCssFunction(stream);
-        return ReadCssMathFunction(stream, keywords, value);
-    default:
+        AdvanceCssStream(stream);
+        return CssReadResult::kColour;
+    case CssTokenType::kOpenParen:
         return CssReadResult::kNotAColour;
+    default:
+        return ReadValue(stream, keywords, value);
     }
-    AdvanceCssStream(stream);
-    return CssReadResult::kColour;
 }

@@ -10,44 +10,14 @@
 
 #include "css_color.h"
 #include "css_spaces.h"
+#include "css_test_support.h"
 
 namespace {
-
-struct Valid {
-    const char* text;
-    uint32_t rrggbb;
-    int alpha;
-};
 
 struct Refused {
     const char* text;
     const char* refusal;
 };
-
-CssReadResult Read(const std::string& text, CssReading* reading) {
-    return ReadCssColor(text.c_str(), text.size(), reading);
-}
-
-Rgba8 Resolve(const CssColor& color, GamutMode mode) {
-    Rgba8 result;
-    ResolveCssColor(color, mode, &result);
-    return result;
-}
-
-void ExpectColour(const Valid& row) {
-    SCOPED_TRACE(row.text);
-    CssReading reading;
-    ASSERT_EQ(Read(row.text, &reading), CssReadResult::kColour);
-    const Rgba8 c = Resolve(reading.color, GamutMode::kMap);
-    EXPECT_EQ(c.color.red << 16 | c.color.green << 8 | c.color.blue, static_cast<int>(row.rrggbb));
-    EXPECT_EQ(c.alpha, row.alpha);
-}
-
-void ExpectNoColour(const char* text) {
-    SCOPED_TRACE(text);
-    CssReading reading;
-    EXPECT_EQ(Read(text, &reading), CssReadResult::kNotAColour);
-}
 
 TEST(CssHashAndNames, Valid) {
     for (const Valid& row : {
