@@ -25,6 +25,7 @@
 #define IDC_CSS             1012
 #define IDC_CSS_FORM        1013
 #define IDC_CSS_NOTE        1014
+#define IDC_CSS_DARK        1015
 
 /* Converter dialog: example labels, drawn in the highlight colour */
 #define IDC_EX_HEX6         1070
