@@ -7,6 +7,7 @@
 #include "css_calc.h"
 #include "css_read_parts.h"
 #include "css_spaces.h"
+#include "srgb_tables.h"
 
 namespace {
 
@@ -57,13 +58,31 @@ const char* ChannelLetters(CssSpace space) {
     }
 }
 
+// The channels of a colour as CSS computes it (finite, in range) in another
+// space. A hash's or a name's whole channels take their linear light from
+// the table of 8-bit steps, with the bits the transfer function gives: a mix
+// of two of them reads a table, not twelve powers.
+void ComputedIn(const CssColor& color, CssSpace space, double out[3]) {
+    const double* c = color.channels;
+    bool whole = color.space == CssSpace::kRgb && space != CssSpace::kRgb && space != CssSpace::kSrgb &&
+                 space != CssSpace::kHsl && space != CssSpace::kHwb;
+    for (int i = 0; i < 3 && whole; ++i) whole = c[i] >= 0 && c[i] <= 255 && c[i] == static_cast<int>(c[i]);
+    if (whole) {
+        const double linear[3] = {kLinearOfChannel[static_cast<int>(c[0])], kLinearOfChannel[static_cast<int>(c[1])],
+                                  kLinearOfChannel[static_cast<int>(c[2])]};
+        LinearSrgbToCss(linear, space, out);
+        return;
+    }
+    CssColor computed;
+    ClampedChannels(color, &computed);
+    ConvertCssColor(computed, space, out);
+}
+
 // The origin's channels in `space`, as the keywords of a relative colour;
 // its missing channels are 0.
 void SetKeywords(const Colour& origin, CssSpace space, CssChannelKeywords* keywords) {
     double channels[3];
-    CssColor computed;  // as CSS computes the origin: finite, in range
-    ClampedChannels(origin.color, &computed);
-    ConvertCssColor(computed, space, channels);
+    ComputedIn(origin.color, space, channels);
     const char* letters = ChannelLetters(space);
     for (int i = 0; i < 3; ++i) {
         keywords->names[i][0] = letters[i];
@@ -234,9 +253,7 @@ Colour InSpace(const Colour& colour, CssSpace space) {
     if (colour.color.space == space) {
         out = colour;
     } else {
-        CssColor computed;  // as CSS computes the colour: finite, in range
-        ClampedChannels(colour.color, &computed);
-        ConvertCssColor(computed, space, out.color.channels);
+        ComputedIn(colour.color, space, out.color.channels);
         for (int j = 0; j < 3; ++j) {
             const Analogue kind = AnalogueOf(space, j);
             for (int i = 0; i < 3 && kind != kNoAnalogue; ++i) {

@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "exact_maths.h"
-#include "srgb_tables.h"
 
 namespace {
 
@@ -203,13 +202,6 @@ double LinearToSrgb(double linear) {
 
 namespace {
 
-bool WholeChannels(const double c[3]) {
-    for (int i = 0; i < 3; ++i) {
-        if (!(c[i] >= 0 && c[i] <= 255) || c[i] != static_cast<double>(static_cast<int>(c[i]))) return false;
-    }
-    return true;
-}
-
 // A percentage of hsl() or hwb() within a million percent either way: as
 // far as any colour needs, and near enough to 1 that the conversions lose
 // nothing to rounding (at 1e16 % an hsl() lightness would cancel to 0).
@@ -241,15 +233,6 @@ void CssToLinearSrgb(const CssColor& color, double linear[3]) {
     double t[3];
     switch (color.space) {
     case CssSpace::kRgb:
-        // A hash's or a name's whole channels from the table, with the same
-        // bits as the transfer function gives: a mix of two reads a table.
-        if (WholeChannels(c)) {
-            for (int i = 0; i < 3; ++i) linear[i] = kLinearOfChannel[static_cast<int>(c[i])];
-            return;
-        }
-        LegacyToSrgb(color, t);
-        ApplyToEach(SrgbToLinear, t, linear);
-        return;
     case CssSpace::kHsl:
     case CssSpace::kHwb:
         LegacyToSrgb(color, t);
