@@ -2,20 +2,21 @@
 // that what is printed is exactly what the CSS text means.
 #include "derive_command.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "css_format.h"
 #include "messages.h"
+#include "notation_format.h"
 #include "read_color.h"
 
 namespace {
 
 // An operand as color-mix() can hold it: a CSS colour as written; a colour of
-// the converter's own notations, or H,L,S, as its #rrggbb (into `hex`). Null
+// the converter's own notations, or H,L,S, as its #rrggbb (into `hex`,
+// kColorTextCapacity bytes). Null
 // when it is no colour (the message said why).
-const char* CssOperand(const char* text, int number, const OutputOptions& options, char hex[8],
+const char* CssOperand(const char* text, int number, const OutputOptions& options, char* hex,
                        OutputBuffer* err) {
     const size_t length = std::strlen(text);
     CssReading css;
@@ -27,15 +28,21 @@ const char* CssOperand(const char* text, int number, const OutputOptions& option
                        result == CssReadResult::kRefused ? colour.refusal : "not a colour", text, length);
         return nullptr;
     }
-    std::snprintf(hex, 8, "#%02x%02x%02x", colour.color.red, colour.color.green, colour.color.blue);
+    FormatHex6(colour.color, hex);
     return hex;
+}
+
+char* PutText(const char* text, char* out) {
+    const size_t length = std::strlen(text);
+    std::memcpy(out, text, length);
+    return out + length;
 }
 
 }  // namespace
 
 int RunDeriveCommand(const char* from, const char* to, const DeriveOptions& derive,
                      const OutputOptions& options, OutputBuffer* out, OutputBuffer* err) {
-    char hexA[8], hexB[8];
+    char hexA[kColorTextCapacity], hexB[kColorTextCapacity];
     const char* a = CssOperand(from, 1, options, hexA, err);
     const char* b = CssOperand(to, 2, options, hexB, err);
     if (!a || !b) return 1;
@@ -50,8 +57,14 @@ int RunDeriveCommand(const char* from, const char* to, const DeriveOptions& deri
     for (int i = 0; i < derive.steps && status == 0; ++i) {
         // A's share, to six significant digits: 100%, 75%, 50% ... 0%.
         const double share = 100.0 * (derive.steps - 1 - i) / (derive.steps - 1);
-        const int length = std::snprintf(text, capacity, "color-mix(in %s, %s %.6g%%, %s)", derive.space, a,
-                                         share, b);
+        char* p = PutText(derive.space, PutText("color-mix(in ", text));
+        p = PutText(a, PutText(", ", p));
+        *p++ = ' ';
+        p += FormatCssNumber(share, 6, p);
+        p = PutText(b, PutText("%, ", p));
+        p = PutText(")", p);
+        *p = '\0';
+        const int length = static_cast<int>(p - text);
         ColourReading colour;
         if (ReadAnyColorWithoutNul(text, static_cast<size_t>(length), options.gamut, &colour, options.scheme) !=
             CssReadResult::kColour) {

@@ -1,7 +1,6 @@
 // The CSS forms of a colour as it was read, for palorin-cli --precise: its
 // own numbers in the form's space, rounded to six significant digits.
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "css_format.h"
@@ -11,13 +10,12 @@ namespace {
 
 constexpr int kSignificantDigits = 6;
 
-// Below this a channel is 0: what is left of a conversion's rounding.
-constexpr double kNothing = 5e-7;
+// The number, six significant digits, no trailing zeros, NUL-terminated.
+void PutNumber(double v, char* out) { out[FormatCssNumber(v, kSignificantDigits, out)] = '\0'; }
 
-// The number, six significant digits, no trailing zeros; returns its length.
-int PutNumber(double v, char* out) {
-    if (!(std::fabs(v) >= kNothing)) v = 0;  // NaN too, which nothing here should make
-    return std::snprintf(out, 24, "%.*g", kSignificantDigits, v);
+char* PutText(const char* text, char* out) {
+    while (*text) *out++ = *text++;
+    return out;
 }
 
 bool IsZero(const char* text) { return std::strcmp(text, "0") == 0 || std::strcmp(text, "-0") == 0; }
@@ -64,11 +62,12 @@ int FormatExactCssColor(CssForm form, const CssColor& color, const Rgba8& resolv
     }
     double alpha = color.alpha;
     alpha = alpha > 1 || std::isnan(alpha) ? 1 : alpha < 0 ? 0 : alpha;
-    int length = std::snprintf(out, kCssTextCapacity, "%s(%s %s %s", f.name, numbers[0], numbers[1], numbers[2]);
+    char* p = PutText(f.name, out);
+    for (int i = 0; i < 3; ++i) p = PutText(numbers[i], PutText(i == 0 ? "(" : " ", p));
     char alphaText[24];
     PutNumber(alpha, alphaText);
-    if (std::strcmp(alphaText, "1") != 0)
-        length += std::snprintf(out + length, static_cast<size_t>(kCssTextCapacity - length), " / %s", alphaText);
-    length += std::snprintf(out + length, static_cast<size_t>(kCssTextCapacity - length), ")");
-    return length;
+    if (std::strcmp(alphaText, "1") != 0) p = PutText(alphaText, PutText(" / ", p));
+    p = PutText(")", p);
+    *p = '\0';
+    return static_cast<int>(p - out);
 }
