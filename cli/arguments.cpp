@@ -10,7 +10,7 @@ namespace {
 
 const char* const kSynopsis[] = {
     "usage: palorin-cli [--to FORM | --json] [--precise] [--gamut clip] [--scheme dark] [COLOUR ...]",
-    "       palorin-cli contrast [--gamut clip] COLOUR COLOUR",
+    "       palorin-cli contrast [--gamut clip] [--scheme dark] COLOUR COLOUR",
     "       palorin-cli mix COLOUR COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
     "       palorin-cli tints|shades COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
     "       palorin-cli pick [--to FORM | --json]",

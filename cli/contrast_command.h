@@ -9,5 +9,5 @@
 // then "AAA" (at least 7), "AA" (4.5), "AA-large" (3) or "fail". Either colour
 // that is not one is reported and nothing is printed. The exit status: 0, or 1
 // for a colour that is not one.
-int RunContrastCommand(char* const colours[2], GamutMode gamut, OutputBuffer* out,
+int RunContrastCommand(char* const colours[2], GamutMode gamut, ColourScheme scheme, OutputBuffer* out,
                        OutputBuffer* err);

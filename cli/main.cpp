@@ -25,7 +25,8 @@ int RunCommand(const Arguments& arguments, OutputBuffer* out, OutputBuffer* err)
                                     out, err);
         return ConvertStandardInput(arguments.output, out, err);
     case Command::kContrast:
-        return RunContrastCommand(arguments.operands, arguments.output.gamut, out, err);
+        return RunContrastCommand(arguments.operands, arguments.output.gamut, arguments.output.scheme, out,
+                                  err);
     case Command::kPick:
         return RunPickCommand(arguments.output, out, err);
     case Command::kPalette:

@@ -226,6 +226,7 @@ TABLES = {
         (["contrast", "#949494", "white"], b"", b"3.03:1 AA-large\n", b"", 0),
         (["contrast", "#959595", "white"], b"", b"2.99:1 fail\n", b"", 0),
         (["contrast", "0,0,0", "(100%,100%,100%)"], b"", b"21.00:1 AAA\n", b"", 0),
+        (["contrast", "--scheme", "dark", "light-dark(white, black)", "white"], b"", b"21.00:1 AAA\n", b"", 0),
         (["contrast", "nope", "white "], b"", b"",
          bad("argument", 1, b"nope") + bad("argument", 2, b"white "), 1),
     ],
