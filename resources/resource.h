@@ -77,6 +77,7 @@
 #define IDM_COPY_CSS        1136
 #define IDM_COMPARE         1137
 #define IDM_REMOVE          1138
+#define IDM_TINTS_SHADES    1139
 
 /* Quick result box (IDD_QUICK) */
 #define IDC_QUICK_TEXT      1101

@@ -11,6 +11,7 @@
 
 #include "css_color.h"
 #include "css_test_support.h"
+#include "tints_shades.h"
 
 namespace {
 
@@ -294,6 +295,26 @@ TEST(CssEdges, HugeChannelsAndRec2020) {
         // writes as 1.055 * 0.5 - 0.055 = 0.4725, 120.49 of 255.
         {"color(rec2020 0.5 0.5 0.5)", 0x787878, 255},
     });
+}
+
+// Black towards white in OKLab is L alone: L 0.8 is linear light 0.512, which
+// sRGB writes as 1.055 * 0.512^(1/2.4) - 0.055 = 0.7433, 189.53 of 255 (by
+// hand; 0.6, 0.4 and 0.2 give 128.0, 71.6 and 22.0).
+TEST(TintsAndShades, NineFromTheLightestToTheDarkest) {
+    ColorRecord nine[kTintsAndShades];
+    TintsAndShades({0, 0, 0, 0}, nine);
+    const int expected[kTintsAndShades] = {190, 128, 72, 22, 0, 0, 0, 0, 0};
+    for (int i = 0; i < kTintsAndShades; ++i) {
+        EXPECT_EQ(nine[i].red, expected[i]) << i;
+        EXPECT_EQ(nine[i].green, expected[i]) << i;
+        EXPECT_EQ(nine[i].blue, expected[i]) << i;
+    }
+    const ColorRecord blue = {0xf6, 0x82, 0x3b, 0};
+    TintsAndShades(blue, nine);
+    EXPECT_EQ(nine[4].red << 16 | nine[4].green << 8 | nine[4].blue, 0x3b82f6);
+    // As palorin-cli tints gives the 25 % steps, these lie between them.
+    EXPECT_GT(nine[0].red, nine[1].red);
+    EXPECT_GT(nine[5].blue, nine[8].blue);
 }
 
 }  // namespace
