@@ -10,8 +10,10 @@
 namespace {
 
 const char* const kSynopsis[] = {
-    "usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]",
-    "       palorin-cli contrast [--gamut clip] COLOUR COLOUR",
+    "usage: palorin-cli [--to FORM | --json] [--precise] [--gamut clip] [--scheme dark] [COLOUR ...]",
+    "       palorin-cli contrast [--gamut clip] [--scheme dark] COLOUR COLOUR",
+    "       palorin-cli mix COLOUR COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
+    "       palorin-cli tints|shades COLOUR [--in SPACE] [--steps N] [--to FORM | --json]",
     "       palorin-cli pick [--to FORM | --json]",
     "       palorin-cli palette FILE [--to FORM | --json]",
     "       palorin-cli --help | --version",
@@ -23,7 +25,9 @@ const char* const kHelp[] = {
     "notations: one output line per input, in order. A colour is #RGB, #RRGGBB,",
     "(R,G,B), (R%,G%,B%), one of the 140 colour names in any letter case,",
     "H,L,S on the 0-240 scale, or any CSS colour: #rgba, #rrggbbaa, the 148 CSS",
-    "names, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color().",
+    "names, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color(), with",
+    "calc() and the other math functions, relative colours (rgb(from red r g",
+    "calc(b + 20))), color-mix(), light-dark() and contrast-color().",
     "Nothing is trimmed: ' aqua' is not a colour.",
     "",
     "By default a line holds every form, separated by tabs:",
@@ -37,8 +41,12 @@ const char* const kHelp[] = {
     "                nearest name with its distance",
     "  --simulate VISION  each colour as seen with protanopia, deuteranopia,",
     "                tritanopia or achromatopsia (also for pick and palette)",
+    "  --precise     the CSS forms of a CSS colour from its own numbers, to six",
+    "                digits, not from its 8-bit sRGB (which rgb, hsl and hwb",
+    "                still write for a colour outside sRGB)",
     "  --gamut clip  a CSS colour outside sRGB is clipped, channel by channel,",
     "                instead of mapped in as CSS maps it",
+    "  --scheme dark light-dark(A, B) is B, as on a dark page (light: A)",
     "  --help        this help",
     "  --version     the version",
     "",
@@ -52,6 +60,11 @@ const char* const kHelp[] = {
     "          browsers composite. --fix AA|AAA|AA-large prints instead the",
     "          colour nearest the foreground, of its OKLCH hue and chroma, that",
     "          reaches the level (exit 1 when no lightness does).",
+    "mix       N colours (--steps, 5 unless given) from the first COLOUR to the",
+    "          second, both included, each as the color-mix() that gives it, a",
+    "          tab and the result; --in SPACE mixes in another of color-mix()'s",
+    "          spaces than oklab, such as srgb or 'oklch longer hue'.",
+    "tints     the same from COLOUR to white; shades, to black.",
     "pick      a colour picked from the screen: a click, Enter or Space prints it,",
     "          Escape or a right click prints nothing (Windows only). With",
     "          --average N (odd, 1-15) the mean of the N x N pixels around it.",
@@ -71,7 +84,7 @@ void WriteLines(OutputBuffer* out, const char* const* lines, size_t count) {
 
 Arguments UsageError(OutputBuffer* err, const char* reason, const char* what) {
     ReportError(err, reason, what);
-    return {Command::kUsageError, {}, nullptr, 0, 0, 1};
+    return {Command::kUsageError, {}, {}, nullptr, 0, 0, 1};
 }
 
 // The operand counts each command takes: colours for a conversion, two for
@@ -97,6 +110,16 @@ Arguments CheckOperands(const Arguments& arguments, bool outputChosen, OutputBuf
         break;
     case Command::kPalette:
         if (arguments.operandCount != 1) return UsageError(err, "palette takes one file", nullptr);
+        break;
+    case Command::kMix:
+        if (arguments.operandCount != 2) return UsageError(err, "mix takes two colours", nullptr);
+        break;
+    case Command::kTints:
+    case Command::kShades:
+        if (arguments.operandCount != 1)
+            return UsageError(err, arguments.command == Command::kTints ? "tints takes one colour"
+                                                                        : "shades takes one colour",
+                              nullptr);
         break;
     default:
         break;
@@ -131,8 +154,13 @@ int ReadAverageSize(const char* text) {
 
 Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
     Arguments arguments = {Command::kConvert,
-                           {OutputForm::kAll, false, GamutMode::kMap, false, Vision::kProtanopia},
-                           nullptr, 0, 0, 1};
+                           {OutputForm::kAll, false, GamutMode::kMap, false, Vision::kProtanopia,
+                            ColourScheme::kLight, false},
+                           {"oklab", kDefaultSteps},
+                           nullptr,
+                           0,
+                           0,
+                           1};
     int first = 1;
     if (argc > 1 && std::strcmp(argv[1], "contrast") == 0) {
         arguments.command = Command::kContrast;
@@ -143,7 +171,18 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
     } else if (argc > 1 && std::strcmp(argv[1], "palette") == 0) {
         arguments.command = Command::kPalette;
         first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "mix") == 0) {
+        arguments.command = Command::kMix;
+        first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "tints") == 0) {
+        arguments.command = Command::kTints;
+        first = 2;
+    } else if (argc > 1 && std::strcmp(argv[1], "shades") == 0) {
+        arguments.command = Command::kShades;
+        first = 2;
     }
+    const bool derives = arguments.command == Command::kMix || arguments.command == Command::kTints ||
+                         arguments.command == Command::kShades;
     // The operands are moved up to the front of argv[first...], over places that
     // have been read already, so that they stay in order between the options.
     char** operands = argv + first;
@@ -157,11 +196,13 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
         } else if (std::strcmp(a, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(a, "--help") == 0) {
-            return {Command::kHelp, {}, nullptr, 0, 0, 1};
+            return {Command::kHelp, {}, {}, nullptr, 0, 0, 1};
         } else if (std::strcmp(a, "--version") == 0) {
-            return {Command::kVersion, {}, nullptr, 0, 0, 1};
+            return {Command::kVersion, {}, {}, nullptr, 0, 0, 1};
         } else if (std::strcmp(a, "--json") == 0) {
             arguments.output.json = true;
+        } else if (std::strcmp(a, "--precise") == 0) {
+            arguments.output.precise = true;
         } else if (const char* mode = OptionValue("--gamut", "--gamut needs clip or map", argc, argv, &i, &missing)) {
             if (std::strcmp(mode, "clip") == 0)
                 arguments.output.gamut = GamutMode::kClip;
@@ -169,6 +210,21 @@ Arguments ReadArguments(int argc, char** argv, OutputBuffer* err) {
                 arguments.output.gamut = GamutMode::kMap;
             else
                 return UsageError(err, "--gamut takes clip or map", mode);
+        } else if (const char* scheme = OptionValue("--scheme", "--scheme needs light or dark", argc, argv, &i, &missing)) {
+            if (std::strcmp(scheme, "dark") == 0)
+                arguments.output.scheme = ColourScheme::kDark;
+            else if (std::strcmp(scheme, "light") == 0)
+                arguments.output.scheme = ColourScheme::kLight;
+            else
+                return UsageError(err, "--scheme takes light or dark", scheme);
+        } else if (const char* space = derives ? OptionValue("--in", "--in needs a space", argc, argv, &i, &missing) : nullptr) {
+            arguments.derive.space = space;
+        } else if (const char* steps = derives ? OptionValue("--steps", "--steps needs a number", argc, argv, &i, &missing) : nullptr) {
+            int n = 0;
+            for (const char* p = steps; n <= kMostSteps && *p >= '0' && *p <= '9'; ++p) n = n * 10 + (*p - '0');
+            if (steps[0] == '\0' || steps[std::strspn(steps, "0123456789")] != '\0' || n < 2 || n > kMostSteps)
+                return UsageError(err, "--steps takes a number from 2 to 1000", steps);
+            arguments.derive.steps = n;
         } else if (const char* form = OptionValue("--to", "--to needs a form", argc, argv, &i, &missing)) {
             if (!LookupOutputForm(form, &arguments.output.form))
                 return UsageError(err, "unknown form for --to", form);

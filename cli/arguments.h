@@ -2,13 +2,15 @@
 #pragma once
 
 #include "colour_output.h"
+#include "derive_command.h"
 #include "output_buffer.h"
 
-enum class Command { kConvert, kContrast, kPick, kPalette, kHelp, kVersion, kUsageError };
+enum class Command { kConvert, kContrast, kPick, kPalette, kMix, kTints, kShades, kHelp, kVersion, kUsageError };
 
 struct Arguments {
     Command command;
     OutputOptions output;
+    DeriveOptions derive;  // mix, tints, shades
     char* const* operands;  // the colours (or the palette file), in argv
     int operandCount;
     int fixLevel;     // contrast --fix: the level in hundredths of the ratio, 0 without

@@ -64,8 +64,9 @@ HlsTriple HlsOf(const ColorRecord& color) {
 }
 
 // One form's text. (The formatters' NULs are overwritten by what follows.)
-char* PutForm(OutputForm form, const ColourReading& colour, char* out) {
+char* PutForm(OutputForm form, const ColourReading& colour, const CssColor* exact, char* out) {
     const ColorRecord& color = colour.color;
+    if (IsCssForm(form) && exact) return out + FormatExactCssColor(CssFormOf(form), *exact, colour, out);
     if (IsCssForm(form)) return out + FormatCssColor(CssFormOf(form), color, colour.alpha, out);
     switch (form) {
     case OutputForm::kHex6:
@@ -152,7 +153,7 @@ char* PutJsonNearest(const ColorRecord& color, char* out) {
 // "hex6":"#00ffff",...,"hls":[...],"hsv":[...],"name":"aqua","nearest":{...},
 // ...,"oklch":"...","alpha":1,"mapped":false} after the object's opening or
 // its input; without "name" when a palette gave one.
-char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
+char* PutJsonMembers(const ColourReading& colour, const CssColor* exact, bool withName, char* out) {
     for (int i = 0; i < kConverterFormCount; ++i) {
         const FormName& form = kForms[i];
         if (form.form == OutputForm::kName && !withName) {
@@ -172,7 +173,7 @@ char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
             out = PutJsonNearest(colour.color, out);
         } else {
             *out++ = '"';
-            out = PutForm(form.form, colour, out);
+            out = PutForm(form.form, colour, exact, out);
             *out++ = '"';
         }
     }
@@ -181,7 +182,7 @@ char* PutJsonMembers(const ColourReading& colour, bool withName, char* out) {
         *out++ = ',';
         out = PutKey(CssFormName(form), out);
         *out++ = '"';
-        out = PutForm(OutputFormOf(form), colour, out);
+        out = PutForm(OutputFormOf(form), colour, exact, out);
         *out++ = '"';
     }
     out = PutText(",\"alpha\":", out);
@@ -203,19 +204,21 @@ const ColourReading& Shown(const OutputOptions& options, const ColourReading& co
 // The line from the colour on: the end of a JSON object whose input was written
 // already (or the whole object, without an input), or the forms asked for.
 void FinishColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& given,
-                      bool afterInput, bool withName = true) {
+                      bool afterInput, bool withName = true, const CssColor* exact = nullptr) {
     ColourReading simulated;
     const ColourReading& colour = Shown(options, given, &simulated);
+    // A colour as seen with a deficiency is no longer the one read.
+    if (options.simulate) exact = nullptr;
     char* p = Reserve(out, kColourLineCapacity);
     if (options.json) {
         p = PutText(afterInput ? "\"," : "{", p);
-        p = PutJsonMembers(colour, withName, p);
+        p = PutJsonMembers(colour, exact, withName, p);
     } else if (options.form != OutputForm::kAll) {
-        p = PutForm(options.form, colour, p);
+        p = PutForm(options.form, colour, exact, p);
     } else {
         for (int i = 0; i < kConverterFormCount; ++i) {
             if (i > 0) *p++ = '\t';
-            p = PutForm(kForms[i].form, colour, p);
+            p = PutForm(kForms[i].form, colour, exact, p);
         }
     }
     Commit(out, PutLineEnd(p));
@@ -249,9 +252,9 @@ int LookupOutputForm(const char* name, OutputForm* form) {
 }
 
 void WriteColourLine(OutputBuffer* out, const OutputOptions& options, const ColourReading& colour,
-                     const char* input, size_t inputLength) {
+                     const char* input, size_t inputLength, const CssColor* exact) {
     if (options.json && input) OpenJsonInput(out, input, inputLength);
-    FinishColourLine(out, options, colour, input != nullptr);
+    FinishColourLine(out, options, colour, input != nullptr, true, exact);
 }
 
 void WritePaletteColourLine(OutputBuffer* out, const OutputOptions& options,
@@ -269,7 +272,7 @@ void WritePaletteColourLine(OutputBuffer* out, const OutputOptions& options,
     }
     // The object is open: its members follow as they would after an input's.
     ColourReading simulated;
-    Commit(out, PutJsonMembers(Shown(options, colour, &simulated), false,
+    Commit(out, PutJsonMembers(Shown(options, colour, &simulated), nullptr, false,
                                Reserve(out, kColourLineCapacity)));
     AppendLineEnd(out);
 }

@@ -35,6 +35,8 @@ struct OutputOptions {
     GamutMode gamut;  // how a CSS colour outside sRGB is read
     bool simulate;    // --simulate: each colour is written as seen with `vision`
     Vision vision;
+    ColourScheme scheme;  // which colour light-dark() gives
+    bool precise;  // the CSS forms of a CSS colour's own numbers (--precise)
 };
 
 // 1 with *form set for a form's name as --to takes it ("hex6", "hex3",
@@ -47,8 +49,11 @@ int LookupOutputForm(const char* name, OutputForm* form);
 // no text (a pick from the screen), whose object then has no "input". The
 // alpha shows in the CSS forms and hex8, and in JSON. With --simulate the
 // colour written is the simulated one (alpha and all else kept).
+// `exact`, when given, is the CSS colour as read: its CSS forms are written
+// from it (FormatExactCssColor), the others from its 8-bit colour.
 void WriteColourLine(OutputBuffer* out, const OutputOptions& options,
-                     const ColourReading& colour, const char* input, size_t inputLength);
+                     const ColourReading& colour, const char* input, size_t inputLength,
+                     const CssColor* exact = nullptr);
 
 // The line of a palette's colour: as WriteColourLine's without an input, but
 // in JSON "name" is the palette's name for it (`nameLength` bytes, null when

@@ -24,14 +24,14 @@ double ExactAlpha(const char* text, size_t length, const ColourReading& colour) 
 
 }  // namespace
 
-int RunContrastCommand(char* const colours[2], GamutMode gamut, int fixLevel, OutputBuffer* out,
-                       OutputBuffer* err) {
+int RunContrastCommand(char* const colours[2], GamutMode gamut, ColourScheme scheme, int fixLevel,
+                       OutputBuffer* out, OutputBuffer* err) {
     ColourReading colour[2];
     double alpha[2];
     int status = 0;
     for (int i = 0; i < 2; ++i) {
         const size_t length = std::strlen(colours[i]);
-        const CssReadResult result = ReadAnyColorWithoutNul(colours[i], length, gamut, &colour[i]);
+        const CssReadResult result = ReadAnyColorWithoutNul(colours[i], length, gamut, &colour[i], scheme);
         if (result != CssReadResult::kColour) {
             ReportBadInput(err, "argument", i + 1,
                            result == CssReadResult::kRefused ? colour[i].refusal : "not a colour",

@@ -13,5 +13,5 @@
 // (FixContrast) as #rrggbb, or #rrggbbaa with the foreground's alpha. Either
 // colour that is not one is reported and nothing is printed. The exit status:
 // 0, or 1 for a colour that is not one or a level no lightness reaches.
-int RunContrastCommand(char* const colours[2], GamutMode gamut, int fixLevel, OutputBuffer* out,
-                       OutputBuffer* err);
+int RunContrastCommand(char* const colours[2], GamutMode gamut, ColourScheme scheme, int fixLevel,
+                       OutputBuffer* out, OutputBuffer* err);

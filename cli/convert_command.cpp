@@ -35,9 +35,13 @@ int ConvertInput(const char* text, size_t length, bool holdsNul, const char* sou
                  OutputBuffer* err) {
     ColourReading colour;
     const CssReadResult result = holdsNul ? CssReadResult::kNotAColour
-                                          : ReadAnyColorWithoutNul(text, length, options.gamut, &colour);
+                                          : ReadAnyColorWithoutNul(text, length, options.gamut, &colour,
+                                                                           options.scheme);
     if (result == CssReadResult::kColour) {
-        WriteColourLine(out, options, colour, text, length);
+        // --precise: a CSS colour read again for its own numbers.
+        CssReading css;
+        const bool exact = options.precise && ReadCssColor(text, length, &css, options.scheme) == CssReadResult::kColour;
+        WriteColourLine(out, options, colour, text, length, exact ? &css.color : nullptr);
         return 0;
     }
     const char* reason = result == CssReadResult::kRefused ? colour.refusal : "not a colour";

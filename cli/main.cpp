@@ -4,6 +4,7 @@
 #include "arguments.h"
 #include "contrast_command.h"
 #include "convert_command.h"
+#include "derive_command.h"
 #include "messages.h"
 #include "palette_command.h"
 #include "pick_command.h"
@@ -24,12 +25,20 @@ int RunCommand(const Arguments& arguments, OutputBuffer* out, OutputBuffer* err)
                                     out, err);
         return ConvertStandardInput(arguments.output, out, err);
     case Command::kContrast:
-        return RunContrastCommand(arguments.operands, arguments.output.gamut, arguments.fixLevel, out,
-                                  err);
+        return RunContrastCommand(arguments.operands, arguments.output.gamut, arguments.output.scheme,
+                                  arguments.fixLevel, out, err);
     case Command::kPick:
         return RunPickCommand(arguments.output, arguments.averageSize, out, err);
     case Command::kPalette:
         return RunPaletteCommand(arguments.operands[0], arguments.output, out, err);
+    case Command::kMix:
+        return RunDeriveCommand(arguments.operands[0], arguments.operands[1], arguments.derive,
+                                arguments.output, out, err);
+    case Command::kTints:
+    case Command::kShades:
+        return RunDeriveCommand(arguments.operands[0],
+                                arguments.command == Command::kTints ? "white" : "black",
+                                arguments.derive, arguments.output, out, err);
     case Command::kHelp:
         WriteHelp(out);
         return 0;

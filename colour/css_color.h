@@ -38,23 +38,29 @@ struct CssColor {
 enum class CssReadResult {
     kColour,      // a colour
     kNotAColour,  // no CSS colour, or more than one thing
-    kRefused,     // needs a document or a calculator: calc(), var(), from, ...
+    kRefused,     // needs a document (var(), currentcolor), or nested too deep
 };
 
-// Enough for "light-dark() is not supported" with the longest function name kept.
+// Which colour light-dark() gives: the first, for a light page, or the second.
+enum class ColourScheme : uint8_t { kLight, kDark };
+
+// Enough for "more than 32 nested functions are not supported".
 constexpr size_t kCssRefusalCapacity = 64;
 
 struct CssReading {
     CssColor color;                       // set for kColour
-    char refusal[kCssRefusalCapacity];    // for kRefused: "calc() is not supported"
+    char refusal[kCssRefusalCapacity];    // for kRefused: "var() is not supported"
 };
 
 // Reads text[0, length) as one CSS <color> as a stylesheet holds it: a hash,
 // a name, or a colour function, with nothing before or after it (not even a
-// blank). Letter case is ignored in names, functions, units and keywords.
+// blank). Colour functions may hold math functions and colours: color-mix(),
+// relative colours (`from`), light-dark() (by `scheme`), contrast-color().
+// Letter case is ignored in names, functions, units and keywords.
 // text[length] must be a NUL; nothing beyond it is read, and the time taken
 // is linear in the length.
-CssReadResult ReadCssColor(const char* text, size_t length, CssReading* reading);
+CssReadResult ReadCssColor(const char* text, size_t length, CssReading* reading,
+                           ColourScheme scheme = ColourScheme::kLight);
 
 // How a colour outside sRGB is brought in: CSS's gamut mapping (chroma
 // reduced in OKLCh until the colour is in, or too close to tell), or clipping
@@ -72,6 +78,12 @@ struct Rgba8 {
 // back by value is put together in memory a byte at a time and then read
 // whole, which stalls the processor on every colour of palorin-cli.
 void ResolveCssColor(const CssColor& color, GamutMode mode, Rgba8* result);
+
+// The channels with CSS's parse-time clamps, and finite, for a colour of no
+// legacy space (rgb(), hsl() and hwb() are clamped after their conversion,
+// which any value survives): lightness into its range, chroma at least 0,
+// every channel within a million either way, a hue turned into 0-360.
+void ClampedChannels(const CssColor& color, CssColor* clamped);
 
 // True when the colour resolves to `expected` (by mapping, if it must) and is
 // not `mapped`: as ResolveCssColor would say, without its work for a colour

@@ -217,3 +217,18 @@ int FormatCssAlpha(uint8_t alpha, char* out) {
     *p = '\0';
     return static_cast<int>(p - out);
 }
+
+int FormatCssNumber(double v, int significantDigits, char* out) {
+    double magnitude = v < 0 ? -v : v;
+    // What a conversion leaves of nothing is 0; beyond 10^17 no colour goes.
+    if (!(magnitude >= 5e-7)) return static_cast<int>(PutNumber(0, 0, out) - out);
+    if (magnitude > 1e17) v = v < 0 ? -1e17 : 1e17;
+    if (magnitude > 1e17) magnitude = 1e17;
+    // The power of ten of the leading digit: 10^exponent <= magnitude.
+    int exponent = 0;
+    while (exponent < 17 && magnitude >= kPowersOfTen[exponent + 1]) ++exponent;
+    while (exponent <= 0 && exponent > -kMaxDecimals && magnitude * kPowersOfTen[-exponent] < 1) --exponent;
+    int decimals = significantDigits - 1 - exponent;
+    decimals = decimals < 0 ? 0 : decimals > kMaxDecimals ? kMaxDecimals : decimals;
+    return static_cast<int>(PutNumber(Rounded(v, decimals), decimals, out) - out);
+}

@@ -23,3 +23,16 @@ int FormatCssColor(CssForm form, const ColorRecord& color, uint8_t alpha, char* 
 // An alpha byte as a CSS number, with the fewest decimals that round back to
 // the same byte: "1", "0.5", "0.533"; returns its length (at most 8).
 int FormatCssAlpha(uint8_t alpha, char* out);
+
+// A number to `significantDigits` significant digits (at most 12 decimals),
+// in plain decimal, trailing zeros dropped: "0.648574", "127.5", "0" for a
+// magnitude below 5e-7. Returns its length (at most 24).
+int FormatCssNumber(double v, int significantDigits, char* out);
+
+// Writes the form of the colour itself, not of its 8-bit sRGB, into `out`
+// (kCssTextCapacity bytes): each number to at most six significant digits,
+// trailing zeros dropped; " / A" when its alpha is below 1; a hue of 0 where
+// it means nothing (a grey). rgb(), hsl() and hwb() hold sRGB only: for a
+// colour outside it they write `resolved`, the colour brought into sRGB.
+// Returns the length.
+int FormatExactCssColor(CssForm form, const CssColor& color, const Rgba8& resolved, char* out);

@@ -3,8 +3,10 @@
 // the legacy comma syntax is allowed; the reader walks the tokens against it.
 #include <cstring>
 
+#include "css_calc.h"
 #include "css_color.h"
 #include "css_functions.h"
+#include "css_read_parts.h"
 #include "css_tokens.h"
 #include "named_colors.h"
 #include "notation_parse.h"
@@ -46,11 +48,6 @@ const ExtraName kExtraNames[] = {
 // Lists of names as one text, each name ended by a space: no table of
 // pointers for the program to carry.
 
-// Functions whose value needs a calculator or a document.
-const char kRefusedFunctions[] =
-    "calc min max clamp round mod rem sin cos tan asin acos atan atan2 pow sqrt hypot log exp "
-    "abs sign var env attr color-mix light-dark alpha sibling-index sibling-count ";
-
 // The system colours, and the deprecated ones browsers still read.
 const char kSystemColours[] =
     "accentcolor accentcolortext activetext buttonborder buttonface buttontext canvas "
@@ -60,39 +57,15 @@ const char kSystemColours[] =
     "inactivecaptiontext infobackground infotext menu menutext scrollbar threeddarkshadow "
     "threedface threedhighlight threedlightshadow threedshadow window windowframe windowtext ";
 
-bool NameIsOneOf(const CssToken& token, const char* names) {
-    if (token.nameLength > kCssNameCapacity) return false;
-    for (const char* name = names; *name; ) {
-        const char* end = std::strchr(name, ' ');
-        if (static_cast<size_t>(end - name) == token.nameLength &&
-            std::memcmp(name, token.name, token.nameLength) == 0)
-            return true;
-        name = end + 1;
-    }
-    return false;
-}
-
-CssReadResult Refuse(CssReading* reading, const char* what, const char* reason) {
-    std::strncpy(reading->refusal, what, kCssRefusalCapacity - 1);
-    reading->refusal[kCssRefusalCapacity - 1] = '\0';
-    std::strncat(reading->refusal, reason,
-                 kCssRefusalCapacity - 1 - std::strlen(reading->refusal));
-    return CssReadResult::kRefused;
-}
-
-CssReadResult RefuseFunction(CssReading* reading, const CssToken& function) {
-    Refuse(reading, function.name, "() is not supported");
-    return CssReadResult::kRefused;
-}
-
 void SetRgb(CssReading* reading, uint32_t rrggbb, double alpha) {
     reading->color = {CssSpace::kRgb,
                       {double(rrggbb >> 16 & 255), double(rrggbb >> 8 & 255), double(rrggbb & 255)},
                       alpha};
 }
 
-// #rgb, #rgba, #rrggbb, #rrggbbaa.
-CssReadResult ReadHash(const CssToken& hash, CssReading* reading) {
+}  // namespace
+
+CssReadResult ReadCssHash(const CssToken& hash, CssReading* reading) {
     const size_t n = hash.nameLength;
     if (n != 3 && n != 4 && n != 6 && n != 8) return CssReadResult::kNotAColour;
     int digits[8];
@@ -107,7 +80,7 @@ CssReadResult ReadHash(const CssToken& hash, CssReading* reading) {
     return CssReadResult::kColour;
 }
 
-CssReadResult ReadKeyword(const CssToken& ident, CssReading* reading) {
+CssReadResult ReadCssKeyword(const CssToken& ident, CssReading* reading) {
     ColorRecord record = {};
     if (ident.nameLength <= kCssNameCapacity && LookupColorName(ident.name, &record)) {
         SetRgb(reading, uint32_t(record.red) << 16 | uint32_t(record.green) << 8 | record.blue, 1.0);
@@ -123,11 +96,30 @@ CssReadResult ReadKeyword(const CssToken& ident, CssReading* reading) {
         SetRgb(reading, 0, 0.0);
         return CssReadResult::kColour;
     }
-    if (CssNameIs(ident, "currentcolor")) return Refuse(reading, "currentcolor", " is not supported");
-    if (NameIsOneOf(ident, kSystemColours))
-        return Refuse(reading, "system colours", " are not supported");
+    if (CssNameIs(ident, "currentcolor")) return RefuseCss(reading, "currentcolor", " is not supported");
+    if (CssNameIsOneOf(ident, kSystemColours))
+        return RefuseCss(reading, "system colours", " are not supported");
     return CssReadResult::kNotAColour;
 }
+
+const CssFunction* FindCssFunction(const CssToken& function) {
+    for (const CssFunction& entry : kCssFunctions) {
+        if (entry.name[0] == function.name[0] && CssNameIs(function, entry.name)) return &entry;
+    }
+    return CssNameIs(function, "color") ? &kCssColorFunction : nullptr;
+}
+
+bool FindPredefinedSpace(const CssToken& name, CssSpace* space) {
+    for (const PredefinedSpace& predefined : kPredefinedSpaces) {
+        if (CssNameIs(name, predefined.name)) {
+            *space = predefined.space;
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
 
 // The arguments of a colour function, at its own depth: whitespace and
 // comments dropped. Enough for the longest valid list (a legacy one with
@@ -138,18 +130,16 @@ struct Arguments {
     CssToken items[kMaxItems];
     int count;
     bool tooMany;
-    bool nestedFunction;  // a function inside that is no refused one
+    bool nestedFunction;  // a function inside: the rest is the full reader's
     bool hasComma;
 };
 
-// Reads up to the ')' that closes the function. kNotAColour when it never
-// closes or something follows it; kRefused for a function that needs a
-// calculator or a document, at any depth.
-CssReadResult ReadArguments(CssTokenizer* tokenizer, Arguments* args, CssReading* reading) {
+// Reads up to the ')' that closes the function, or to the first function
+// inside it. kNotAColour when it never closes or something follows it.
+CssReadResult ReadArguments(CssTokenizer* tokenizer, Arguments* args) {
     args->count = 0;
     args->tooMany = args->nestedFunction = args->hasComma = false;
     int depth = 0;
-    bool refused = false;
     CssToken spare;
     for (;;) {
         // Read straight into the next item's place; kept only if it is one.
@@ -160,20 +150,15 @@ CssReadResult ReadArguments(CssTokenizer* tokenizer, Arguments* args, CssReading
         case CssTokenType::kBad:
             return CssReadResult::kNotAColour;
         case CssTokenType::kFunction:
-            if (!refused && NameIsOneOf(token, kRefusedFunctions)) {
-                RefuseFunction(reading, token);
-                refused = true;
-            }
-            if (depth == 0) args->nestedFunction = true;
-            ++depth;
-            continue;
+            args->nestedFunction = true;
+            return CssReadResult::kColour;
         case CssTokenType::kOpenParen:
             ++depth;
             continue;
         case CssTokenType::kCloseParen:
             if (depth-- > 0) continue;
             if (tokenizer->at != tokenizer->end) return CssReadResult::kNotAColour;
-            return refused ? CssReadResult::kRefused : CssReadResult::kColour;
+            return CssReadResult::kColour;
         default:
             break;
         }
@@ -275,28 +260,17 @@ bool ReadLegacy(const Arguments& args, const CssFunction& f, CssColor* color) {
     return n == 5 || ReadAlpha(args.items[6], false, &color->alpha);
 }
 
-CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, CssReading* reading) {
-    const CssFunction* f = nullptr;
-    for (const CssFunction& entry : kCssFunctions) {
-        if (entry.name[0] == function.name[0] && CssNameIs(function, entry.name)) {
-            f = &entry;
-            break;
-        }
-    }
-    if (!f && CssNameIs(function, "color")) f = &kCssColorFunction;
+// A colour function whose arguments are plain tokens; one with a function
+// inside, or relative to an origin, goes to the full reader, from the start.
+CssReadResult ReadFunction(const CssFunction* f, CssTokenizer* tokenizer, const char* text,
+                           size_t length, ColourScheme scheme, CssReading* reading) {
     Arguments args;
-    if (!f) {
-        // A refused function is refused as a whole: its arguments must still close.
-        if (!NameIsOneOf(function, kRefusedFunctions)) return CssReadResult::kNotAColour;
-        if (ReadArguments(tokenizer, &args, reading) == CssReadResult::kNotAColour)
-            return CssReadResult::kNotAColour;
-        return RefuseFunction(reading, function);
-    }
-    const CssReadResult result = ReadArguments(tokenizer, &args, reading);
+    const CssReadResult result = ReadArguments(tokenizer, &args);
     if (result != CssReadResult::kColour) return result;
-    if (args.count > 0 && args.items[0].type == CssTokenType::kIdent && CssNameIs(args.items[0], "from"))
-        return Refuse(reading, "relative colours (from)", " are not supported");
-    if (args.tooMany || args.nestedFunction) return CssReadResult::kNotAColour;
+    if (args.nestedFunction ||
+        (args.count > 0 && args.items[0].type == CssTokenType::kIdent && CssNameIs(args.items[0], "from")))
+        return ReadNestedCssColor(text, length, scheme, reading);
+    if (args.tooMany) return CssReadResult::kNotAColour;
 
     // Read in place: a copy of the whole colour would wait for its writes.
     CssColor& color = reading->color;
@@ -305,15 +279,7 @@ CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, Cs
     if (f == &kCssColorFunction) {
         if (args.count == 0 || args.items[0].type != CssTokenType::kIdent)
             return CssReadResult::kNotAColour;
-        const CssToken& space = args.items[0];
-        bool known = false;
-        for (const PredefinedSpace& predefined : kPredefinedSpaces) {
-            if (CssNameIs(space, predefined.name)) {
-                color.space = predefined.space;
-                known = true;
-            }
-        }
-        if (!known) return CssReadResult::kNotAColour;
+        if (!FindPredefinedSpace(args.items[0], &color.space)) return CssReadResult::kNotAColour;
         first = 1;
     }
     const bool read = args.hasComma ? f->legacy != CssLegacy::kNone && ReadLegacy(args, *f, &color)
@@ -323,7 +289,7 @@ CssReadResult ReadFunction(const CssToken& function, CssTokenizer* tokenizer, Cs
 
 }  // namespace
 
-CssReadResult ReadCssColor(const char* text, size_t length, CssReading* reading) {
+CssReadResult ReadCssColor(const char* text, size_t length, CssReading* reading, ColourScheme scheme) {
     reading->refusal[0] = '\0';
     // The tokenizer would skip a comment: the text must start with the colour.
     if (length >= 2 && text[0] == '/' && text[1] == '*') return CssReadResult::kNotAColour;
@@ -332,12 +298,14 @@ CssReadResult ReadCssColor(const char* text, size_t length, CssReading* reading)
     NextCssToken(&tokenizer, false, &token);
     switch (token.type) {
     case CssTokenType::kFunction:
-        return ReadFunction(token, &tokenizer, reading);
+        if (const CssFunction* f = FindCssFunction(token))
+            return ReadFunction(f, &tokenizer, text, length, scheme, reading);
+        return ReadNestedCssColor(text, length, scheme, reading);
     case CssTokenType::kHash:
     case CssTokenType::kIdent:
         if (tokenizer.at != tokenizer.end) return CssReadResult::kNotAColour;
-        return token.type == CssTokenType::kHash ? ReadHash(token, reading)
-                                                 : ReadKeyword(token, reading);
+        return token.type == CssTokenType::kHash ? ReadCssHash(token, reading)
+                                                 : ReadCssKeyword(token, reading);
     default:
         return CssReadResult::kNotAColour;  // a blank or anything else first
     }

@@ -113,10 +113,8 @@ void MapIntoSrgb(const double origin[3], double mapped[3]) {
     }
 }
 
-// The channels with CSS's parse-time clamps, and finite, for a colour of no
-// legacy space (rgb(), hsl() and hwb() are clamped after their conversion,
-// which any value survives). Copied a channel at a time, as they were
-// written: one copy of the whole would have to wait for the writes.
+}  // namespace
+
 void ClampedChannels(const CssColor& color, CssColor* clamped) {
     clamped->space = color.space;
     clamped->alpha = color.alpha;
@@ -143,6 +141,8 @@ void ClampedChannels(const CssColor& color, CssColor* clamped) {
         break;
     }
 }
+
+namespace {
 
 void SetFromLinear(const double linear[3], ColorRecord* color) {
     color->red = ChannelFromLinear(linear[0]);

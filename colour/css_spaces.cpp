@@ -90,6 +90,22 @@ constexpr Matrix kOklabToLms = {{
     {1.0000000000000000, -0.0894841775298119, -1.2914855480194092},
 }};
 
+// The inverse of a matrix, by its adjugate.
+constexpr Matrix Inverse(const Matrix& a) {
+    const auto& m = a.m;
+    const double det = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+                       m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+                       m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+    Matrix r = {};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const int i1 = (j + 1) % 3, i2 = (j + 2) % 3, j1 = (i + 1) % 3, j2 = (i + 2) % 3;
+            r.m[i][j] = (m[i1][j1] * m[i2][j2] - m[i1][j2] * m[i2][j1]) / det;
+        }
+    }
+    return r;
+}
+
 constexpr Matrix kLinearSrgbToLms = Multiply(kXyzToLms, kLinearSrgbToXyz);
 constexpr Matrix kLmsToLinearSrgb = Multiply(kXyzToLinearSrgb, kLmsToXyz);
 constexpr Matrix kLinearSrgbToXyzD50 = Multiply(kD65ToD50, kLinearSrgbToXyz);
@@ -98,6 +114,10 @@ constexpr Matrix kLinearP3ToLinearSrgb = Multiply(kXyzToLinearSrgb, kLinearP3ToX
 constexpr Matrix kLinearA98ToLinearSrgb = Multiply(kXyzToLinearSrgb, kLinearA98ToXyz);
 constexpr Matrix kLinearProphotoToLinearSrgb = Multiply(kXyzD50ToLinearSrgb, kLinearProphotoToXyzD50);
 constexpr Matrix kLinearRec2020ToLinearSrgb = Multiply(kXyzToLinearSrgb, kLinearRec2020ToXyz);
+constexpr Matrix kLinearSrgbToLinearP3 = Inverse(kLinearP3ToLinearSrgb);
+constexpr Matrix kLinearSrgbToLinearA98 = Inverse(kLinearA98ToLinearSrgb);
+constexpr Matrix kLinearSrgbToLinearProphoto = Inverse(kLinearProphotoToLinearSrgb);
+constexpr Matrix kLinearSrgbToLinearRec2020 = Inverse(kLinearRec2020ToLinearSrgb);
 
 // The D50 white of Lab, from its 4-figure chromaticities.
 constexpr double kD50White[3] = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
@@ -115,13 +135,16 @@ double ProphotoToLinear(double v) {
     return std::fabs(v) <= 16.0 / 512 ? v / 16 : SignedPow(v, 1.8);
 }
 
-double Rec2020ToLinear(double v) {
-    constexpr double alpha = 1.09929682680944, beta = 0.018053968510807;
-    const double magnitude = std::fabs(v);
-    if (magnitude < beta * 4.5) return v / 4.5;
-    const double linear = Power((magnitude + alpha - 1) / alpha, 1 / 0.45);
-    return v < 0 ? -linear : linear;
+// rec2020 is display-referred, with a pure 2.4 gamma, as CSS now defines it.
+double Rec2020ToLinear(double v) { return SignedPow(v, 2.4); }
+
+double LinearToA98(double v) { return SignedPow(v, 256.0 / 563); }
+
+double LinearToProphoto(double v) {
+    return std::fabs(v) < 1.0 / 512 ? 16 * v : SignedPow(v, 1 / 1.8);
 }
+
+double LinearToRec2020(double v) { return SignedPow(v, 1 / 2.4); }
 
 void ApplyToEach(double (*transfer)(double), const double in[3], double out[3]) {
     for (int i = 0; i < 3; ++i) out[i] = transfer(in[i]);
@@ -177,14 +200,26 @@ double LinearToSrgb(double linear) {
     return linear < 0 ? -encoded : encoded;
 }
 
+namespace {
+
+// A percentage of hsl() or hwb() within a million percent either way: as
+// far as any colour needs, and near enough to 1 that the conversions lose
+// nothing to rounding (at 1e16 % an hsl() lightness would cancel to 0).
+double BoundedPercent(double v) {
+    if (!(v >= -1e6)) return std::isnan(v) ? 0 : -1e6;
+    return v > 1e6 ? 1e6 : v;
+}
+
+}  // namespace
+
 void LegacyToSrgb(const CssColor& color, double rgb[3]) {
     const double* c = color.channels;
     switch (color.space) {
     case CssSpace::kHsl:
-        HslToSrgb(c[0], (c[1] < 0 ? 0 : c[1]) / 100, c[2] / 100, rgb);
+        HslToSrgb(c[0], (c[1] < 0 ? 0 : BoundedPercent(c[1])) / 100, BoundedPercent(c[2]) / 100, rgb);
         break;
     case CssSpace::kHwb:
-        HwbToSrgb(c[0], c[1], c[2], rgb);
+        HwbToSrgb(c[0], BoundedPercent(c[1]), BoundedPercent(c[2]), rgb);
         break;
     default:
         for (int i = 0; i < 3; ++i) rgb[i] = c[i] / 255;
@@ -347,4 +382,139 @@ void PolarToRectangular(double chroma, double hue, double* a, double* b) {
     CosSinDegrees(NormalisedHue(hue), &cosine, &sine);
     *a = chroma * cosine;
     *b = chroma * sine;
+}
+
+void CssToSrgb(const CssColor& color, double rgb[3]) {
+    switch (color.space) {
+    case CssSpace::kRgb:
+    case CssSpace::kHsl:
+    case CssSpace::kHwb:
+        LegacyToSrgb(color, rgb);
+        return;
+    case CssSpace::kSrgb:
+        for (int i = 0; i < 3; ++i) rgb[i] = color.channels[i];
+        return;
+    default: {
+        double linear[3];
+        CssToLinearSrgb(color, linear);
+        ApplyToEach(LinearToSrgb, linear, rgb);
+        return;
+    }
+    }
+}
+
+void LinearSrgbToCss(const double linear[3], CssSpace space, double out[3]) {
+    double t[3];
+    switch (space) {
+    case CssSpace::kRgb:
+    case CssSpace::kSrgb:
+    case CssSpace::kHsl:
+    case CssSpace::kHwb: {
+        ApplyToEach(LinearToSrgb, linear, t);
+        SrgbToCss(t, space, out);
+        return;
+    }
+    case CssSpace::kSrgbLinear:
+        for (int i = 0; i < 3; ++i) out[i] = linear[i];
+        return;
+    case CssSpace::kDisplayP3:
+        Apply(kLinearSrgbToLinearP3, linear, t);
+        ApplyToEach(LinearToSrgb, t, out);
+        return;
+    case CssSpace::kA98Rgb:
+        Apply(kLinearSrgbToLinearA98, linear, t);
+        ApplyToEach(LinearToA98, t, out);
+        return;
+    case CssSpace::kProphotoRgb:
+        Apply(kLinearSrgbToLinearProphoto, linear, t);
+        ApplyToEach(LinearToProphoto, t, out);
+        return;
+    case CssSpace::kRec2020:
+        Apply(kLinearSrgbToLinearRec2020, linear, t);
+        ApplyToEach(LinearToRec2020, t, out);
+        return;
+    case CssSpace::kXyzD50:
+        Apply(kLinearSrgbToXyzD50, linear, out);
+        return;
+    case CssSpace::kXyzD65:
+        Apply(kLinearSrgbToXyz, linear, out);
+        return;
+    case CssSpace::kLab:
+    case CssSpace::kLch:
+        LinearSrgbToLab(linear, out);
+        if (space == CssSpace::kLch) RectangularToPolar(out[1], out[2], &out[1], &out[2]);
+        return;
+    case CssSpace::kOklab:
+    case CssSpace::kOklch:
+        LinearSrgbToOklab(linear, out);
+        if (space == CssSpace::kOklch) RectangularToPolar(out[1], out[2], &out[1], &out[2]);
+        return;
+    }
+}
+
+void SrgbToCss(const double rgb[3], CssSpace space, double out[3]) {
+    switch (space) {
+    case CssSpace::kRgb:
+        for (int i = 0; i < 3; ++i) out[i] = rgb[i] * 255;
+        return;
+    case CssSpace::kHsl:
+        SrgbToHsl(rgb, out);
+        out[1] *= 100;
+        out[2] *= 100;
+        return;
+    case CssSpace::kHwb: {
+        double hsl[3];
+        SrgbToHsl(rgb, hsl);
+        const double low = rgb[0] < rgb[1] ? (rgb[0] < rgb[2] ? rgb[0] : rgb[2]) : (rgb[1] < rgb[2] ? rgb[1] : rgb[2]);
+        const double high = rgb[0] > rgb[1] ? (rgb[0] > rgb[2] ? rgb[0] : rgb[2]) : (rgb[1] > rgb[2] ? rgb[1] : rgb[2]);
+        out[0] = hsl[0];
+        out[1] = low * 100;
+        out[2] = (1 - high) * 100;
+        return;
+    }
+    case CssSpace::kSrgb:
+        for (int i = 0; i < 3; ++i) out[i] = rgb[i];
+        return;
+    default: {
+        double linear[3];
+        ApplyToEach(SrgbToLinear, rgb, linear);
+        LinearSrgbToCss(linear, space, out);
+        return;
+    }
+    }
+}
+
+void ConvertCssColor(const CssColor& color, CssSpace space, double out[3]) {
+    const double* c = color.channels;
+    const CssSpace from = color.space;
+    if (from == space) {
+        for (int i = 0; i < 3; ++i) out[i] = c[i];
+        return;
+    }
+    // Between a space and its polar form, and within sRGB, straight.
+    const bool labPair = (from == CssSpace::kLab || from == CssSpace::kLch) &&
+                         (space == CssSpace::kLab || space == CssSpace::kLch);
+    const bool oklabPair = (from == CssSpace::kOklab || from == CssSpace::kOklch) &&
+                           (space == CssSpace::kOklab || space == CssSpace::kOklch);
+    if (labPair || oklabPair) {
+        out[0] = c[0];
+        if (space == CssSpace::kLch || space == CssSpace::kOklch)
+            RectangularToPolar(c[1], c[2], &out[1], &out[2]);
+        else
+            PolarToRectangular(c[1], c[2], &out[1], &out[2]);
+        return;
+    }
+    const bool srgbFrom = from == CssSpace::kRgb || from == CssSpace::kHsl || from == CssSpace::kHwb ||
+                          from == CssSpace::kSrgb;
+    const bool srgbTo = space == CssSpace::kRgb || space == CssSpace::kHsl || space == CssSpace::kHwb ||
+                        space == CssSpace::kSrgb;
+    if (srgbFrom && srgbTo) {
+        double rgb[3];
+        CssToSrgb(color, rgb);
+        SrgbToCss(rgb, space, out);
+        return;
+    }
+    double linear[3];
+    CssToLinearSrgb(color, linear);
+    LinearSrgbToCss(linear, space, out);
 }

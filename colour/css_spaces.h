@@ -38,3 +38,13 @@ double NormalisedHue(double degrees);
 // Chroma and hue in degrees, 0-360, of a, b; and back.
 void RectangularToPolar(double a, double b, double* chroma, double* hue);
 void PolarToRectangular(double chroma, double hue, double* a, double* b);
+
+// sRGB 0-1 of any colour, gamma encoded; only the legacy spaces clamp.
+void CssToSrgb(const CssColor& color, double rgb[3]);
+
+// A colour's channels in another space, in the units that space's CSS
+// function uses (rgb() 0-255, hsl() and hwb() percent, color() 0-1): from
+// linear-light sRGB, from sRGB 0-1, or from any colour. Nothing is clamped.
+void LinearSrgbToCss(const double linear[3], CssSpace space, double out[3]);
+void SrgbToCss(const double rgb[3], CssSpace space, double out[3]);
+void ConvertCssColor(const CssColor& color, CssSpace space, double out[3]);

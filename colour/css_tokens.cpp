@@ -5,6 +5,7 @@
 #include "css_tokens.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "notation_parse.h"
 
@@ -239,4 +240,16 @@ bool CssNameIs(const CssToken& token, const char* keyword) {
         if (i >= token.nameLength || token.name[i] != keyword[i]) return false;
     }
     return i == token.nameLength;
+}
+
+bool CssNameIsOneOf(const CssToken& token, const char* names) {
+    if (token.nameLength > kCssNameCapacity) return false;
+    for (const char* name = names; *name;) {
+        const char* end = std::strchr(name, ' ');
+        if (static_cast<size_t>(end - name) == token.nameLength &&
+            std::memcmp(name, token.name, token.nameLength) == 0)
+            return true;
+        name = end + 1;
+    }
+    return false;
 }

@@ -56,3 +56,7 @@ void NextCssToken(CssTokenizer* tokenizer, bool skipBlanks, CssToken* token);
 
 // True when the token's name equals `keyword` (lower case ASCII).
 bool CssNameIs(const CssToken& token, const char* keyword);
+
+// True when the token's name is one of `names`: lower case ASCII names, each
+// ended by a space ("var env attr ").
+bool CssNameIsOneOf(const CssToken& token, const char* names);

@@ -37,15 +37,15 @@ void StartReading(ColourReading* reading) {
 }  // namespace
 
 CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
-                           ColourReading* reading) {
+                           ColourReading* reading, ColourScheme scheme) {
     // The readers stop at a NUL: text beyond one would go unseen.
-    if (std::strlen(text) == length) return ReadAnyColorWithoutNul(text, length, mode, reading);
+    if (std::strlen(text) == length) return ReadAnyColorWithoutNul(text, length, mode, reading, scheme);
     StartReading(reading);
     return CssReadResult::kNotAColour;
 }
 
 CssReadResult ReadAnyColorWithoutNul(const char* text, size_t length, GamutMode mode,
-                                     ColourReading* reading) {
+                                     ColourReading* reading, ColourScheme scheme) {
     StartReading(reading);
     // A text ending in ')' is no name nor hash, only perhaps a triple: a CSS
     // function goes straight to the CSS reader.
@@ -61,7 +61,7 @@ CssReadResult ReadAnyColorWithoutNul(const char* text, size_t length, GamutMode 
         return CssReadResult::kColour;
     }
     CssReading css;
-    const CssReadResult result = ReadCssColor(text, length, &css);
+    const CssReadResult result = ReadCssColor(text, length, &css, scheme);
     if (result == CssReadResult::kRefused)
         std::memcpy(reading->refusal, css.refusal, sizeof reading->refusal);
     if (result != CssReadResult::kColour) return result;

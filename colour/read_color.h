@@ -26,14 +26,15 @@ inline ColourReading OpaqueReading(const ColorRecord& color) { return {{color, 2
 
 // The text as ReadColor reads it; failing that, as the converter's three HLS
 // fields in one text, "H,L,S" (ParseHlsTriple), converted as the converter
-// converts them; failing that, as a CSS colour (ReadCssColor). The texts
-// ReadColor reads keep exactly its meaning. text[length] must be a NUL; a NUL
-// before it makes the text no colour.
+// converts them; failing that, as a CSS colour (ReadCssColor, light-dark()
+// by `scheme`). The texts ReadColor reads keep exactly its meaning.
+// text[length] must be a NUL; a NUL before it makes the text no colour.
 CssReadResult ReadAnyColor(const char* text, size_t length, GamutMode mode,
-                           ColourReading* reading);
+                           ColourReading* reading, ColourScheme scheme = ColourScheme::kLight);
 
 // ReadAnyColor for a caller that knows the text holds no NUL before
 // text[length] (its length came from strlen, or its reader looked): it is not
 // looked for again.
 CssReadResult ReadAnyColorWithoutNul(const char* text, size_t length, GamutMode mode,
-                                     ColourReading* reading);
+                                     ColourReading* reading,
+                                     ColourScheme scheme = ColourScheme::kLight);

@@ -236,14 +236,31 @@ void CheckPaletteFile(const uint8_t* data, size_t size) {
 
 }  // namespace
 
-// Any text through the one reader, both ways of bringing a colour into sRGB:
-// a colour's CSS forms read back as it; a refusal says why.
+// The forms of a CSS colour's own numbers (palorin-cli --precise) fit their
+// room and read back as colours: no NaN or infinity is ever written.
+void CheckExactForms(const char* text, size_t size, const ColourReading& resolved) {
+    CssReading css;
+    if (ReadCssColor(text, size, &css) != CssReadResult::kColour) return;
+    for (int form = 0; form < kCssFormCount; ++form) {
+        char out[kCssTextCapacity];
+        const int length = FormatExactCssColor(static_cast<CssForm>(form), css.color, resolved, out);
+        Check(length > 0 && length < kCssTextCapacity);
+        ColourReading back;
+        Check(ReadAnyColor(out, static_cast<size_t>(length), GamutMode::kMap, &back) == CssReadResult::kColour);
+    }
+}
+
+// Any text through the one reader, both ways of bringing a colour into sRGB,
+// and both colour schemes: a colour's CSS forms read back as it; a refusal
+// says why.
 void CheckAnyColour(const char* text, size_t size) {
     for (GamutMode mode : {GamutMode::kMap, GamutMode::kClip}) {
         ColourReading reading;
-        const CssReadResult result = ReadAnyColor(text, size, mode, &reading);
+        const ColourScheme scheme = mode == GamutMode::kMap ? ColourScheme::kLight : ColourScheme::kDark;
+        const CssReadResult result = ReadAnyColor(text, size, mode, &reading, scheme);
         Check((result == CssReadResult::kRefused) == (reading.refusal[0] != '\0'));
         if (result != CssReadResult::kColour) continue;
+        if (mode == GamutMode::kMap) CheckExactForms(text, size, reading);
         for (int form = 0; form < kCssFormCount; ++form) {
             char css[kCssTextCapacity];
             const int length = FormatCssColor(static_cast<CssForm>(form), reading.color, reading.alpha, css);

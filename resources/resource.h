@@ -27,6 +27,7 @@
 #define IDC_CSS_NOTE        1014
 /* Under the name field: the nearest CSS name */
 #define IDC_NEAREST         1015
+#define IDC_CSS_DARK        1016
 
 /* Converter dialog: example labels, drawn in the highlight colour */
 #define IDC_EX_HEX6         1070
@@ -89,6 +90,7 @@
 #define IDM_SEEN_LAST       1144
 #define IDM_STOP_COMPARING  1145
 #define IDM_UNDO            1146
+#define IDM_TINTS_SHADES    1147
 
 /* Quick result box (IDD_QUICK) */
 #define IDC_QUICK_TEXT      1101

@@ -158,6 +158,9 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_CSS_FORM:
         if (code == CBN_SELCHANGE) OnCssFormChange(dialog);
         break;
+    case IDC_CSS_DARK:
+        if (code == BN_CLICKED) OnCssSchemeChange(dialog);
+        break;
     case IDC_PALETTE_ADD:
         // Only a colour the fields show: not one a rejected text left behind.
         if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI)))

@@ -3,6 +3,7 @@
 
 #include "css_field.h"
 #include "dialog_control.h"
+#include "field_input.h"
 #include "field_refresh.h"
 #include "resource.h"
 
@@ -20,4 +21,11 @@ void OnCssFormChange(HWND dialog) {
     g_cssForm = static_cast<CssForm>(chosen);
     // "Nega / Posi" is enabled exactly while the fields show a colour.
     if (IsWindowEnabled(DialogControl(dialog, IDC_NEGAPOSI))) RewriteConverter(dialog, UPD_CSS);
+}
+
+void OnCssSchemeChange(HWND dialog) {
+    g_cssScheme = IsDlgButtonChecked(dialog, IDC_CSS_DARK) == BST_CHECKED ? ColourScheme::kDark
+                                                                          : ColourScheme::kLight;
+    // The field's text is read again, as if typed: light-dark() gives the other colour.
+    OnFieldCommand(dialog, IDC_CSS, EN_CHANGE);
 }

@@ -18,6 +18,7 @@
 #include "palette_list.h"
 #include "palette_state.h"
 #include "resource.h"
+#include "tints_shades.h"
 
 namespace {
 
@@ -153,6 +154,7 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_HSB, "Copy as HSB");
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_TINTS_SHADES, "Add tints and shades");
     AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
     AppendMenuA(menu, MF_STRING | (ComparedColour() ? 0 : MF_GRAYED), IDM_STOP_COMPARING,
                 "Stop comparing");
@@ -189,6 +191,11 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
         if (RemoveFromDocument(&g_document, only, 1) > 0) PaletteChanged(dialog, -1);
     } else if (command == IDM_UNDO) {
         UndoPaletteChange(dialog);
+    } else if (command == IDM_TINTS_SHADES) {
+        // Nine colours from the one chosen towards white and black, each added.
+        ColorRecord nine[kTintsAndShades];
+        TintsAndShades(PaletteColour(g_document.palette, entry), nine);
+        for (const ColorRecord& c : nine) AddColourToPalette(dialog, c);
     } else if (command != 0) {
         CopyPaletteEntry(dialog, entry, command);
     }

@@ -27,7 +27,7 @@ JSON = palette_file("saved.json", b'[\n  {"hex": "#123456", "name": "Deep \\"blu
 CSS = palette_file("saved.css", b":root {\n  --deep-blue: #123456;\n  --color-ffffff: #ffffff;\n}\n")
 
 AQUA = b"#00ffff\t#0ff\t(0,255,255)\t(0%,100%,100%)\t120,120,240\taqua\n"
-USAGE = b"usage: palorin-cli [--to FORM | --json] [--gamut clip] [COLOUR ...]\n"
+USAGE = b"usage: palorin-cli [--to FORM | --json] [--precise] [--gamut clip] [--scheme dark] [COLOUR ...]\n"
 
 
 def bad(source, number, text):
@@ -169,18 +169,29 @@ TABLES = {
           "transparent", "oklch(63.7% 0.237 25.331)", "rgb(18, 52, 86);", " red"], b"",
          b"#123456\n#123354\n#663399\n#00ffff\n#000000\n#fb2c36\n\n\n",
          bad("argument", 7, b"rgb(18, 52, 86);") + bad("argument", 8, b" red"), 1),
-        # What needs a document or a calculator is refused with its own words.
-        (["--json"], b"calc(1)\nrgb(var(--r) 0 0)\nrgb(from red r g b)\ncurrentColor\nCanvas\n",
-         b'{"input":"calc(1)","error":"calc() is not supported"}\n'
+        # What needs a document is refused with its own words.
+        (["--json"], b"env(safe-area)\nrgb(var(--r) 0 0)\nattr(data-c)\ncurrentColor\nCanvas\n",
+         b'{"input":"env(safe-area)","error":"env() is not supported"}\n'
          b'{"input":"rgb(var(--r) 0 0)","error":"var() is not supported"}\n'
-         b'{"input":"rgb(from red r g b)","error":"relative colours (from) are not supported"}\n'
+         b'{"input":"attr(data-c)","error":"attr() is not supported"}\n'
          b'{"input":"currentColor","error":"currentcolor is not supported"}\n'
          b'{"input":"Canvas","error":"system colours are not supported"}\n',
-         b"palorin-cli: line 1: calc() is not supported: calc(1)\n"
+         b"palorin-cli: line 1: env() is not supported: env(safe-area)\n"
          b"palorin-cli: line 2: var() is not supported: rgb(var(--r) 0 0)\n"
-         b"palorin-cli: line 3: relative colours (from) are not supported: rgb(from red r g b)\n"
+         b"palorin-cli: line 3: attr() is not supported: attr(data-c)\n"
          b"palorin-cli: line 4: currentcolor is not supported: currentColor\n"
          b"palorin-cli: line 5: system colours are not supported: Canvas\n", 1),
+        # Colours made of colours and calculations, as a stylesheet holds them.
+        (["--to", "hex8"], b"color-mix(in hsl, hsl(120deg 10% 20%) 25%, hsl(30deg 30% 40%))\n"
+         b"rgb(from #123456 calc(r * 2) g b / 50%)\nlight-dark(red, blue)\ncontrast-color(navy)\n",
+         b"#706a43ff\n#243456" b"80\n#ff0000ff\n#ffffffff\n", b"", 0),
+        (["--to", "hex6", "--scheme", "dark", "light-dark(red, blue)"], b"", b"#0000ff\n", b"", 0),
+        # --precise: a CSS colour's own numbers, to six digits; rgb() holds sRGB only.
+        (["--precise", "--to", "oklch", "oklch(63.7% 0.237 25.331)"], b"", b"oklch(0.637 0.237 25.331)\n", b"", 0),
+        (["--precise", "--to", "rgb", "color-mix(in srgb, red, blue)", "rgb(10 20 30 / 0.5)",
+          "color(display-p3 1 0 0)"], b"", b"rgb(127.5 0 127.5)\nrgb(10 20 30 / 0.5)\nrgb(255 11 12)\n", b"", 0),
+        (["--precise", "--to", "hsl", "#808080", "hsl(359.99999999 50% 50%)", "(1,2,3)"], b"",
+         b"hsl(0 0% 50.1961%)\nhsl(0 50% 50%)\nhsl(210 50% 0.8%)\n", b"", 0),
         # The alpha shows where a form can say it; outside sRGB is mapped in, or clipped.
         (["--to", "rgb", "#0ff8", "hsl(120 100% 25%)"], b"",
          b"rgb(0 255 255 / 0.533)\nrgb(0 128 0)\n", b"", 0),
@@ -216,6 +227,7 @@ TABLES = {
         (["contrast", "#949494", "white"], b"", b"3.03:1 AA-large\n", b"", 0),
         (["contrast", "#959595", "white"], b"", b"2.99:1 fail\n", b"", 0),
         (["contrast", "0,0,0", "(100%,100%,100%)"], b"", b"21.00:1 AAA\n", b"", 0),
+        (["contrast", "--scheme", "dark", "light-dark(white, black)", "white"], b"", b"21.00:1 AAA\n", b"", 0),
         (["contrast", "nope", "white "], b"", b"",
          bad("argument", 1, b"nope") + bad("argument", 2, b"white "), 1),
     ],
@@ -254,6 +266,28 @@ TABLES = {
         (["contrast", "rgb(128 128 128 / 50%)", "white", "--fix", "AA-large"], b"", b"#2a2a2a80\n", b"", 0),
         (["contrast", "rgb(0 0 0 / 50%)", "white", "--fix", "AA"], b"", b"",
          b"palorin-cli: no lightness of the foreground reaches that level against the background\n", 1),
+    ],
+    "derive": [
+        # Both ends included, each step the CSS that gives it; in srgb by hand:
+        # half of 255 is 127.5, which rounds up.
+        (["mix", "red", "blue", "--in", "srgb", "--steps", "3", "--to", "hex6"], b"",
+         b"color-mix(in srgb, red 100%, blue)\t#ff0000\n"
+         b"color-mix(in srgb, red 50%, blue)\t#800080\n"
+         b"color-mix(in srgb, red 0%, blue)\t#0000ff\n", b"", 0),
+        (["tints", "(0,0,0)", "--in=srgb", "--steps=3", "--to", "hex6"], b"",
+         b"color-mix(in srgb, #000000 100%, white)\t#000000\n"
+         b"color-mix(in srgb, #000000 50%, white)\t#808080\n"
+         b"color-mix(in srgb, #000000 0%, white)\t#ffffff\n", b"", 0),
+        (["shades", "white", "--steps", "2", "--to", "rgb"], b"",
+         b"color-mix(in oklab, white 100%, black)\trgb(255 255 255)\n"
+         b"color-mix(in oklab, white 0%, black)\trgb(0 0 0)\n", b"", 0),
+        (["mix", "red", "nope"], b"", b"", bad("argument", 2, b"nope"), 1),
+        (["mix", "red", "blue", "--in", "cmyk"], b"", b"",
+         b"palorin-cli: color-mix() has no such space: cmyk\n", 2),
+        (["mix", "red"], b"", b"", usage_error(b"mix takes two colours"), 2),
+        (["shades", "red", "--steps", "1"], b"", b"",
+         usage_error(b"--steps takes a number from 2 to 1000: 1"), 2),
+        (["--in", "srgb", "red"], b"", b"", usage_error(b"unknown option: --in"), 2),
     ],
     "write_errors": [
         # Output that can't be written is a failure, said once, whatever was converted.

@@ -4,6 +4,8 @@
 // number could lose a decimal.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -265,6 +267,23 @@ TEST(CssForms, AgreeWithPublishedValues) {
                 << text << ", number " << i;
         }
     }
+}
+
+// The forms of a colour itself: display-p3's red keeps the chroma no sRGB
+// colour has, oklch(0.6486 0.2995 28.96) in CSS's published conversions.
+TEST(CssExactForms, KeepAColourOutsideSrgb) {
+    const char text[] = "color(display-p3 1 0 0)";
+    CssReading reading;
+    ASSERT_EQ(ReadCssColor(text, sizeof text - 1, &reading), CssReadResult::kColour);
+    Rgba8 resolved;
+    ResolveCssColor(reading.color, GamutMode::kMap, &resolved);
+    char out[kCssTextCapacity];
+    FormatExactCssColor(CssForm::kOklch, reading.color, resolved, out);
+    double l = 0, c = 0, h = 0;
+    ASSERT_EQ(std::sscanf(out, "oklch(%lf %lf %lf)", &l, &c, &h), 3) << out;
+    EXPECT_NEAR(l, 0.6486, 1e-4);
+    EXPECT_NEAR(c, 0.2995, 1e-4);
+    EXPECT_NEAR(h, 28.96, 1e-2);
 }
 
 }  // namespace

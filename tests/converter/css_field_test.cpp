@@ -2,6 +2,8 @@
 // what reading changed, and the chosen form shows every other change.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "converter_fields.h"
 #include "converter_fixture.h"
 #include "dialog_driver.h"
@@ -32,9 +34,17 @@ TEST_F(CssField, TypedCssConvertsLiveAndTheNoteSaysWhatReadingChanged) {
         {"oklab(90% 0.36 0)", true, "255,200,220", "Mapped into sRGB"},
         {"color(display-p3 1 0 0 / 50%)", true, "255,11,12", "Mapped into sRGB, alpha dropped"},
         {"(1,2,3)", true, "1,2,3", ""},  // the converter's own notations read here too
-        {"calc(1)", false, "", "calc() is not supported"},
-        {"rgb(18 52 86);", false, "", ""},
-        {" red", false, "", ""},
+        {"var(--brand)", false, "", "var() is not supported"},
+        {"color-mix(in srgb, red 25%, blue)", true, "64,0,191", ""},
+        {"rgb(from red r g calc(b + 20))", true, "255,0,20", ""},
+        // What people paste is forgiven, and the note says how it was read.
+        {"rgb(18 52 86);", true, "18,52,86", "Read without its ';'"},
+        {" red ", true, "255,0,0", "Blanks dropped"},
+        {"color: #ff8800;", true, "255,136,0", "Read the declaration's value"},
+        {"  --brand: rgb(1 2 3 / 50%) ;", true, "1,2,3", "Read the declaration's value; alpha dropped"},
+        {"FF8800", true, "255,136,0", "Read as a hex colour"},
+        {"rgb(18 52 86) x", false, "", ""},
+        {"color:", false, "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
@@ -73,6 +83,37 @@ TEST_F(CssField, ShowsEveryOtherChangeInTheFormChosenWhichLasts) {
     EXPECT_EQ(FieldText(dialog, IDC_CSS), "oklch(0 0 0)");
     EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_CSS_FORM, CB_GETCURSEL, 0, 0), 6);
     ChooseForm(dialog, 0);
+}
+
+// "Dark" reads light-dark()'s second colour, from the text in the field.
+TEST_F(CssField, DarkReadsTheDarkColour) {
+    SetFieldText(dialog, IDC_CSS, "light-dark(red, blue)");
+    EXPECT_EQ(Rgb(), "255,0,0");
+    SendDlgItemMessageA(dialog, IDC_CSS_DARK, BM_CLICK, 0, 0);
+    EXPECT_EQ(Rgb(), "0,0,255");
+    EXPECT_EQ(FieldText(dialog, IDC_CSS), "light-dark(red, blue)");
+    SendDlgItemMessageA(dialog, IDC_CSS_DARK, BM_CLICK, 0, 0);
+    EXPECT_EQ(Rgb(), "255,0,0");
+}
+
+// The longest note, drawn in the note's own font and width, fits its height.
+TEST_F(CssField, TheLongestNoteIsNeverCutOff) {
+    std::string many = "color-mix(in srgb";
+    for (int i = 0; i < 17; ++i) many += ", red";
+    SetFieldText(dialog, IDC_CSS, (many + ")").c_str());
+    const std::string note = FieldText(dialog, IDC_CSS_NOTE);
+    ASSERT_EQ(note, "more than 16 colours in color-mix() are not supported");
+    HWND control = GetDlgItem(dialog, IDC_CSS_NOTE);
+    RECT client;
+    GetClientRect(control, &client);
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    RECT needed = client;
+    DrawTextA(dc, note.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    EXPECT_LE(needed.bottom - needed.top, client.bottom - client.top);
+    EXPECT_LE(needed.right - needed.left, client.right - client.left);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -434,6 +435,16 @@ TEST_F(PaletteWindow, CtrlCAndTheMenuCopyTheColourInEachNotation) {
     RunPaletteMenuCommand(dialog, 0, IDM_REMOVE);
     EXPECT_EQ(ListedColours(dialog), Lines{"#123456"});
     EmptyClipboardText();
+}
+
+// "Add tints and shades" adds nine colours from the one chosen: black's are
+// four greys and itself (worked by hand in the colour model's tests).
+TEST_F(PaletteWindow, TintsAndShadesAddNineColours) {
+    OpenFile(File("black.txt", "#000000\n"));
+    RunPaletteMenuCommand(dialog, 0, IDM_TINTS_SHADES);
+    Lines listed = ListedColours(dialog);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (Lines{"#000000 black", "#161616", "#484848", "#808080 gray", "#bebebe"}));
 }
 
 // Palettes as GIMP, Inkscape and Krita write them, and plain text. Opening one

@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Notations, CommandLineColour, testing::Values(
     // What those rules find no colour is then read as H,L,S or any CSS colour.
     ShownCase{"oklch(63.7% 0.237 25.331)", "#fb2c36"},
     ShownCase{"rgb(0 255 255)", "#00ffff"},
+    ShownCase{"color-mix(in srgb, red 25%, blue)", "#4000bf"},
+    ShownCase{"rgb(from red r g calc(b + 20))", "#ff0014"},
     ShownCase{"rebeccapurple", "#663399"},
     ShownCase{"#0ff8", "(0,255,255)"},
     ShownCase{"120,120,240", "#00ffff"}));
