@@ -155,7 +155,7 @@ void ShowPaletteMenu(HWND dialog, size_t entry, POINT at) {
     AppendMenuA(menu, MF_STRING, IDM_COPY_CSS, "Copy as CSS");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_TINTS_SHADES, "Add tints and shades");
-    AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "Compare");
+    AppendMenuA(menu, MF_STRING | (ComparingWith(c) ? MF_CHECKED : 0), IDM_COMPARE, "&Compare");
     AppendMenuA(menu, MF_STRING | (ComparedColour() ? 0 : MF_GRAYED), IDM_STOP_COMPARING,
                 "Stop comparing");
     HMENU seen = CreatePopupMenu();

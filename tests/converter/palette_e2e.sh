@@ -99,15 +99,15 @@ xdotool key Delete
 sleep 0.3
 check_file "$work/brand.gpl" "$header"' 42 111 151\n255 255 255\twhite\n118 118 118\n255   0   0\tBrand red\n' "Delete"
 
-# Compare on white, from the menu by the keyboard (Up from the bottom: Undo,
-# Remove, then Compare), and again to go back.
+# Compare on white, from the menu by the keyboard (its mnemonic, C), and again
+# to go back.
 click_item 2 1
 click_item 1 3
-xdotool key Up Up Up Return
+xdotool key c
 sleep 0.3
 check_contrast '4.54:1 AA against #ffffff' "Compare on white"
 click_item 1 3
-xdotool key Up Up Up Return
+xdotool key c
 sleep 0.3
 check_contrast '4.54:1 AA on white * 4.62:1 AA on black' "Compare on white again"
 
