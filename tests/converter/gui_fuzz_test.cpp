@@ -562,7 +562,13 @@ std::string Fuzzer::PaletteProblem() {
     for (const std::string& colour : othersAdded_)
         if (std::find(stored.begin(), stored.end(), colour) == stored.end())
             return "the palette's file lost " + colour + ", which another program added";
-    if (listed == stored) return "";
+    // The list marks the colour the contrast line compares with.
+    std::vector<std::string> marked = stored;
+    char compared[kColorTextCapacity] = "";
+    if (g_comparing) FormatHex6(g_compareColour, compared);
+    for (std::string& colour : marked)
+        if (compared[0] && colour.compare(0, 7, compared) == 0) colour += " (compared)";
+    if (listed == marked) return "";
     std::string problem = std::string("the palette's file ") + g_document.file + " holds";
     for (const std::string& colour : stored) problem += " '" + colour + "'";
     problem += ", the list shows";

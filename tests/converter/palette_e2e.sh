@@ -106,10 +106,12 @@ click_item 1 3
 xdotool key c
 sleep 0.3
 check_contrast '4.54:1 AA against #ffffff' "Compare on white"
+check_items '#2a6f97|#ffffff white (compared)|#767676|#ff0000 Brand red|' "Compare on white"
 click_item 1 3
 xdotool key c
 sleep 0.3
 check_contrast '4.54:1 AA on white/4.62:1 AA on black' "Compare on white again"
+check_items '#2a6f97|#ffffff white|#767676|#ff0000 Brand red|' "Compare on white again"
 
 # Open… by Ctrl+O, a path typed into the platform's dialog.
 printf 'GIMP Palette\nName: Other\n 10  20  30\tInk\n200 100  50\tClay\n' >"$work/other.gpl"

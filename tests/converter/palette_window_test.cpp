@@ -657,32 +657,37 @@ TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
 }
 
 // The contrast line as the colour changes by typing and by a click in the
-// palette, and with Compare on a palette colour, until Compare on it again.
-// At the line's width the phrases on white and black stand on two lines.
+// palette, and with Compare on a palette colour, until Compare on it again;
+// the entry compared with is marked in the list while it is. At the line's
+// width the phrases on white and black stand on two lines.
 TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
     OpenFile(File("greys.gpl", "GIMP Palette\n255 255 255\tWhite\n  0   0   0\tBlack\n"));
     HWND hex6 = GetDlgItem(dialog, IDC_HEX6);
     enum Step { kType, kBackspace, kClick, kCompare, kRemove, kStop, kClickLine };
+    const Lines plain = {"#ffffff White", "#000000 Black"};
+    const Lines white = {"#ffffff White (compared)", "#000000 Black"};
+    const Lines black = {"#ffffff White", "#000000 Black (compared)"};
     const struct {
         Step step;
         const char* text;
         int entry;
         std::wstring line;
+        Lines listed;
     } steps[] = {
-        {kType, "#767676", 0, L"4.54:1 AA on white\r\n4.62:1 AA on black"},
-        {kBackspace, "", 0, L""},
-        {kClick, "", 1, L"21.00:1 AAA on white\r\n1.00:1 fail on black"},
-        {kCompare, "", 0, L"21.00:1 AAA\r\nagainst #ffffff"},
-        {kType, "#767676", 0, L"4.54:1 AA against #ffffff"},
-        {kCompare, "", 1, L"4.62:1 AA\r\nagainst #000000"},
-        {kCompare, "", 1, L"4.54:1 AA on white\r\n4.62:1 AA on black"},
-        {kCompare, "", 0, L"4.54:1 AA against #ffffff"},
-        {kClick, "", 0, L"1.00:1 fail against #ffffff"},
-        {kStop, "", 0, L"1.00:1 fail on white\r\n21.00:1 AAA on black"},
-        {kCompare, "", 1, L"21.00:1 AAA\r\nagainst #000000"},
-        {kClickLine, "", 0, L"1.00:1 fail on white\r\n21.00:1 AAA on black"},
-        {kCompare, "", 0, L"1.00:1 fail against #ffffff"},
-        {kRemove, "", 0, L"1.00:1 fail on white\r\n21.00:1 AAA on black"},
+        {kType, "#767676", 0, L"4.54:1 AA on white\r\n4.62:1 AA on black", plain},
+        {kBackspace, "", 0, L"", plain},
+        {kClick, "", 1, L"21.00:1 AAA on white\r\n1.00:1 fail on black", plain},
+        {kCompare, "", 0, L"21.00:1 AAA\r\nagainst #ffffff", white},
+        {kType, "#767676", 0, L"4.54:1 AA against #ffffff", white},
+        {kCompare, "", 1, L"4.62:1 AA\r\nagainst #000000", black},
+        {kCompare, "", 1, L"4.54:1 AA on white\r\n4.62:1 AA on black", plain},
+        {kCompare, "", 0, L"4.54:1 AA against #ffffff", white},
+        {kClick, "", 0, L"1.00:1 fail against #ffffff", white},
+        {kStop, "", 0, L"1.00:1 fail on white\r\n21.00:1 AAA on black", plain},
+        {kCompare, "", 1, L"21.00:1 AAA\r\nagainst #000000", black},
+        {kClickLine, "", 0, L"1.00:1 fail on white\r\n21.00:1 AAA on black", plain},
+        {kCompare, "", 0, L"1.00:1 fail against #ffffff", white},
+        {kRemove, "", 0, L"1.00:1 fail on white\r\n21.00:1 AAA on black", Lines{"#000000 Black"}},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(&s - steps);
@@ -714,6 +719,7 @@ TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
         }
         }
         EXPECT_EQ(ContrastLine(), s.line);
+        EXPECT_EQ(ListedColours(dialog), s.listed);
     }
 }
 
