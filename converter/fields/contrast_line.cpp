@@ -51,49 +51,24 @@ wchar_t* PutContrast(const ColorRecord& a, const ColorRecord& b, wchar_t* out) {
 
 void SetLine(HWND dialog, const wchar_t* line) { WriteWideField(dialog, IDC_CONTRAST, line); }
 
-// True when `text` fits on one line of `control`, in the control's font; false
-// when it cannot be measured, as two lines are safe.
-bool FitsOneLine(HWND control, const wchar_t* text, int length) {
-    RECT client;
-    if (!GetClientRect(control, &client)) return false;
-    HDC dc = GetDC(control);
-    if (!dc) return false;
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    SIZE size = {};
-    const bool measured = GetTextExtentPoint32W(dc, text, length, &size) != 0;
-    if (old) SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return measured && size.cx <= client.right;
-}
-
-// Shows `first`, `joint` and `second` on one line when they fit the line's
-// width, or else the two phrases on two lines: the static control, left to
-// wrap, would break a phrase.
-void SetPhrases(HWND dialog, const wchar_t* first, const wchar_t* joint, const wchar_t* second) {
-    wchar_t line[kLineShownSize];
-    const int length = wsprintfW(line, L"%s%s%s", first, joint, second);
-    if (!FitsOneLine(DialogControl(dialog, IDC_CONTRAST), line, length))
-        wsprintfW(line, L"%s\r\n%s", first, second);
-    SetLine(dialog, line);
-}
-
 }  // namespace
 
 void ShowContrastLine(HWND dialog, const ColorRecord& color) {
-    wchar_t first[kLineShownSize / 2], second[kLineShownSize / 2];
+    wchar_t line[kLineShownSize];
+    wchar_t* p = line;
     if (g_comparing) {
         char hex[kColorTextCapacity];
         FormatHex6(g_compareColour, hex);
-        *PutContrast(color, g_compareColour, first) = L'\0';
-        *WidenAscii(hex, WidenAscii("against ", second)) = L'\0';
-        SetPhrases(dialog, first, L" ", second);
+        p = WidenAscii(hex, WidenAscii(" against ", PutContrast(color, g_compareColour, p)));
     } else {
         const ColorRecord white = {255, 255, 255, 0}, black = {0, 0, 0, 0};
-        *WidenAscii(" on white", PutContrast(color, white, first)) = L'\0';
-        *WidenAscii(" on black", PutContrast(color, black, second)) = L'\0';
-        SetPhrases(dialog, first, L" \u00b7 ", second);
+        p = WidenAscii(" on white ", PutContrast(color, white, p));
+        *p++ = L'\u00b7';
+        *p++ = L' ';
+        p = WidenAscii(" on black", PutContrast(color, black, p));
     }
+    *p = L'\0';
+    SetLine(dialog, line);
     ShowFixButton(dialog, color);
 }
 

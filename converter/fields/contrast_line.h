@@ -6,10 +6,7 @@
 #include "color_record.h"
 
 // Writes the line for `color`: "4.54:1 AA on white · 4.62:1 AA on black", or
-// "7.12:1 AAA against #123456" while a palette colour is compared with. What
-// does not fit the line's width is broken between the phrases by a line break
-// ("4.54:1 AA on white", "4.62:1 AA on black"; "7.12:1 AAA", "against
-// #123456"), never within one.
+// "7.12:1 AAA against #123456" while a palette colour is compared with.
 void ShowContrastLine(HWND dialog, const ColorRecord& color);
 
 // ShowContrastLine for the converter's colour, unless the fields stand empty
