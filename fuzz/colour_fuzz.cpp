@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "css_format.h"
+#include "css_stop.h"
 #include "escape.h"
 #include "line_reader.h"
 #include "named_colors.h"
@@ -250,6 +251,16 @@ void CheckExactForms(const char* text, size_t size, const ColourReading& resolve
     }
 }
 
+// Where a text that is no colour stops: a reason that fits its room, read
+// from the text alone (the sanitizer sees that nothing past it is).
+void CheckStop(const char* text, size_t size) {
+    CssReading css;
+    if (ReadCssColor(text, size, &css) != CssReadResult::kNotAColour) return;
+    char reason[kCssRefusalCapacity];
+    if (DescribeCssStop(text, size, reason, sizeof reason))
+        Check(std::strncmp(reason, "expected ", 9) == 0 && std::strlen(reason) < sizeof reason);
+}
+
 // Any text through the one reader, both ways of bringing a colour into sRGB,
 // and both colour schemes: a colour's CSS forms read back as it; a refusal
 // says why.
@@ -295,6 +306,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckDecimalChannel(text, kHlsScale - 1);
     CheckHlsTriple(text);
     CheckAnyColour(text, size);
+    CheckStop(text, size);
     // The first two bytes choose the buffer's size and the chunks; the rest is the stream.
     if (size >= 2) CheckLineReader(data + 2, size - 2, 2 + data[0] % 40, data[1]);
     if (size >= 1) CheckPaletteFile(data, size);
