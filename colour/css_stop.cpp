@@ -20,8 +20,8 @@ const char kLegacyHue[] = "a number or angle";
 
 // A longer prefix is shown by its end, after "...": the note is narrow and
 // cannot break a text without blanks.
-constexpr size_t kPrefixWhole = 18;
-constexpr size_t kPrefixShown = 14;
+constexpr size_t kPrefixWhole = 14;
+constexpr size_t kPrefixShown = 10;
 
 struct Walk {
     CssTokenizer tokenizer;

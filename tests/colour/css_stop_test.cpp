@@ -22,14 +22,14 @@ TEST(CssStop, SaysWhereTheTextStopsAndWhatWasExpected) {
         {"rgb(255, 50%, 0)", "expected a number after 'rgb(255,'"},
         {"rgb(none, 1, 2)", "expected a number, % or 'none' after 'rgb(none'"},
         {"hsl(10, 50, 50%)", "expected a percentage after 'hsl(10,'"},
-        {"hsla(210deg, 650%, .%, .5)", "expected a percentage after 'hsla(210deg, 650%,'"},
+        {"hsla(210deg, 650%, .%, .5)", "expected a percentage after '...deg, 650%,'"},
         {"hsl(10px 50% 50%)", "expected a number, angle or 'none' after 'hsl('"},
         {"hwb(10, 5%, 5%)", "expected a number, % or 'none' after 'hwb(10'"},
         {"rgba(1, 2, 3, none)", "expected a number or % after 'rgba(1, 2, 3,'"},
-        {"lab(50 20 30 / 1 2)", "expected ')' after 'lab(50 20 30 / 1'"},
+        {"lab(50 20 30 / 1 2)", "expected ')' after '... 20 30 / 1'"},
         {"color(srgbx 1 0 0)", "expected a colour space after 'color('"},
-        {"oklch(0.5 0.1 30) x", "expected the end after 'oklch(0.5 0.1 30)'"},
-        {"oklch(0.62 0.19 259.81 / 0.5 x", "expected ')' after '...9 259.81 / 0.5'"},
+        {"oklch(0.5 0.1 30) x", "expected the end after '....5 0.1 30)'"},
+        {"oklch(0.62 0.19 259.81 / 0.5 x", "expected ')' after '...9.81 / 0.5'"},
         {"#ff880", "expected a hex digit after '#ff880'"},
         {"#ff8800zz", "expected a hex digit or the end after '#ff8800'"},
         {"#ff88001122", "expected the end after '#ff880011'"},
@@ -39,9 +39,9 @@ TEST(CssStop, SaysWhereTheTextStopsAndWhatWasExpected) {
         {"rbg(1 2 3)", "expected a colour at the start"},
         {"", "expected a colour at the start"},
         {"/**/red", "expected a colour at the start"},
-        {"color-mix(in srgb, red, blue", "expected ')' after '...rgb, red, blue'"},
-        {"rgb(calc(1 + 2) 3 4", "expected ')' after '...alc(1 + 2) 3 4'"},
-        {"light-dark(red, blue))", "expected the end after '...ark(red, blue)'"},
+        {"color-mix(in srgb, red, blue", "expected ')' after '... red, blue'"},
+        {"rgb(calc(1 + 2) 3 4", "expected ')' after '...1 + 2) 3 4'"},
+        {"light-dark(red, blue))", "expected the end after '...red, blue)'"},
         {"rgb(calc(1deg) 2 3)", ""},  // a type only the full reader checks
     };
     for (const auto& row : rows) {
@@ -63,7 +63,7 @@ TEST(CssStop, ADeepTextIsFollowedWithoutRecursion) {
     deep += "1";
     char reason[96];
     ASSERT_TRUE(DescribeCssStop(deep.c_str(), deep.size(), reason, sizeof reason));
-    EXPECT_STREQ(reason, "expected ')' after '...lc(calc(calc(1'");
+    EXPECT_STREQ(reason, "expected ')' after '...alc(calc(1'");
 }
 
 }  // namespace
