@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "css_stop.h"
 #include "field_write.h"
 #include "read_color.h"
 #include "resource.h"
@@ -68,15 +69,19 @@ int ReadCssField(const char* text, ColorRecord* color) {
     CssReadResult result =
         ReadAnyColorWithoutNul(text, std::strlen(text), GamutMode::kMap, &reading, g_cssScheme);
     const char* forgiven = nullptr;
+    const char* read = text;  // the text last read, for the reason it is no colour
+    char pasted[kCssFieldCapacity];
     if (result == CssReadResult::kNotAColour && std::strlen(text) < kCssFieldCapacity - 2) {
-        char pasted[kCssFieldCapacity];
         forgiven = Forgiven(text, pasted);
+        if (forgiven) read = pasted;
         if (forgiven && pasted[0])
             result = ReadAnyColorWithoutNul(pasted, std::strlen(pasted), GamutMode::kMap, &reading,
                                             g_cssScheme);
     }
     char note[kCssRefusalCapacity] = "";
-    if (result == CssReadResult::kRefused) {
+    if (result == CssReadResult::kNotAColour && read[0]) {
+        DescribeCssStop(read, std::strlen(read), note, sizeof note);
+    } else if (result == CssReadResult::kRefused) {
         lstrcpynA(note, reading.refusal, sizeof note);
     } else if (result == CssReadResult::kColour) {
         const bool dropped = reading.alpha < 255;

@@ -20,6 +20,6 @@ extern ColourScheme g_cssScheme;
 int ReadCssField(const char* text, ColorRecord* color);
 
 // After the user typed into the CSS field: the note says that a colour outside
-// sRGB was mapped in or an alpha dropped, why a CSS text was refused, or
-// nothing, as reading the text found.
+// sRGB was mapped in or an alpha dropped, why a CSS text was refused, where a
+// text that is no colour stops being one, or nothing, as reading found.
 void ShowCssNote(HWND dialog);

@@ -43,7 +43,10 @@ TEST_F(CssField, TypedCssConvertsLiveAndTheNoteSaysWhatReadingChanged) {
         {"color: #ff8800;", true, "255,136,0", "Read the declaration's value"},
         {"  --brand: rgb(1 2 3 / 50%) ;", true, "1,2,3", "Read the declaration's value; alpha dropped"},
         {"FF8800", true, "255,136,0", "Read as a hex colour"},
-        {"rgb(18 52 86) x", false, "", ""},
+        // A text that is no colour says where it stops being one.
+        {"rgb(18 52 86) x", false, "", "expected the end after 'rgb(18 52 86)'"},
+        {"rgb(255,136,0", false, "", "expected ',' or ')' after 'rgb(255,136,0'"},
+        {"color: rgb(255 136);", false, "", "expected a number, % or 'none' after 'rgb(255 136'"},
         {"color:", false, "", ""},
     };
     for (const auto& row : rows) {
@@ -96,24 +99,36 @@ TEST_F(CssField, DarkReadsTheDarkColour) {
     EXPECT_EQ(Rgb(), "255,0,0");
 }
 
-// The longest note, drawn in the note's own font and width, fits its height.
+// The longest notes, drawn in the note's own font and width, fit: a refusal,
+// and a reason whose prefix has no blank to break at.
 TEST_F(CssField, TheLongestNoteIsNeverCutOff) {
     std::string many = "color-mix(in srgb";
     for (int i = 0; i < 17; ++i) many += ", red";
-    SetFieldText(dialog, IDC_CSS, (many + ")").c_str());
-    const std::string note = FieldText(dialog, IDC_CSS_NOTE);
-    ASSERT_EQ(note, "more than 16 colours in color-mix() are not supported");
-    HWND control = GetDlgItem(dialog, IDC_CSS_NOTE);
-    RECT client;
-    GetClientRect(control, &client);
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    RECT needed = client;
-    DrawTextA(dc, note.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    EXPECT_LE(needed.bottom - needed.top, client.bottom - client.top);
-    EXPECT_LE(needed.right - needed.left, client.right - client.left);
+    const struct {
+        std::string text;
+        const char* note;
+    } rows[] = {
+        {many + ")", "more than 16 colours in color-mix() are not supported"},
+        {"color(srgb 1.2345678912345 x)",
+         "expected a number, % or 'none' after '...5678912345'"},
+    };
+    for (const auto& row : rows) {
+        SetFieldText(dialog, IDC_CSS, row.text.c_str());
+        const std::string note = FieldText(dialog, IDC_CSS_NOTE);
+        ASSERT_EQ(note, row.note);
+        HWND control = GetDlgItem(dialog, IDC_CSS_NOTE);
+        RECT client;
+        GetClientRect(control, &client);
+        HDC dc = GetDC(control);
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        RECT needed = client;
+        DrawTextA(dc, note.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+        EXPECT_LE(needed.bottom - needed.top, client.bottom - client.top);
+        EXPECT_LE(needed.right - needed.left, client.right - client.left);
+    }
 }
 
 }  // namespace
