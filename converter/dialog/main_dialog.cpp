@@ -153,7 +153,7 @@ void OnCommand(HWND dialog, int id, int code) {
         break;
     case IDC_CONTRAST:
         // A click on the line while comparing goes back to white and black.
-        if (code == STN_CLICKED) CompareWith(dialog, nullptr);
+        if (code == STN_CLICKED) ComparePaletteColour(dialog, nullptr);
         break;
     case IDC_CSS_FORM:
         if (code == CBN_SELCHANGE) OnCssFormChange(dialog);

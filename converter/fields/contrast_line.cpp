@@ -1,6 +1,6 @@
 // The contrast line (see contrast_line.h). Its text is set in Unicode: the
-// middle dot is the one character of the program outside ASCII, and the ANSI
-// code page of a Japanese or Greek system has none at 0xB7.
+// middle dot and the non-breaking space are outside ASCII, and the ANSI code
+// page of a Japanese or Greek system has neither at 0xB7 and 0xA0.
 #include "contrast_line.h"
 
 #include "contrast.h"
@@ -43,10 +43,17 @@ void ShowFixButton(HWND dialog, const ColorRecord& color) {
     if (Shown(button) != offered) ShowWindow(button, offered ? SW_SHOWNA : SW_HIDE);
 }
 
+// Widens an ASCII phrase with its blanks made non-breaking: the static
+// control wraps the line only between phrases, never within one.
+wchar_t* PutPhrase(const char* phrase, wchar_t* out) {
+    for (; *phrase; ++phrase) *out++ = *phrase == ' ' ? L'\u00a0' : static_cast<unsigned char>(*phrase);
+    return out;
+}
+
 wchar_t* PutContrast(const ColorRecord& a, const ColorRecord& b, wchar_t* out) {
     char ratio[kContrastTextCapacity];
     FormatContrast(ContrastHundredths(a, b), ratio);
-    return WidenAscii(ratio, out);
+    return PutPhrase(ratio, out);
 }
 
 void SetLine(HWND dialog, const wchar_t* line) { WriteWideField(dialog, IDC_CONTRAST, line); }
@@ -57,15 +64,19 @@ void ShowContrastLine(HWND dialog, const ColorRecord& color) {
     wchar_t line[kLineShownSize];
     wchar_t* p = line;
     if (g_comparing) {
-        char hex[kColorTextCapacity];
-        FormatHex6(g_compareColour, hex);
-        p = WidenAscii(hex, WidenAscii(" against ", PutContrast(color, g_compareColour, p)));
+        char against[kColorTextCapacity + 8] = "against ";
+        FormatHex6(g_compareColour, against + 8);
+        p = PutContrast(color, g_compareColour, p);
+        *p++ = L' ';
+        p = PutPhrase(against, p);
     } else {
+        // The dot stays with the phrase before it.
         const ColorRecord white = {255, 255, 255, 0}, black = {0, 0, 0, 0};
-        p = WidenAscii(" on white ", PutContrast(color, white, p));
+        p = PutPhrase(" on white", PutContrast(color, white, p));
+        *p++ = L'\u00a0';
         *p++ = L'\u00b7';
         *p++ = L' ';
-        p = WidenAscii(" on black", PutContrast(color, black, p));
+        p = PutPhrase(" on black", PutContrast(color, black, p));
     }
     *p = L'\0';
     SetLine(dialog, line);

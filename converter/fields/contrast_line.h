@@ -6,7 +6,9 @@
 #include "color_record.h"
 
 // Writes the line for `color`: "4.54:1 AA on white · 4.62:1 AA on black", or
-// "7.12:1 AAA against #123456" while a palette colour is compared with.
+// "7.12:1 AAA against #123456" while a palette colour is compared with. The
+// blanks within a phrase ("4.54:1 AA on white ·", "against #123456") are
+// non-breaking: a line too wide for the control wraps between phrases only.
 void ShowContrastLine(HWND dialog, const ColorRecord& color);
 
 // ShowContrastLine for the converter's colour, unless the fields stand empty

@@ -181,9 +181,9 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
     if (command == IDM_COMPARE) {
         // Chosen again on the same colour, Compare goes back to white and black.
         const ColorRecord c = PaletteColour(g_document.palette, entry);
-        CompareWith(dialog, ComparingWith(c) ? nullptr : &c);
+        ComparePaletteColour(dialog, ComparingWith(c) ? nullptr : &c);
     } else if (command == IDM_STOP_COMPARING) {
-        CompareWith(dialog, nullptr);
+        ComparePaletteColour(dialog, nullptr);
     } else if (command >= IDM_SEEN_NONE && command <= IDM_SEEN_LAST) {
         ShowPaletteSeenAs(dialog, command - IDM_SEEN_NONE - 1);
     } else if (command == IDM_REMOVE) {

@@ -14,6 +14,9 @@ namespace {
 
 HWND List(HWND dialog) { return DialogControl(dialog, IDC_PALETTE); }
 
+// Follows the text of the entry the contrast line compares with.
+const char kComparedMark[] = " (compared)";
+
 // The deficiency the swatches are seen with, -1 for none: kept while the
 // program runs.
 int s_seenAs = -1;
@@ -52,9 +55,15 @@ bool BeginsWith(const char* text, const char* typed) {
 void GivePaletteItem(const NMLVDISPINFOA* info) {
     LVITEMA& item = const_cast<LVITEMA&>(info->item);
     if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= PaletteSize(g_document.palette)) return;
-    if ((item.mask & LVIF_TEXT) && item.cchTextMax >= 8)
-        FormatPaletteEntry(g_document.palette, static_cast<size_t>(item.iItem), item.pszText,
-                           static_cast<size_t>(item.cchTextMax));
+    const size_t entry = static_cast<size_t>(item.iItem);
+    if ((item.mask & LVIF_TEXT) && item.cchTextMax >= 8) {
+        const size_t capacity = static_cast<size_t>(item.cchTextMax);
+        const size_t length = FormatPaletteEntry(g_document.palette, entry, item.pszText, capacity);
+        // Said in the text, so that screen readers say it with the colour.
+        if (ComparingWith(PaletteColour(g_document.palette, entry)) &&
+            length + sizeof kComparedMark <= capacity)
+            lstrcpyA(item.pszText + length, kComparedMark);
+    }
     if (item.mask & LVIF_IMAGE) item.iImage = 0;
 }
 
@@ -138,6 +147,11 @@ int FindPaletteEntry(const char* typed, size_t start) {
             return static_cast<int>(entry);
     }
     return -1;
+}
+
+void ComparePaletteColour(HWND dialog, const ColorRecord* colour) {
+    CompareWith(dialog, colour);
+    InvalidateRect(List(dialog), nullptr, FALSE);
 }
 
 void ShowPaletteSeenAs(HWND dialog, int vision) {

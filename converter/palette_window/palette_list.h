@@ -7,6 +7,8 @@
 
 #include <cstddef>
 
+#include "color_record.h"
+
 // Gives the list its one column and room for a swatch before each text.
 void SetUpPaletteList(HWND dialog);
 
@@ -25,6 +27,11 @@ LRESULT OnPaletteCustomDraw(const NMLVCUSTOMDRAW* draw);
 // The entry from `start` on, round to the top, whose list text ("#rrggbb
 // name") or name begins with `typed`, in any letter case; -1 when none does.
 int FindPaletteEntry(const char* typed, size_t start);
+
+// Compares the contrast line with `colour`, or with white and black again for
+// null (CompareWith), and marks the entries of that colour: "#ffffff white
+// (compared)".
+void ComparePaletteColour(HWND dialog, const ColorRecord* colour);
 
 // The selected entries, in order, at most `capacity`; returns how many.
 size_t SelectedPaletteEntries(HWND dialog, size_t* entries, size_t capacity);

@@ -55,9 +55,10 @@ check_items() {
 check_file() {
     [ "$(cat "$1")" = "$(printf "$2")" ] || fail "$3: $1 holds '$(cat "$1")'"
 }
-# The contrast line, its middle dot (one byte in the ANSI code page) as '*'.
+# The contrast line, its middle dot (one byte in the ANSI code page) as '*'
+# and its non-breaking blanks as '_'.
 check_contrast() {
-    actual=$(wintool text Palorin 1124 | tr '\267' '*')
+    actual=$(wintool text Palorin 1124 | tr '\267\240' '*_')
     [ "$actual" = "$1" ] || fail "$2: the contrast line shows '$actual', expected '$1'"
 }
 type_colour() {
@@ -70,7 +71,7 @@ header='GIMP Palette\nName: Brand\nColumns: 3\n# kept by hand\n'
 
 check_items '#ff0000 Brand red|#008000 Green|' "opened from the command line"
 type_colour '#767676'
-check_contrast '4.54:1 AA on white * 4.62:1 AA on black' "typed #767676"
+check_contrast '4.54:1_AA_on_white_* 4.62:1_AA_on_black' "typed #767676"
 click_control 1121
 type_colour '#ffffff'
 xdotool key ctrl+d
@@ -105,11 +106,13 @@ click_item 2 1
 click_item 1 3
 xdotool key c
 sleep 0.3
-check_contrast '4.54:1 AA against #ffffff' "Compare on white"
+check_contrast '4.54:1_AA against_#ffffff' "Compare on white"
+check_items '#2a6f97|#ffffff white (compared)|#767676|#ff0000 Brand red|' "Compare on white"
 click_item 1 3
 xdotool key c
 sleep 0.3
-check_contrast '4.54:1 AA on white * 4.62:1 AA on black' "Compare on white again"
+check_contrast '4.54:1_AA_on_white_* 4.62:1_AA_on_black' "Compare on white again"
+check_items '#2a6f97|#ffffff white|#767676|#ff0000 Brand red|' "Compare on white again"
 
 # Open… by Ctrl+O, a path typed into the platform's dialog.
 printf 'GIMP Palette\nName: Other\n 10  20  30\tInk\n200 100  50\tClay\n' >"$work/other.gpl"

@@ -138,9 +138,13 @@ protected:
         RealKeyUp(VK_LCONTROL);
     }
     std::string Hex6() const { return FieldText(dialog, IDC_HEX6); }
+    // The contrast line with '|' where it may break (a breaking blank) and
+    // ' ' for a non-breaking one.
     std::wstring ContrastLine() const {
         wchar_t line[128] = L"";
         GetDlgItemTextW(dialog, IDC_CONTRAST, line, 128);
+        for (wchar_t* c = line; *c; ++c)
+            *c = *c == L' ' ? L'|' : *c == L'\u00a0' ? L' ' : *c;
         return line;
     }
 
@@ -657,31 +661,36 @@ TEST_F(PaletteWindow, ThePaletteBesideTheProgramOpensAtStart) {
 }
 
 // The contrast line as the colour changes by typing and by a click in the
-// palette, and with Compare on a palette colour, until Compare on it again.
+// palette, and with Compare on a palette colour, until Compare on it again;
+// the entry compared with is marked in the list while it is.
 TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
     OpenFile(File("greys.gpl", "GIMP Palette\n255 255 255\tWhite\n  0   0   0\tBlack\n"));
     HWND hex6 = GetDlgItem(dialog, IDC_HEX6);
     enum Step { kType, kBackspace, kClick, kCompare, kRemove, kStop, kClickLine };
+    const Lines plain = {"#ffffff White", "#000000 Black"};
+    const Lines white = {"#ffffff White (compared)", "#000000 Black"};
+    const Lines black = {"#ffffff White", "#000000 Black (compared)"};
     const struct {
         Step step;
         const char* text;
         int entry;
         std::wstring line;
+        Lines listed;
     } steps[] = {
-        {kType, "#767676", 0, L"4.54:1 AA on white \u00b7 4.62:1 AA on black"},
-        {kBackspace, "", 0, L""},
-        {kClick, "", 1, L"21.00:1 AAA on white \u00b7 1.00:1 fail on black"},
-        {kCompare, "", 0, L"21.00:1 AAA against #ffffff"},
-        {kType, "#767676", 0, L"4.54:1 AA against #ffffff"},
-        {kCompare, "", 1, L"4.62:1 AA against #000000"},
-        {kCompare, "", 1, L"4.54:1 AA on white \u00b7 4.62:1 AA on black"},
-        {kCompare, "", 0, L"4.54:1 AA against #ffffff"},
-        {kClick, "", 0, L"1.00:1 fail against #ffffff"},
-        {kStop, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
-        {kCompare, "", 1, L"21.00:1 AAA against #000000"},
-        {kClickLine, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
-        {kCompare, "", 0, L"1.00:1 fail against #ffffff"},
-        {kRemove, "", 0, L"1.00:1 fail on white \u00b7 21.00:1 AAA on black"},
+        {kType, "#767676", 0, L"4.54:1 AA on white \u00b7|4.62:1 AA on black", plain},
+        {kBackspace, "", 0, L"", plain},
+        {kClick, "", 1, L"21.00:1 AAA on white \u00b7|1.00:1 fail on black", plain},
+        {kCompare, "", 0, L"21.00:1 AAA|against #ffffff", white},
+        {kType, "#767676", 0, L"4.54:1 AA|against #ffffff", white},
+        {kCompare, "", 1, L"4.62:1 AA|against #000000", black},
+        {kCompare, "", 1, L"4.54:1 AA on white \u00b7|4.62:1 AA on black", plain},
+        {kCompare, "", 0, L"4.54:1 AA|against #ffffff", white},
+        {kClick, "", 0, L"1.00:1 fail|against #ffffff", white},
+        {kStop, "", 0, L"1.00:1 fail on white \u00b7|21.00:1 AAA on black", plain},
+        {kCompare, "", 1, L"21.00:1 AAA|against #000000", black},
+        {kClickLine, "", 0, L"1.00:1 fail on white \u00b7|21.00:1 AAA on black", plain},
+        {kCompare, "", 0, L"1.00:1 fail|against #ffffff", white},
+        {kRemove, "", 0, L"1.00:1 fail on white \u00b7|21.00:1 AAA on black", Lines{"#000000 Black"}},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(&s - steps);
@@ -713,6 +722,50 @@ TEST_F(PaletteWindow, TheContrastLineFollowsTheColourAndCompare) {
         }
         }
         EXPECT_EQ(ContrastLine(), s.line);
+        EXPECT_EQ(ListedColours(dialog), s.listed);
+    }
+}
+
+// The static control wraps the line only where it may ('|'), and each phrase
+// fits a line of its own: no phrase is broken, at the line's width or others.
+TEST_F(PaletteWindow, TheContrastLineBreaksOnlyBetweenPhrases) {
+    OpenFile(File("white.gpl", "GIMP Palette\n255 255 255\tWhite\n"));
+    HWND line = GetDlgItem(dialog, IDC_CONTRAST);
+    RECT designed;
+    GetClientRect(line, &designed);
+    const struct {
+        int width;  // 0 for the line's own
+        bool compare;
+        int lines;
+    } cases[] = {{0, false, 2}, {0, true, 1}, {100, true, 2}, {600, false, 1}, {600, true, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const int width = c.width ? c.width : designed.right;
+        SetWindowPos(line, nullptr, 0, 0, width, designed.bottom, SWP_NOMOVE | SWP_NOZORDER);
+        if (c.compare) RunPaletteMenuCommand(dialog, 0, IDM_COMPARE);
+        SetFieldText(dialog, IDC_HEX6, "");
+        TypeText(GetDlgItem(dialog, IDC_HEX6), "#767676");
+        wchar_t text[128] = L"";
+        GetWindowTextW(line, text, 128);
+        HDC dc = GetDC(line);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(line, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics;
+        GetTextMetricsW(dc, &metrics);
+        RECT drawn = {0, 0, width, 0};
+        DrawTextW(dc, text, -1, &drawn, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+        EXPECT_EQ(drawn.bottom / metrics.tmHeight, c.lines);
+        EXPECT_LE(drawn.bottom, designed.bottom) << "cut off";
+        for (const wchar_t* phrase = text; *phrase;) {
+            const wchar_t* end = phrase;
+            while (*end && *end != L' ') ++end;
+            RECT one = {0, 0, 0, 0};
+            DrawTextW(dc, phrase, static_cast<int>(end - phrase), &one, DT_CALCRECT | DT_SINGLELINE);
+            EXPECT_LE(one.right, width) << "a phrase wider than the line";
+            phrase = *end ? end + 1 : end;
+        }
+        SelectObject(dc, old);
+        ReleaseDC(line, dc);
+        if (c.compare) RunPaletteMenuCommand(dialog, 0, IDM_STOP_COMPARING);
     }
 }
 
