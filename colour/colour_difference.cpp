@@ -77,12 +77,8 @@ void Prime(const double lab1[3], const double lab2[3], Primed* p) {
 constexpr double kLeastT = 0.362, kGreatestT = 1.573;
 constexpr double kSin60 = 0.8660254037844387;
 
-}  // namespace
-
-double DeltaE2000(const double lab1[3], const double lab2[3]) {
+double Difference(const double lab1[3], const double lab2[3], const Primed& p) {
     const double b1 = lab1[2], b2 = lab2[2];
-    Primed p;
-    Prime(lab1, lab2, &p);
     const double a1 = p.a1, a2 = p.a2, cp1 = p.cp1, cp2 = p.cp2;
 
     // The mean hue, as an angle and as its cosine and sine.
@@ -121,9 +117,7 @@ double DeltaE2000(const double lab1[3], const double lab2[3]) {
     return std::sqrt(p.l * p.l + p.c * p.c + h * h + rT * p.c * h);
 }
 
-double DeltaE2000LowerBound(const double lab1[3], const double lab2[3]) {
-    Primed p;
-    Prime(lab1, lab2, &p);
+double LowerBound(const Primed& p) {
     // The hue term lies between its values at T's extremes, and the rotation
     // term takes at most R_C sin 60 of the chroma term times the hue term:
     // the least sum over that range.
@@ -135,4 +129,19 @@ double DeltaE2000LowerBound(const double lab1[3], const double lab2[3]) {
     h = h < low ? low : h > high ? high : h;
     const double sum = p.l * p.l + p.c * p.c + h * h - rotation * h;
     return sum > 0 ? 0.9999 * std::sqrt(sum) : 0;
+}
+
+}  // namespace
+
+double DeltaE2000(const double lab1[3], const double lab2[3]) {
+    Primed p;
+    Prime(lab1, lab2, &p);
+    return Difference(lab1, lab2, p);
+}
+
+double DeltaE2000Within(const double lab1[3], const double lab2[3], double limit) {
+    Primed p;
+    Prime(lab1, lab2, &p);
+    const double low = LowerBound(p);
+    return low > limit ? low : Difference(lab1, lab2, p);
 }

@@ -7,6 +7,7 @@
 // trigonometry, so that it gives the same bits on every platform.
 double DeltaE2000(const double lab1[3], const double lab2[3]);
 
-// At most DeltaE2000(lab1, lab2), and near it, sooner: without the mean hue,
-// whose terms it takes at their least. For ruling colours out.
-double DeltaE2000LowerBound(const double lab1[3], const double lab2[3]);
+// DeltaE2000(lab1, lab2) when it may be at most `limit`; otherwise a number
+// above `limit`, sooner: a lower bound without the mean hue, whose terms it
+// takes at their least. For ruling colours out.
+double DeltaE2000Within(const double lab1[3], const double lab2[3], double limit);
