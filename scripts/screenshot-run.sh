@@ -60,7 +60,7 @@ capture_palette() {
     "$wine_run" "$build/palorin.exe" "$(printf 'Z:%s' "$palette/harbour.gpl" | tr / '\\')" &
     program=$!
     if wintool wait "Palorin" 10000 >/dev/null && click_item 0 1 && click_item 5 3; then
-        xdotool key Up Up Return
+        xdotool key c
         capture "Palorin" palette
     fi
     wintool close "Palorin"
