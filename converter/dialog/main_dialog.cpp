@@ -78,6 +78,7 @@ void OnDestroy(HWND dialog) {
     s_keyHook = nullptr;
     EndPaletteView();
     EndFields();
+    EndSeenTips();
 }
 
 void OnInitDialog(HWND dialog, LPARAM lParam) {
@@ -206,6 +207,8 @@ INT_PTR OnCtlColorStatic(HDC dc, HWND control) {
 }  // namespace
 
 INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        RelaySeenTips(dialog, message, wParam, lParam);
     switch (message) {
     case WM_INITDIALOG:
         // 0: the dialog manager places no initial focus.

@@ -7,8 +7,15 @@
 #include "coordinates.h"
 #include "resource.h"
 
+namespace {
+
+// The tooltip window, which the dialog owns.
+HWND s_tips;
+
+}  // namespace
+
 void StartSeenTips(HWND dialog) {
-    HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+    HWND tips = s_tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 dialog, nullptr, nullptr, nullptr);
     if (!tips) return;  // the swatches still show, and screen readers still name them
@@ -16,14 +23,24 @@ void StartSeenTips(HWND dialog) {
         char text[kAccessibleTextSize];
         SeenSwatchName(id, text);
         // The statics let the mouse through to the dialog: the tool is their
-        // rectangle of the dialog's client area.
+        // rectangle of the dialog's client area, and the dialog relays its
+        // mouse messages. Letting the tooltip subclass the dialog instead
+        // would cost a window property lookup, a round trip to the window
+        // server under Wine, for every message the dialog gets.
         TOOLINFOA tool = {};
         tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = dialog;
         tool.uId = static_cast<UINT_PTR>(id);
         tool.lpszText = text;
         if (GetControlRectInDialog(dialog, id, &tool.rect))
             SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+void EndSeenTips() { s_tips = nullptr; }
+
+void RelaySeenTips(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!s_tips) return;
+    MSG relayed = {dialog, message, wParam, lParam, 0, {}};
+    SendMessageA(s_tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }

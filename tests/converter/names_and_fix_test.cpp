@@ -2,6 +2,9 @@
 // for a colour, and what a press of the button does. The distances are
 // nearest_reference.py's; #767676 is the lightest grey that reaches AA on white.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
@@ -70,6 +73,33 @@ TEST_F(NamesAndFix, TheFixButtonOffersTheNearestColourThatReachesAA) {
     EXPECT_TRUE(IsWindowVisible(button));
     SetFieldText(dialog, IDC_HEX6, "#7777");
     EXPECT_FALSE(IsWindowVisible(button));
+}
+
+// The real mouse resting on a small swatch shows its tooltip.
+TEST_F(NamesAndFix, ASmallSwatchHasItsTooltip) {
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    SetForegroundWindow(dialog);
+    RECT swatch;
+    GetWindowRect(GetDlgItem(dialog, IDC_SEEN_FIRST + 1), &swatch);
+    SetCursorPos((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    HWND tip = nullptr;
+    for (int waited = 0; !tip && waited < 4000; waited += 50) {
+        // A move the tooltip hears of, now and then, as a resting mouse makes none.
+        if (waited % 500 == 0) mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+        PumpMessages();
+        Sleep(50);
+        for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w;
+             w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr))
+            if (GetWindow(w, GW_OWNER) == dialog && IsWindowVisible(w)) tip = w;
+    }
+    ASSERT_NE(tip, nullptr) << "no tooltip shown";
+    char text[80] = "";
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = text;
+    ASSERT_TRUE(SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_EQ(tool.uId, static_cast<UINT_PTR>(IDC_SEEN_FIRST + 1));
+    EXPECT_STREQ(text, "As seen with deuteranopia");
 }
 
 }  // namespace
