@@ -100,7 +100,9 @@ OpenResult OpenPaletteDocument(PaletteDocument* document, const char* path, File
     return OpenResult::kOpened;
 }
 
-PaletteChange AddToDocument(PaletteDocument* document, const ColorRecord& colour) {
+unsigned NewUndoGroup(PaletteDocument* document) { return ++document->undoGroup; }
+
+PaletteChange AddToDocument(PaletteDocument* document, const ColorRecord& colour, unsigned group) {
     const PaletteChange change = AddPaletteColour(&document->palette, colour);
     if (change == PaletteChange::kAdded && !Remember(document, true, colour)) {
         const size_t front[] = {0};
@@ -108,7 +110,8 @@ PaletteChange AddToDocument(PaletteDocument* document, const ColorRecord& colour
         return PaletteChange::kNoMemory;
     }
     if (change == PaletteChange::kAdded)
-        RememberForUndo(document, {true, colour, 0, nullptr, 0, ++document->undoGroup});
+        RememberForUndo(document,
+                        {true, colour, 0, nullptr, 0, group ? group : NewUndoGroup(document)});
     return change;
 }
 

@@ -57,8 +57,12 @@ enum class OpenResult { kOpened, kNotRead, kNoPalette };
 OpenResult OpenPaletteDocument(PaletteDocument* document, const char* path, FileProblem* problem,
                                PaletteError* error);
 
-// The palette's changes, remembered until they are written.
-PaletteChange AddToDocument(PaletteDocument* document, const ColorRecord& colour);
+// The palette's changes, remembered until they are written. An add in
+// `group` (from NewUndoGroup) is taken back by one Ctrl+Z with the others of
+// that group; 0 makes it a command of its own.
+PaletteChange AddToDocument(PaletteDocument* document, const ColorRecord& colour,
+                            unsigned group = 0);
+unsigned NewUndoGroup(PaletteDocument* document);
 size_t RemoveFromDocument(PaletteDocument* document, const size_t* entries, size_t count);
 
 // Takes back the user's last command (an add, or a removal of one or more

@@ -83,18 +83,30 @@ bool PutOnClipboard(HWND dialog, const char* text) {
 
 }  // namespace
 
-void AddColourToPalette(HWND dialog, const ColorRecord& color) {
-    switch (AddToDocument(&g_document, color)) {
-    case PaletteChange::kAdded:
-        PaletteChanged(dialog, 0);
-        break;
-    case PaletteChange::kPresent:
-        ShowPalette(dialog, static_cast<int>(FindPaletteColour(g_document.palette, color)));
-        break;
-    case PaletteChange::kNoMemory:
-        SayAboutPalette(dialog, "Not enough memory to add the colour.");
-        break;
+void AddColourToPalette(HWND dialog, const ColorRecord& color) { AddColoursToPalette(dialog, &color, 1); }
+
+void AddColoursToPalette(HWND dialog, const ColorRecord* colours, size_t count) {
+    const unsigned group = NewUndoGroup(&g_document);
+    bool added = false;
+    size_t present = kNotInPalette;
+    for (size_t i = 0; i < count; ++i) {
+        switch (AddToDocument(&g_document, colours[i], group)) {
+        case PaletteChange::kAdded:
+            added = true;
+            break;
+        case PaletteChange::kPresent:
+            present = FindPaletteColour(g_document.palette, colours[i]);
+            break;
+        case PaletteChange::kNoMemory:
+            if (added) PaletteChanged(dialog, 0);
+            SayAboutPalette(dialog, "Not enough memory to add the colour.");
+            return;
+        }
     }
+    if (added)
+        PaletteChanged(dialog, 0);
+    else if (present != kNotInPalette)
+        ShowPalette(dialog, static_cast<int>(present));
 }
 
 void RecallPaletteEntry(HWND dialog, size_t entry) {
@@ -192,10 +204,10 @@ void RunPaletteMenuCommand(HWND dialog, size_t entry, int command) {
     } else if (command == IDM_UNDO) {
         UndoPaletteChange(dialog);
     } else if (command == IDM_TINTS_SHADES) {
-        // Nine colours from the one chosen towards white and black, each added.
+        // Nine colours from the one chosen towards white and black.
         ColorRecord nine[kTintsAndShades];
         TintsAndShades(PaletteColour(g_document.palette, entry), nine);
-        for (const ColorRecord& c : nine) AddColourToPalette(dialog, c);
+        AddColoursToPalette(dialog, nine, kTintsAndShades);
     } else if (command != 0) {
         CopyPaletteEntry(dialog, entry, command);
     }

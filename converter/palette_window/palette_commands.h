@@ -11,6 +11,10 @@
 // when the palette has it, selected where it stands and nothing written.
 void AddColourToPalette(HWND dialog, const ColorRecord& color);
 
+// Colours added as one command (Add tints and shades): one write, and one
+// Ctrl+Z takes them all back.
+void AddColoursToPalette(HWND dialog, const ColorRecord* colours, size_t count);
+
 // The entry becomes the current colour: every field, the HLS from the colour,
 // the pictures.
 void RecallPaletteEntry(HWND dialog, size_t entry);

@@ -442,13 +442,17 @@ TEST_F(PaletteWindow, CtrlCAndTheMenuCopyTheColourInEachNotation) {
 }
 
 // "Add tints and shades" adds nine colours from the one chosen: black's are
-// four greys and itself (worked by hand in the colour model's tests).
+// four greys and itself (worked by hand in the colour model's tests), taken
+// back as one.
 TEST_F(PaletteWindow, TintsAndShadesAddNineColours) {
     OpenFile(File("black.txt", "#000000\n"));
     RunPaletteMenuCommand(dialog, 0, IDM_TINTS_SHADES);
     Lines listed = ListedColours(dialog);
     std::sort(listed.begin(), listed.end());
     EXPECT_EQ(listed, (Lines{"#000000 black", "#161616", "#484848", "#808080 gray", "#bebebe"}));
+    // One command, one Ctrl+Z.
+    RunPaletteMenuCommand(dialog, 0, IDM_UNDO);
+    EXPECT_EQ(ListedColours(dialog), Lines{"#000000 black"});
 }
 
 // Palettes as GIMP, Inkscape and Krita write them, and plain text. Opening one
