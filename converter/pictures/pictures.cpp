@@ -67,8 +67,14 @@ void InvalidatePictures(HWND dialog, UpdateMask mask) {
     const PicturesShown& shown = g_shown;
     const HlsTriple& hls = CurrentHls();
     if (!shown.swatchKnown || !SameColour(shown.swatch, CurrentColour())) {
-        InvalidateControl(dialog, IDC_SWATCH);
-        for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) InvalidateControl(dialog, id);
+        // The swatch and the three beside it in one rectangle: one request
+        // to the window server instead of four.
+        RECT swatch, seen;
+        if (GetControlRectInDialog(dialog, IDC_SWATCH, &swatch) &&
+            GetControlRectInDialog(dialog, IDC_SEEN_LAST, &seen)) {
+            UnionRect(&swatch, &swatch, &seen);
+            InvalidateDialogRect(dialog, swatch);
+        }
     }
     if (mask & UPD_PICKER) InvalidatePicker(dialog);
     if ((mask & UPD_LUMBAR) && (!shown.barKnown || shown.barHue != hls.hue ||

@@ -205,9 +205,11 @@ bool UpdateRegionIs(HWND dialog, std::initializer_list<RECT> rects) {
 TEST_F(Commands, RefreshInvalidatesTheSwatchAndTheChosenPictures) {
     RECT swatch = ControlRect(dialog, IDC_SWATCH), picker = ControlRect(dialog, IDC_PICKER),
          bar = ControlRect(dialog, IDC_LUMBAR);
-    // The swatches of the colour as seen with each deficiency go with the swatch.
-    const RECT seen[3] = {ControlRect(dialog, IDC_SEEN_FIRST), ControlRect(dialog, IDC_SEEN_FIRST + 1),
-                          ControlRect(dialog, IDC_SEEN_LAST)};
+    // The swatches of the colour as seen with each deficiency go with the
+    // swatch, in one rectangle from the swatch to the last of them.
+    RECT swatches = swatch;
+    const RECT lastSeen = ControlRect(dialog, IDC_SEEN_LAST);
+    UnionRect(&swatches, &swatches, &lastSeen);
     int a = g_arrowSize;
     ASSERT_GT(a, 0);
     RECT arrow = ArrowColumn(bar, a);
@@ -226,7 +228,7 @@ TEST_F(Commands, RefreshInvalidatesTheSwatchAndTheChosenPictures) {
     const RECT oldMarker = marker();
     ValidateRect(dialog, nullptr);
     SetFieldText(dialog, IDC_HEX6, "#123456");  // everything but its own field
-    EXPECT_TRUE(UpdateRegionIs(dialog, {swatch, seen[0], seen[1], seen[2], oldMarker, marker(), bar, arrow}));
+    EXPECT_TRUE(UpdateRegionIs(dialog, {swatches, oldMarker, marker(), bar, arrow}));
 
     ValidateRect(dialog, nullptr);
     SetFieldText(dialog, IDC_HEX6, "#1234");  // rejected: nothing repaints
@@ -235,11 +237,11 @@ TEST_F(Commands, RefreshInvalidatesTheSwatchAndTheChosenPictures) {
     ValidateRect(dialog, nullptr);
     // No picture bits: the swatch still, which shows black until it is painted.
     RefreshConverter(dialog, UPD_NAME | UPD_FROM_RGB);
-    EXPECT_TRUE(UpdateRegionIs(dialog, {swatch, seen[0], seen[1], seen[2]}));
+    EXPECT_TRUE(UpdateRegionIs(dialog, {swatches}));
 
     ValidateRect(dialog, nullptr);
     RefreshConverter(dialog, MASK_LUMBAR_DRAG);
-    EXPECT_TRUE(UpdateRegionIs(dialog, {swatch, seen[0], seen[1], seen[2], arrow}));
+    EXPECT_TRUE(UpdateRegionIs(dialog, {swatches, arrow}));
 }
 
 TEST_F(Commands, RefreshFromHlsRecomputesTheColour) {
