@@ -51,11 +51,11 @@
 namespace {
 
 unsigned g_seed = 20261208;
-// Enough for every kind of action a hundred times over (some 40 kinds), in
+// Enough for every kind of action two hundred times over (some 40 kinds), in
 // about three minutes on a quiet machine and well under ten on a busy one:
 // each change of a palette with a file writes it to disk. Longer runs:
 // --actions=N.
-int g_actionCount = 6000;
+int g_actionCount = 10000;
 
 const char kTypedCharacters[] = "0123456789abcdefABCDEF#(),%gxyz ";
 
