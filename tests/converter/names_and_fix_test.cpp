@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "accessible_text.h"
@@ -83,9 +84,12 @@ TEST_F(NamesAndFix, ASmallSwatchHasItsTooltip) {
     GetWindowRect(GetDlgItem(dialog, IDC_SEEN_FIRST + 1), &swatch);
     SetCursorPos((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
     HWND tip = nullptr;
-    for (int waited = 0; !tip && waited < 4000; waited += 50) {
-        // A move the tooltip hears of, now and then, as a resting mouse makes none.
-        if (waited % 500 == 0) mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+    // A move the tooltip hears of, now and then, as a resting mouse makes none;
+    // seldom, as a move may start the tooltip's delay over.
+    // (A tooltip's delay is the double-click time unless it is set.)
+    const int delay = std::max(50, static_cast<int>(GetDoubleClickTime()) / 50 * 50);
+    for (int waited = 0; !tip && waited < 6 * delay + 1000; waited += 50) {
+        if (waited % (3 * delay) == 0) mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
         PumpMessages();
         Sleep(50);
         for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w;
