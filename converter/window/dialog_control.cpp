@@ -12,7 +12,7 @@ struct KeptControl {
 };
 
 // Room for every control the converter looks up; any beyond are looked up each time.
-KeptControl s_kept[24];
+KeptControl s_kept[64];
 int s_keptCount = 0;
 
 bool StillValid(HWND control, HWND dialog, int id) {
