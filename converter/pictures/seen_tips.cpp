@@ -2,6 +2,7 @@
 #include "seen_tips.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "accessible_text.h"
 #include "coordinates.h"
@@ -9,12 +10,14 @@
 
 namespace {
 
-// The tooltip window, which the dialog owns.
+// The tooltip window, which the dialog owns; whether it is still to be made,
+// and the dialog's area (the swatches') where the mouse makes it.
 HWND s_tips;
+bool s_toMake;
+RECT s_area;
 
-}  // namespace
-
-void StartSeenTips(HWND dialog) {
+void MakeSeenTips(HWND dialog) {
+    s_toMake = false;
     HWND tips = s_tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                 dialog, nullptr, nullptr, nullptr);
@@ -37,9 +40,25 @@ void StartSeenTips(HWND dialog) {
     }
 }
 
-void EndSeenTips() { s_tips = nullptr; }
+}  // namespace
+
+void StartSeenTips(HWND dialog) {
+    RECT first, last;
+    s_toMake = GetControlRectInDialog(dialog, IDC_SEEN_FIRST, &first) &&
+               GetControlRectInDialog(dialog, IDC_SEEN_LAST, &last) &&
+               UnionRect(&s_area, &first, &last);
+}
+
+void EndSeenTips() {
+    s_tips = nullptr;
+    s_toMake = false;
+}
 
 void RelaySeenTips(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (s_toMake && message == WM_MOUSEMOVE) {
+        const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (PtInRect(&s_area, at)) MakeSeenTips(dialog);
+    }
     if (!s_tips) return;
     MSG relayed = {dialog, message, wParam, lParam, 0, {}};
     SendMessageA(s_tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));

@@ -3,12 +3,14 @@
 #pragma once
 #include <windows.h>
 
-// Gives each its tooltip, "As seen with protanopia" and so on, in a tooltip
-// window the dialog owns (and so destroys with itself).
+// Gives each its tooltip, "As seen with protanopia" and so on, once the
+// mouse first comes over one of them.
 void StartSeenTips(HWND dialog);
 
 // Hands the dialog's mouse message to the tooltips, which watch the mouse
-// only through it.
+// only through it. The first move over a swatch makes the tooltip window, which the dialog
+// owns (and so destroys with itself): made at start it would cost a fifth of
+// the start under Wine, for a window a keyboard user never needs.
 void RelaySeenTips(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Forgets the tooltip window, which goes with the dialog.
