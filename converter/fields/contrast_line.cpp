@@ -37,7 +37,7 @@ void ShowFixButton(HWND dialog, const ColorRecord& color) {
         FormatHex6(s_fix, caption + 4);
         lstrcatA(caption, " for AA");
         WriteField(dialog, IDC_CONTRAST_FIX, caption);
-    } else if (GetFocus() == button) {
+    } else if (Shown(button) && GetFocus() == button) {  // GetFocus: a round trip under Wine
         SendMessageA(dialog, WM_NEXTDLGCTL, 0, FALSE);
     }
     if (Shown(button) != offered) ShowWindow(button, offered ? SW_SHOWNA : SW_HIDE);

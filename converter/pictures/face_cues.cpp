@@ -28,8 +28,6 @@ bool FocusRing(HWND picture, RECT* ring) {
 
 // A monochrome pattern brush draws in the context's text and background colours.
 void PaintDottedRing(HDC dc, const RECT& ring) {
-    // Most paints of the dialog are of a swatch or an arrow elsewhere.
-    if (!RectVisible(dc, &ring)) return;
     HBITMAP pattern = CreateBitmap(8, 8, 1, 1, kDots);
     if (!pattern) return;
     HBRUSH dots = CreatePatternBrush(pattern);
@@ -72,12 +70,19 @@ void InvalidateFocusRing(HWND picture) {
 }
 
 // The face around a picture without the focus is the dialog's background.
+// Most paints of the dialog are of a swatch or an arrow elsewhere, and asking
+// for the focus is a round trip to the window server under Wine: it is asked
+// only where a ring would be painted.
 void PaintFocusRing(HDC dc, HWND dialog) {
-    HWND focus = GetFocus();
-    RECT ring;
-    if (focus &&
-        (focus == DialogControl(dialog, IDC_PICKER) ||
-         focus == DialogControl(dialog, IDC_LUMBAR)) &&
-        !(SendMessageA(focus, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) && FocusRing(focus, &ring))
-        PaintDottedRing(dc, ring);
+    static const int kPictures[] = {IDC_PICKER, IDC_LUMBAR};
+    HWND focus = nullptr;
+    bool asked = false;
+    for (int id : kPictures) {
+        HWND picture = DialogControl(dialog, id);
+        RECT ring;
+        if (!picture || !FocusRing(picture, &ring) || !RectVisible(dc, &ring)) continue;
+        if (!asked) focus = GetFocus(), asked = true;
+        if (focus == picture && !(SendMessageA(picture, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+            PaintDottedRing(dc, ring);
+    }
 }
