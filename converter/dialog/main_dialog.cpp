@@ -189,23 +189,22 @@ void OnSysCommand(HWND dialog, WPARAM command) {
         OnVersionSysCommand(dialog, command);
 }
 
-// The example labels stand out in the highlight colour; the picture
-// statics paint no background, so the dialog's own painting shows through.
+// Text in the system colour `text` on the dialog's face.
+INT_PTR OnFace(HDC dc, int text) {
+    SetTextColor(dc, GetSysColor(text));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The example labels stand out in the highlight colour. The two lines that
+// change with every colour get the default colours here, as asking the
+// default handler costs a window property lookup, a round trip to the window
+// server under Wine, at each repaint. The picture statics paint no
+// background, so the dialog's own painting shows through.
 INT_PTR OnCtlColorStatic(HDC dc, HWND control) {
     int id = static_cast<int>(GetWindowLongPtrA(control, GWLP_ID));
-    if (id >= IDC_EX_FIRST && id <= IDC_EX_LAST) {
-        SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHT));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    // The two lines that change with every colour get the default colours
-    // here: asking the default handler costs a window property lookup, a
-    // round trip to the window server under Wine, at each repaint.
-    if (id == IDC_NEAREST || id == IDC_CONTRAST) {
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    if (id >= IDC_EX_FIRST && id <= IDC_EX_LAST) return OnFace(dc, COLOR_HIGHLIGHT);
+    if (id == IDC_NEAREST || id == IDC_CONTRAST) return OnFace(dc, COLOR_WINDOWTEXT);
     if (id == IDC_SWATCH || id == IDC_PICKER || id == IDC_LUMBAR ||
         (id >= IDC_SEEN_FIRST && id <= IDC_SEEN_LAST))
         return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
