@@ -7,6 +7,7 @@
 #include "accessible_text.h"
 #include "dialog_control.h"
 #include "face_cues.h"
+#include "field_repaint.h"
 #include "picture_keys.h"
 #include "resource.h"
 
@@ -23,8 +24,16 @@ bool AnswersScreenReader(HWND control) {
 // Every message of every field passes here (a colour change rewrites them
 // all): the id is asked for only by the messages that need it.
 LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    WNDPROC previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_USERDATA));
     LRESULT result;
     switch (message) {
+    case WM_SETTEXT:
+        result = CallWindowProcA(previous, control, message, wParam, lParam);
+        if (IsClass(control, "Edit")) NoteFieldRewritten(control);
+        return result;
+    case WM_PAINT:
+        if (!wParam && RepaintRewrittenField(control, previous)) return 0;
+        break;
     case WM_GETOBJECT:
         if (AnswerGetObject(control, wParam, lParam, &result)) return result;
         break;
@@ -39,11 +48,13 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        NoteFieldFocus(control, message == WM_SETFOCUS);
+        if (TakesKeys(GetDlgCtrlID(control))) InvalidateFocusRing(control);
+        break;
     case WM_UPDATEUISTATE:
         if (TakesKeys(GetDlgCtrlID(control))) InvalidateFocusRing(control);
         break;
     }
-    WNDPROC previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_USERDATA));
     return CallWindowProcA(previous, control, message, wParam, lParam);
 }
 

@@ -298,3 +298,46 @@ TEST_F(PaintTest, SeenSwatchesShowTheColourAsSeenWithEachDeficiency) {
         }
     }
 }
+
+namespace {
+
+// The pixels of a window, border included.
+std::vector<COLORREF> WindowPixels(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    HDC dc = GetWindowDC(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < r.bottom - r.top; ++y)
+        for (int x = 0; x < r.right - r.left; ++x) pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+}  // namespace
+
+// The fields a colour change rewrites look exactly as the edit's own paint of
+// the whole window draws them; one whose border was drawn over and invalid at
+// the same time gets its border back.
+TEST_F(PaintTest, RewrittenFieldsLookAsTheEditsOwnPaintDrawsThem) {
+    Open(251, 17, 153);
+    HWND percent = GetDlgItem(dialog, IDC_PERCENT);
+    RECT whole;
+    GetWindowRect(percent, &whole);
+    OffsetRect(&whole, -whole.left, -whole.top);
+    HDC dc = GetWindowDC(percent);
+    FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(percent, dc);
+    RedrawWindow(percent, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+
+    // As a click on the button leaves it: the focus there, no field's caret.
+    SetFocus(GetDlgItem(dialog, IDC_NEGAPOSI));
+    SendMessageA(dialog, WM_COMMAND, IDC_NEGAPOSI, 0);
+    PumpMessages();  // the message loop paints what is invalid
+    ASSERT_EQ(Field(IDC_HEX6), "#04ee66");
+    for (int id : {IDC_HEX6, IDC_HEX3, IDC_PERCENT, IDC_DEC_R, IDC_TRIPLE, IDC_HLS_H, IDC_CSS}) {
+        HWND field = GetDlgItem(dialog, id);
+        const std::vector<COLORREF> shown = WindowPixels(field);
+        RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        EXPECT_TRUE(WindowPixels(field) == shown) << "field " << id;
+    }
+}
