@@ -29,11 +29,8 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case WM_SETTEXT:
         result = CallWindowProcA(previous, control, message, wParam, lParam);
-        if (IsClass(control, "Edit")) NoteFieldRewritten(control);
+        if (IsClass(control, "Edit")) RepaintRewrittenField(control, previous);
         return result;
-    case WM_PAINT:
-        if (!wParam && RepaintRewrittenField(control, previous)) return 0;
-        break;
     case WM_GETOBJECT:
         if (AnswerGetObject(control, wParam, lParam, &result)) return result;
         break;
