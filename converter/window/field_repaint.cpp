@@ -29,7 +29,8 @@ void NoteFieldFocus(HWND edit, bool focused) {
 }
 
 void RepaintRewrittenField(HWND edit, WNDPROC previous) {
-    if (edit == s_focused) return;
+    // A dialog not yet shown paints everything once it is.
+    if (edit == s_focused || !IsWindowVisible(edit)) return;
     HDC dc = GetDC(edit);
     if (!dc) return;  // left invalid: its own paint will do
     CallWindowProcA(previous, edit, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
