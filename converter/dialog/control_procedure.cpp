@@ -46,8 +46,7 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         NoteFieldFocus(control, message == WM_SETFOCUS);
-        if (TakesKeys(GetDlgCtrlID(control))) InvalidateFocusRing(control);
-        break;
+        [[fallthrough]];
     case WM_UPDATEUISTATE:
         if (TakesKeys(GetDlgCtrlID(control))) InvalidateFocusRing(control);
         break;
