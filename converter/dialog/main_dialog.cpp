@@ -18,6 +18,7 @@
 #include "fields.h"
 #include "palette_commands.h"
 #include "palette_files.h"
+#include "palette_home.h"
 #include "palette_list.h"
 #include "palette_notify.h"
 #include "palette_window.h"
@@ -270,6 +271,7 @@ void InitConverterControls() {
 }
 
 INT_PTR RunConverter(HINSTANCE instance, ColorRecord* color) {
+    FindPaletteHomeAhead();
     InitConverterControls();
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc,
                            reinterpret_cast<LPARAM>(color));

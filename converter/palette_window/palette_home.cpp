@@ -19,6 +19,13 @@ bool s_homeFound = false;
 char s_last[kPathCapacity] = "";
 bool s_lastRead = false;
 
+// The thread that finds the folder and reads the settings while the dialog is
+// being built (loading shell32 takes a few milliseconds); null once joined.
+HANDLE s_ahead = nullptr;
+// Its stack: loading shell32 needs a few pages, not the megabyte a thread
+// is given by default, which would count in the program's memory.
+constexpr SIZE_T kAheadStack = 256 * 1024;
+
 constexpr char kPaletteName[] = "palorin.gpl";
 constexpr char kSettingsName[] = "palorin.ini";
 
@@ -75,26 +82,8 @@ bool SettingsPath(char* path) {
     return Home()[0] && Join(Home(), kSettingsName, path);
 }
 
-}  // namespace
-
-void UsePaletteHome(const char* folder) {
-    lstrcpynA(s_home, folder ? folder : "", kPathCapacity);
-    s_homeFound = folder != nullptr;
-    s_lastRead = false;
-}
-
-bool DefaultPalettePath(char* path) {
-    return Home()[0] && Join(Home(), kPaletteName, path);
-}
-
-void MakePaletteHome() {
-    if (!Home()[0]) return;
-    WCHAR wide[kPathCapacity];
-    if (MultiByteToWideChar(CP_ACP, 0, Home(), -1, wide, kPathCapacity) > 0)
-        CreateDirectoryW(wide, nullptr);  // there already: nothing to do
-}
-
-bool LastPalette(char* path) {
+// The last palette's path as the settings hold it, read once.
+const char* Last() {
     if (!s_lastRead) {
         s_lastRead = true;
         s_last[0] = '\0';
@@ -107,7 +96,54 @@ bool LastPalette(char* path) {
             FreeByteBuffer(&bytes);
         }
     }
-    if (!s_last[0]) return false;
+    return s_last;
+}
+
+DWORD WINAPI FindAhead(void*) {
+    Last();
+    return 0;
+}
+
+// After this, what the thread found is this room's as if found here.
+void JoinAhead() {
+    if (!s_ahead) return;
+    WaitForSingleObject(s_ahead, INFINITE);
+    CloseHandle(s_ahead);
+    s_ahead = nullptr;
+}
+
+}  // namespace
+
+void FindPaletteHomeAhead() {
+    if (s_ahead || s_lastRead) return;
+    // Without the thread, the same is found when first needed.
+    s_ahead = CreateThread(nullptr, kAheadStack, FindAhead, nullptr, STACK_SIZE_PARAM_IS_A_RESERVATION,
+                           nullptr);
+}
+
+void UsePaletteHome(const char* folder) {
+    JoinAhead();
+    lstrcpynA(s_home, folder ? folder : "", kPathCapacity);
+    s_homeFound = folder != nullptr;
+    s_lastRead = false;
+}
+
+bool DefaultPalettePath(char* path) {
+    JoinAhead();
+    return Home()[0] && Join(Home(), kPaletteName, path);
+}
+
+void MakePaletteHome() {
+    JoinAhead();
+    if (!Home()[0]) return;
+    WCHAR wide[kPathCapacity];
+    if (MultiByteToWideChar(CP_ACP, 0, Home(), -1, wide, kPathCapacity) > 0)
+        CreateDirectoryW(wide, nullptr);  // there already: nothing to do
+}
+
+bool LastPalette(char* path) {
+    JoinAhead();
+    if (!Last()[0]) return false;
     std::strcpy(path, s_last);
     return true;
 }

@@ -8,6 +8,10 @@
 // give one of their own.
 void UsePaletteHome(const char* folder);
 
+// Starts finding the folder and reading the settings on a thread of their own,
+// for a converter about to be built; whatever asks for them next waits for it.
+void FindPaletteHomeAhead();
+
 // The user's own palette, palorin.gpl in that folder, into `path`
 // (kPathCapacity bytes); false when no folder can be had.
 bool DefaultPalettePath(char* path);
