@@ -7,6 +7,7 @@
 #include "accessible_text.h"
 #include "dialog_control.h"
 #include "face_cues.h"
+#include "palette_status.h"
 #include "field_repaint.h"
 #include "picture_keys.h"
 #include "resource.h"
@@ -49,6 +50,11 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
         [[fallthrough]];
     case WM_UPDATEUISTATE:
         if (TakesKeys(GetDlgCtrlID(control))) InvalidateFocusRing(control);
+        break;
+    default:
+        if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST &&
+            GetDlgCtrlID(control) == IDC_PALETTE_STATUS)
+            RelayPaletteStatusMouse(control, message, wParam, lParam);
         break;
     }
     return CallWindowProcA(previous, control, message, wParam, lParam);

@@ -15,8 +15,10 @@ namespace {
 // The palette that could not be opened at start; "" when none.
 char s_gone[kPathCapacity] = "";
 
-// The line's tooltip, which the dialog destroys with itself.
+// The line's tooltip, which the dialog destroys with itself. It is made when
+// the mouse first comes over the line, not at every start.
 HWND s_tip = nullptr;
+bool s_tipTried = false;
 
 const char* FileName(const char* path) {
     const char* slash = std::strrchr(path, '\\');
@@ -53,25 +55,42 @@ void Describe(char* line, size_t lineSize, char* whole, size_t wholeSize) {
 }
 
 
-}  // namespace
-
-void SetUpPaletteStatus(HWND dialog) {
-    HWND status = DialogControl(dialog, IDC_PALETTE_STATUS);
-    s_tip = nullptr;
+// The tool is the line, whose mouse messages the controls' procedure relays:
+// letting the tooltip subclass the line would cost a window property lookup,
+// a round trip to the window server under Wine, for each of its messages.
+void MakeTip(HWND dialog, HWND status) {
+    s_tipTried = true;
     HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
                                nullptr, nullptr, nullptr);
     if (!tip) return;  // the line stands without its tooltip
+    char line[256];
+    char whole[kPathCapacity + 256];
+    Describe(line, sizeof line, whole, sizeof whole);
     TOOLINFOA tool = {};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = dialog;
     tool.uId = reinterpret_cast<UINT_PTR>(status);
-    tool.lpszText = const_cast<char*>("");
+    tool.lpszText = whole;
     SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     // Paths are long: the tooltip wraps them at the screen's width.
     SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
     s_tip = tip;
+}
+
+}  // namespace
+
+void SetUpPaletteStatus(HWND) {
+    s_tip = nullptr;
+    s_tipTried = false;
+}
+
+void RelayPaletteStatusMouse(HWND status, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!s_tipTried && message == WM_MOUSEMOVE) MakeTip(GetParent(status), status);
+    if (!s_tip) return;
+    MSG relayed = {status, message, wParam, lParam, 0, {}};
+    SendMessageA(s_tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void ShowPaletteStatus(HWND dialog) {

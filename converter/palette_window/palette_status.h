@@ -4,8 +4,11 @@
 #pragma once
 #include <windows.h>
 
-// The line's tooltip, once the dialog is made.
+// A new dialog's line, whose tooltip is made when the mouse first comes over it.
 void SetUpPaletteStatus(HWND dialog);
+
+// A mouse message of the line, for its tooltip.
+void RelayPaletteStatusMouse(HWND status, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The line as the palette stands now.
 void ShowPaletteStatus(HWND dialog);

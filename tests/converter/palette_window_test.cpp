@@ -74,6 +74,7 @@ protected:
         // The user's own palette and settings, as a new user has them: none yet.
         roaming = MakeTestFolder("palette-home-");
         home = roaming + "\\Palorin";
+        UseProcessPaletteHome();  // first: a converter opened later keeps this test's
         UsePaletteHome(home.c_str());
         StartClosingMessageBoxes();
         Open();
@@ -152,6 +153,30 @@ protected:
         wchar_t line[256] = L"";
         GetDlgItemTextW(dialog, IDC_PALETTE_STATUS, line, 256);
         return line;
+    }
+    // What the status line's tooltip says once the mouse has been over the
+    // line; "" when no tooltip has the line as its tool.
+    std::wstring StatusTip() const {
+        HWND status = GetDlgItem(dialog, IDC_PALETTE_STATUS);
+        RECT r;
+        GetWindowRect(status, &r);
+        EXPECT_TRUE(RealMouseTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+        DeliverInput();
+        wchar_t text[512] = L"";
+        for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip;
+             tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+            TOOLINFOW tool = {};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = dialog;
+            tool.uId = reinterpret_cast<UINT_PTR>(status);
+            tool.lpszText = text;
+            if (GetWindow(tip, GW_OWNER) == dialog &&
+                SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+                SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+                break;
+            }
+        }
+        return text;
     }
     void Close() {
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -604,8 +629,11 @@ TEST_F(PaletteWindow, TheLastPaletteReopensAtTheNextStart) {
     Open();
     EXPECT_EQ(ListedColours(dialog), Lines{});
     EXPECT_EQ(Status(), L"saved.gpl could not be opened: this is palorin.gpl");
+    const std::wstring palette(home.begin(), home.end());
+    EXPECT_EQ(StatusTip(), L"saved.gpl could not be opened: this is " + palette + L"\\palorin.gpl");
     Add("#ffffff");
     EXPECT_EQ(Status(), L"Kept in palorin.gpl");
+    EXPECT_EQ(StatusTip(), palette + L"\\palorin.gpl") << "the tooltip follows the line";
 }
 
 // Writes that fail are said on the status line and retried at each change; a

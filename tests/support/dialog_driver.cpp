@@ -34,8 +34,8 @@ void UseProcessPaletteHome() {
 }
 
 HWND OpenConverter(ColorRecord* color, DLGPROC procedure) {
-    static const bool chosen = (UseProcessPaletteHome(), true);
-    (void)chosen;
+    // A test that chose a home of its own after the process's keeps it.
+    if (!g_home[0]) UseProcessPaletteHome();
     InitConverterControls();
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                      procedure ? procedure : MainDlgProc,
