@@ -1,12 +1,15 @@
-// The converter's controls' own procedure (see picture_control.h). The
-// control's previous procedure is kept in its user data, which neither statics
-// nor edits use; everything not handled here goes on to it.
+// The converter's controls' own procedure (see control_procedure.h). The
+// control's previous procedure is kept in a table here, not in the control's
+// user data, whose writing would cost a round trip to the window server under
+// Wine for each control at every start; everything not handled here goes on
+// to it. Messages come here as Unicode, as the controls take them.
 #include "control_procedure.h"
 
 #include "accessible_object.h"
 #include "accessible_text.h"
 #include "dialog_control.h"
 #include "face_cues.h"
+#include "field_table.h"
 #include "palette_status.h"
 #include "field_repaint.h"
 #include "picture_keys.h"
@@ -14,22 +17,43 @@
 
 namespace {
 
-bool TakesKeys(int id) { return id == IDC_PICKER || id == IDC_LUMBAR; }
+struct Subclassed {
+    HWND control;
+    WNDPROC previous;
+};
 
-bool AnswersScreenReader(HWND control) {
-    const int id = GetDlgCtrlID(control);
-    return TakesKeys(id) || id == IDC_SWATCH || id == IDC_PALETTE_STATUS ||
-           (id >= IDC_SEEN_FIRST && id <= IDC_SEEN_LAST) || IsClass(control, "Edit");
+// The controls of the converters open now (some twenty-five each); a control
+// leaves at its last message.
+Subclassed s_subclassed[128];
+int s_subclassedCount = 0;
+
+WNDPROC PreviousProcedure(HWND control) {
+    for (int i = 0; i < s_subclassedCount; ++i)
+        if (s_subclassed[i].control == control) return s_subclassed[i].previous;
+    return DefWindowProcW;
 }
+
+void Forget(HWND control) {
+    for (int i = 0; i < s_subclassedCount; ++i)
+        if (s_subclassed[i].control == control) {
+            s_subclassed[i] = s_subclassed[--s_subclassedCount];
+            return;
+        }
+}
+
+bool TakesKeys(int id) { return id == IDC_PICKER || id == IDC_LUMBAR; }
 
 // Every message of every field passes here (a colour change rewrites them
 // all): the id is asked for only by the messages that need it.
 LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_USERDATA));
+    WNDPROC previous = PreviousProcedure(control);
     LRESULT result;
     switch (message) {
+    case WM_NCDESTROY:
+        Forget(control);
+        break;
     case WM_SETTEXT:
-        result = CallWindowProcA(previous, control, message, wParam, lParam);
+        result = CallWindowProcW(previous, control, message, wParam, lParam);
         if (IsClass(control, "Edit")) RepaintRewrittenField(control, previous);
         return result;
     case WM_GETOBJECT:
@@ -57,15 +81,29 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
             RelayPaletteStatusMouse(control, message, wParam, lParam);
         break;
     }
-    return CallWindowProcA(previous, control, message, wParam, lParam);
+    return CallWindowProcW(previous, control, message, wParam, lParam);
+}
+
+// Puts the procedure in front of `control`'s. Beyond the table's room a
+// control keeps its own procedure alone.
+void Subclass(HWND control) {
+    if (!control ||
+        s_subclassedCount == static_cast<int>(sizeof s_subclassed / sizeof s_subclassed[0]))
+        return;
+    // A Unicode procedure for Unicode controls: the window server is told
+    // only when a window's procedure changes between ANSI and Unicode.
+    const LONG_PTR previous = GetWindowLongPtrW(control, GWLP_WNDPROC);
+    s_subclassed[s_subclassedCount++] = {control, reinterpret_cast<WNDPROC>(previous)};
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
 }
 
 }  // namespace
 
 void SubclassConverterControls(HWND dialog) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!AnswersScreenReader(child)) continue;
-        SetWindowLongPtrA(child, GWLP_USERDATA, GetWindowLongPtrA(child, GWLP_WNDPROC));
-        SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
-    }
+    // Looked up by id, not by walking the dialog's seventy-odd children: under
+    // Wine each step of that walk is a round trip to the window server.
+    for (const ConverterField& field : kConverterFields) Subclass(DialogControl(dialog, field.id));
+    static const int kPictures[] = {IDC_PICKER, IDC_LUMBAR, IDC_SWATCH, IDC_PALETTE_STATUS};
+    for (int id : kPictures) Subclass(DialogControl(dialog, id));
+    for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) Subclass(DialogControl(dialog, id));
 }

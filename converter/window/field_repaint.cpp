@@ -33,8 +33,8 @@ void RepaintRewrittenField(HWND edit, WNDPROC previous) {
     if (edit == s_focused || !IsWindowVisible(edit)) return;
     HDC dc = GetDC(edit);
     if (!dc) return;  // left invalid: its own paint will do
-    CallWindowProcA(previous, edit, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    CallWindowProcA(previous, edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    CallWindowProcW(previous, edit, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    CallWindowProcW(previous, edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     ReleaseDC(edit, dc);
     ValidateRect(edit, nullptr);
 }
