@@ -43,8 +43,9 @@ void AppendVersionMenuItem(HWND dialog) {
     separator.fMask = MIIM_TYPE;
     separator.fType = MFT_SEPARATOR;
     InsertMenuItemA(menu, 3, TRUE, &separator);
+    // The window menu is drawn as it opens: DrawMenuBar, which recalculates
+    // the whole frame, is for a menu bar.
     InsertMenuCommand(menu, 4, IDM_VERSION, "Version...(&V)");
-    DrawMenuBar(dialog);
 }
 
 void ShowVersionBox(HINSTANCE instance, HWND owner) {
