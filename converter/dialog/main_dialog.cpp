@@ -40,8 +40,9 @@ bool IsConverter(HWND window) {
            GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(MainDlgProc);
 }
 
-// The palette's command of a key pressed with Ctrl in `focus`, or 0. In a
-// text field Ctrl+Z takes back the typing, as in any field.
+// The palette's command of a key pressed with Ctrl in `focus` (null: in no
+// text field), or 0. In a text field Ctrl+Z takes back the typing, as in any
+// field.
 int PaletteShortcut(WPARAM key, HWND focus) {
     switch (key) {
     case 'D': return IDC_PALETTE_ADD;
@@ -53,23 +54,29 @@ int PaletteShortcut(WPARAM key, HWND focus) {
 }
 
 // Ctrl+D adds the colour to the palette, Ctrl+O and Ctrl+S open and save,
-// Ctrl+Z takes back the palette's last change,
-// wherever the focus is: seen here, before the dialog manager gives the key to
-// a control. Not during a pick, whose keys are its own, nor in a dialog the
-// converter opened (Open, Save).
-LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
-    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    const int command = code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN
-                            ? PaletteShortcut(msg->wParam, msg->hwnd)
-                            : 0;
-    if (command && GetKeyState(VK_CONTROL) < 0 && !MouseBusy()) {
-        HWND dialog = GetAncestor(msg->hwnd, GA_ROOT);
+// Ctrl+Z takes back the palette's last change, wherever the focus is: seen
+// here, as the key is taken from the queue, before the dialog manager gives it
+// to a control. Not during a pick, whose keys are its own, nor in a menu or in
+// a dialog the converter opened (Open, Save). A keyboard hook runs for keys
+// alone; a message filter would run for every message of the dialog's loop,
+// three round trips to the window server each under Wine.
+LRESULT CALLBACK KeyHook(int code, WPARAM key, LPARAM flags) {
+    const bool pressed = !(HIWORD(flags) & (KF_UP | KF_ALTDOWN));
+    if (code == HC_ACTION && pressed && PaletteShortcut(key, nullptr) &&
+        GetKeyState(VK_CONTROL) < 0 && !MouseBusy()) {
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        const int command = GetGUIThreadInfo(GetCurrentThreadId(), &thread) &&
+                                    !(thread.flags & GUI_INMENUMODE)
+                                ? PaletteShortcut(key, thread.hwndFocus)
+                                : 0;
+        HWND dialog = command ? GetAncestor(thread.hwndFocus, GA_ROOT) : nullptr;
         if (IsConverter(dialog)) {
             PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(command), 0);
             return 1;
         }
     }
-    return CallNextHookEx(s_keyHook, code, wParam, lParam);
+    return CallNextHookEx(s_keyHook, code, key, flags);
 }
 
 // The palette is the dialog's: a new converter starts with the one at start.
@@ -90,7 +97,7 @@ void OnInitDialog(HWND dialog, LPARAM lParam) {
     StartSeenTips(dialog);
     StartPaletteView(dialog);
     if (!s_keyHook)
-        s_keyHook = SetWindowsHookExA(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
+        s_keyHook = SetWindowsHookExA(WH_KEYBOARD, KeyHook, nullptr, GetCurrentThreadId());
     SubclassConverterControls(dialog);
     RefreshConverter(dialog, MASK_ALL);
     EnableWindow(DialogControl(dialog, IDC_NEGAPOSI), TRUE);
