@@ -281,6 +281,26 @@ TEST_F(PaletteWindow, CtrlDInADialogTheConverterOpenedIsThatDialogs) {
     EXPECT_EQ(ListedColours(dialog), Lines{});
 }
 
+// Ctrl+D typed while the converter's window menu is open, then the menu
+// closed: timers of the thread run inside the menu's loop.
+void CALLBACK TypeIntoMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    RealKeyDown(VK_LCONTROL);
+    RealKey('D');
+    RealKeyUp(VK_LCONTROL);
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR next, DWORD) {
+        KillTimer(nullptr, next);
+        EndMenu();
+    });
+}
+
+TEST_F(PaletteWindow, CtrlDInTheWindowMenuIsTheMenus) {
+    SetTimer(nullptr, 0, 200, TypeIntoMenu);
+    SendMessageA(dialog, WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);  // returns when the menu closes
+    PumpMessages();
+    EXPECT_EQ(ListedColours(dialog), Lines{});
+}
+
 // A palette in a folder named in Cyrillic and Chinese, named in UTF-8 as GIMP
 // writes names: the list shows the name as itself, and a change is written.
 TEST_F(PaletteWindow, TakesFoldersInAnyScriptAndShowsUtf8NamesAsThemselves) {
