@@ -9,9 +9,9 @@
 #include "accessible_text.h"
 #include "dialog_control.h"
 #include "face_cues.h"
+#include "field_repaint.h"
 #include "field_table.h"
 #include "palette_status.h"
-#include "field_repaint.h"
 #include "picture_keys.h"
 #include "resource.h"
 

@@ -66,11 +66,12 @@ LRESULT CALLBACK KeyHook(int code, WPARAM key, LPARAM flags) {
         GetKeyState(VK_CONTROL) < 0 && !MouseBusy()) {
         GUITHREADINFO thread = {};
         thread.cbSize = sizeof thread;
-        const int command = GetGUIThreadInfo(GetCurrentThreadId(), &thread) &&
-                                    !(thread.flags & GUI_INMENUMODE)
-                                ? PaletteShortcut(key, thread.hwndFocus)
-                                : 0;
-        HWND dialog = command ? GetAncestor(thread.hwndFocus, GA_ROOT) : nullptr;
+        const bool known = GetGUIThreadInfo(GetCurrentThreadId(), &thread) &&
+                           !(thread.flags & GUI_INMENUMODE);
+        // With no focus, keys go to the active window.
+        HWND target = thread.hwndFocus ? thread.hwndFocus : thread.hwndActive;
+        const int command = known ? PaletteShortcut(key, target) : 0;
+        HWND dialog = command ? GetAncestor(target, GA_ROOT) : nullptr;
         if (IsConverter(dialog)) {
             PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(command), 0);
             return 1;

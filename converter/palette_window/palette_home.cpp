@@ -22,9 +22,6 @@ bool s_lastRead = false;
 // The thread that finds the folder and reads the settings while the dialog is
 // being built (loading shell32 takes a few milliseconds); null once joined.
 HANDLE s_ahead = nullptr;
-// Its stack: loading shell32 needs a few pages, not the megabyte a thread
-// is given by default, which would count in the program's memory.
-constexpr SIZE_T kAheadStack = 256 * 1024;
 
 constexpr char kPaletteName[] = "palorin.gpl";
 constexpr char kSettingsName[] = "palorin.ini";
@@ -117,8 +114,7 @@ void JoinAhead() {
 void FindPaletteHomeAhead() {
     if (s_ahead || s_lastRead) return;
     // Without the thread, the same is found when first needed.
-    s_ahead = CreateThread(nullptr, kAheadStack, FindAhead, nullptr, STACK_SIZE_PARAM_IS_A_RESERVATION,
-                           nullptr);
+    s_ahead = CreateThread(nullptr, 0, FindAhead, nullptr, 0, nullptr);
 }
 
 void UsePaletteHome(const char* folder) {

@@ -54,7 +54,6 @@ void Describe(char* line, size_t lineSize, char* whole, size_t wholeSize) {
     if (all[3][0] && std::strlen(whole) + 2 <= wholeSize) std::strcat(whole, ")");
 }
 
-
 // The tool is the line, whose mouse messages the controls' procedure relays:
 // letting the tooltip subclass the line would cost a window property lookup,
 // a round trip to the window server under Wine, for each of its messages.
