@@ -20,6 +20,7 @@ namespace {
 struct Subclassed {
     HWND control;
     WNDPROC previous;
+    bool field;  // one of the text fields, repainted at once when rewritten
 };
 
 // The controls of the converters open now (some twenty-five each); a control
@@ -27,18 +28,14 @@ struct Subclassed {
 Subclassed s_subclassed[128];
 int s_subclassedCount = 0;
 
-WNDPROC PreviousProcedure(HWND control) {
+Subclassed* Find(HWND control) {
     for (int i = 0; i < s_subclassedCount; ++i)
-        if (s_subclassed[i].control == control) return s_subclassed[i].previous;
-    return DefWindowProcW;
+        if (s_subclassed[i].control == control) return &s_subclassed[i];
+    return nullptr;
 }
 
 void Forget(HWND control) {
-    for (int i = 0; i < s_subclassedCount; ++i)
-        if (s_subclassed[i].control == control) {
-            s_subclassed[i] = s_subclassed[--s_subclassedCount];
-            return;
-        }
+    if (Subclassed* entry = Find(control)) *entry = s_subclassed[--s_subclassedCount];
 }
 
 bool TakesKeys(int id) { return id == IDC_PICKER || id == IDC_LUMBAR; }
@@ -46,7 +43,10 @@ bool TakesKeys(int id) { return id == IDC_PICKER || id == IDC_LUMBAR; }
 // Every message of every field passes here (a colour change rewrites them
 // all): the id is asked for only by the messages that need it.
 LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC previous = PreviousProcedure(control);
+    const Subclassed* subclassed = Find(control);
+    if (!subclassed) return DefWindowProcW(control, message, wParam, lParam);
+    const WNDPROC previous = subclassed->previous;
+    const bool field = subclassed->field;
     LRESULT result;
     switch (message) {
     case WM_NCDESTROY:
@@ -54,7 +54,7 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_SETTEXT:
         result = CallWindowProcW(previous, control, message, wParam, lParam);
-        if (IsClass(control, "Edit")) RepaintRewrittenField(control, previous);
+        if (field) RepaintRewrittenField(control, previous);
         return result;
     case WM_GETOBJECT:
         if (AnswerGetObject(control, wParam, lParam, &result)) return result;
@@ -86,14 +86,14 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
 
 // Puts the procedure in front of `control`'s. Beyond the table's room a
 // control keeps its own procedure alone.
-void Subclass(HWND control) {
+void Subclass(HWND control, bool field) {
     if (!control ||
         s_subclassedCount == static_cast<int>(sizeof s_subclassed / sizeof s_subclassed[0]))
         return;
     // A Unicode procedure for Unicode controls: the window server is told
     // only when a window's procedure changes between ANSI and Unicode.
     const LONG_PTR previous = GetWindowLongPtrW(control, GWLP_WNDPROC);
-    s_subclassed[s_subclassedCount++] = {control, reinterpret_cast<WNDPROC>(previous)};
+    s_subclassed[s_subclassedCount++] = {control, reinterpret_cast<WNDPROC>(previous), field};
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
 }
 
@@ -102,8 +102,8 @@ void Subclass(HWND control) {
 void SubclassConverterControls(HWND dialog) {
     // Looked up by id, not by walking the dialog's seventy-odd children: under
     // Wine each step of that walk is a round trip to the window server.
-    for (const ConverterField& field : kConverterFields) Subclass(DialogControl(dialog, field.id));
+    for (const ConverterField& field : kConverterFields) Subclass(DialogControl(dialog, field.id), true);
     static const int kPictures[] = {IDC_PICKER, IDC_LUMBAR, IDC_SWATCH, IDC_PALETTE_STATUS};
-    for (int id : kPictures) Subclass(DialogControl(dialog, id));
-    for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) Subclass(DialogControl(dialog, id));
+    for (int id : kPictures) Subclass(DialogControl(dialog, id), false);
+    for (int id = IDC_SEEN_FIRST; id <= IDC_SEEN_LAST; ++id) Subclass(DialogControl(dialog, id), false);
 }

@@ -54,28 +54,31 @@ void Describe(char* line, size_t lineSize, char* whole, size_t wholeSize) {
     if (all[3][0] && std::strlen(whole) + 2 <= wholeSize) std::strcat(whole, ")");
 }
 
-// The tool is the line, whose mouse messages the controls' procedure relays:
-// letting the tooltip subclass the line would cost a window property lookup,
-// a round trip to the window server under Wine, for each of its messages.
-void MakeTip(HWND dialog, HWND status) {
-    s_tipTried = true;
-    HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
-                               nullptr, nullptr, nullptr);
-    if (!tip) return;  // the line stands without its tooltip
-    char line[256];
-    char whole[kPathCapacity + 256];
-    Describe(line, sizeof line, whole, sizeof whole);
+// Sends `message` (adding the tool, or its new text) about the line's tool.
+void SendTool(UINT message, HWND dialog, HWND status, const char* text) {
     TOOLINFOA tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = dialog;
     tool.uId = reinterpret_cast<UINT_PTR>(status);
-    tool.lpszText = whole;
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = const_cast<char*>(text);  // only read
+    SendMessageA(s_tip, message, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The tool is the line, whose mouse messages the controls' procedure relays:
+// letting the tooltip subclass the line would cost a window property lookup,
+// a round trip to the window server under Wine, for each of its messages. Its
+// text is the line's whole form, which the line's description already holds.
+void MakeTip(HWND dialog, HWND status) {
+    s_tipTried = true;
+    s_tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
+                            nullptr, nullptr, nullptr);
+    if (!s_tip) return;  // the line stands without its tooltip
+    const char* whole = AccessibleDescription(status);
+    SendTool(TTM_ADDTOOLA, dialog, status, whole ? whole : "");
     // Paths are long: the tooltip wraps them at the screen's width.
-    SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
-    s_tip = tip;
+    SendMessageA(s_tip, TTM_SETMAXTIPWIDTH, 0, GetSystemMetrics(SM_CXSCREEN) / 2);
 }
 
 }  // namespace
@@ -99,13 +102,7 @@ void ShowPaletteStatus(HWND dialog) {
     HWND status = DialogControl(dialog, IDC_PALETTE_STATUS);
     SetWindowTextA(status, line);
     SetAccessibleDescription(status, whole);
-    if (!s_tip) return;
-    TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = dialog;
-    tool.uId = reinterpret_cast<UINT_PTR>(status);
-    tool.lpszText = whole;
-    SendMessageA(s_tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (s_tip) SendTool(TTM_UPDATETIPTEXTA, dialog, status, whole);
 }
 
 void NoteGonePalette(const char* path) {
