@@ -1,7 +1,8 @@
 #!/bin/sh
 # Counts the requests that reach the window server for one change of each kind
 # (a keystroke in the decimal R field and in #RRGGBB, a picker drag move, a
-# change of the platform colour dialog's red field), from Wine's server log of
+# colour added to a 500-colour palette with Add and removed again, a change of
+# the platform colour dialog's red field), from Wine's server log of
 # `interaction_bench count`. Stable where times are not: run it on a virtual
 # display, as scripts/virtual-display.sh bench/count-requests.sh [BENCH_EXE].
 # With LOG=path the whole server log is kept there, to see which requests.
@@ -26,7 +27,7 @@ wait
 awk -v changes=20 '
     /add_atom\( .*palorin-count-/ {
         tid = $1
-        if (part != "") printf "%-14s %6.1f requests per change\n", part, n / changes
+        if (part != "") printf "%-17s %6.1f requests per change\n", part, n / changes
         match($0, /palorin-count-[a-z0-9-]+/)
         part = substr($0, RSTART + 14, RLENGTH - 14)
         if (part == "end") part = ""

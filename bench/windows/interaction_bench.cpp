@@ -304,7 +304,7 @@ void Append(std::vector<double>& all, const std::vector<double>& more) {
 }
 
 // Each kind of change a few times, between marks; the same colours every run.
-void CountRequests(HWND dialog) {
+void CountRequests(HWND dialog, ColorRecord* color) {
     const RECT pickerArea = ControlArea(dialog, IDC_PICKER);
     TimePalorinKeystrokes(dialog, IDC_DEC_R, 5);  // warm
     Mark("palorin-count-dec-r");
@@ -314,6 +314,13 @@ void CountRequests(HWND dialog) {
     Mark("palorin-count-picker-drag");
     TimeDrag(dialog, Centre(pickerArea), pickerArea, kCountedChanges);
     Mark("palorin-count-end");
+    const std::string large = WriteLargePalette(kLargePalette);
+    if (!large.empty() && OpenPaletteFile(dialog, large.c_str(), true)) {
+        Mark("palorin-count-add-remove");
+        TimePaletteAdds(dialog, color, kCountedChanges);
+    }
+    Mark("palorin-count-end");
+    if (!large.empty()) RemoveLargePalette(large);
     TimePeerKeystrokes(kCountedChanges, true);
 }
 
@@ -336,7 +343,7 @@ int main(int argc, char** argv) {
     FlushPaint(dialog);
     PumpMessages();
     if (counting) {
-        CountRequests(dialog);
+        CountRequests(dialog, &color);
         DestroyWindow(dialog);
         return 0;
     }
