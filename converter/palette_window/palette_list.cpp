@@ -64,7 +64,9 @@ void GivePaletteItem(const NMLVDISPINFOA* info) {
             length + sizeof kComparedMark <= capacity)
             lstrcpyA(item.pszText + length, kComparedMark);
     }
-    if (item.mask & LVIF_IMAGE) item.iImage = 0;
+    // The image list only makes the room the swatch is painted in: an image
+    // drawn there first would cost a bitmap and a blit a row, for nothing.
+    if (item.mask & LVIF_IMAGE) item.iImage = I_IMAGENONE;
 }
 
 LRESULT OnPaletteCustomDraw(const NMLVCUSTOMDRAW* draw) {
