@@ -21,22 +21,33 @@ const char kComparedMark[] = " (compared)";
 // program runs.
 int s_seenAs = -1;
 
-// The swatch in the item's icon room, framed so that white shows on white.
-void PaintSwatch(const NMLVCUSTOMDRAW* draw) {
-    const size_t entry = draw->nmcd.dwItemSpec;
-    if (entry >= PaletteSize(g_document.palette)) return;
+// The swatch in an entry's icon room, framed so that white shows on white.
+void PaintSwatch(HWND list, HDC dc, size_t entry) {
     RECT icon = {LVIR_ICON, 0, 0, 0};
-    if (!SendMessageA(draw->nmcd.hdr.hwndFrom, LVM_GETITEMRECT, entry,
-                      reinterpret_cast<LPARAM>(&icon)))
-        return;
+    if (!SendMessageA(list, LVM_GETITEMRECT, entry, reinterpret_cast<LPARAM>(&icon))) return;
     InflateRect(&icon, -1, -1);
     ColorRecord c = PaletteColour(g_document.palette, entry);
     if (s_seenAs >= 0) c = SimulateVision(static_cast<Vision>(s_seenAs), c);
     HBRUSH brush = CreateSolidBrush(RGB(c.red, c.green, c.blue));
     if (!brush) return;
-    FillRect(draw->nmcd.hdc, &icon, brush);
+    FillRect(dc, &icon, brush);
     DeleteObject(brush);
-    FrameRect(draw->nmcd.hdc, &icon, GetSysColorBrush(COLOR_WINDOWTEXT));
+    FrameRect(dc, &icon, GetSysColorBrush(COLOR_WINDOWTEXT));
+}
+
+// The swatches of the rows in view, once the list has painted them all: one
+// notification a paint rather than two a row (under Wine each answer is a
+// round trip). The paint's clipping keeps them to what was invalid.
+void PaintSwatchesInView(const NMLVCUSTOMDRAW* draw) {
+    HWND list = draw->nmcd.hdr.hwndFrom;
+    const LRESULT top = SendMessageA(list, LVM_GETTOPINDEX, 0, 0);
+    // The row cut off at the bottom counts too.
+    const LRESULT rows = SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0) + 1;
+    if (top < 0) return;
+    const size_t size = PaletteSize(g_document.palette);
+    const size_t first = static_cast<size_t>(top), last = first + static_cast<size_t>(rows);
+    for (size_t entry = first; entry < size && entry < last; ++entry)
+        PaintSwatch(list, draw->nmcd.hdc, entry);
 }
 
 // True when `text` begins with `typed`, ASCII letters in any case.
@@ -72,11 +83,9 @@ void GivePaletteItem(const NMLVDISPINFOA* info) {
 LRESULT OnPaletteCustomDraw(const NMLVCUSTOMDRAW* draw) {
     switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-        return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT:
         return CDRF_NOTIFYPOSTPAINT;
-    case CDDS_ITEMPOSTPAINT:
-        PaintSwatch(draw);
+    case CDDS_POSTPAINT:
+        PaintSwatchesInView(draw);
         return CDRF_DODEFAULT;
     default:
         return CDRF_DODEFAULT;
