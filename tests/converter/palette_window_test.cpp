@@ -108,6 +108,16 @@ protected:
     void OpenFile(const std::string& path) {
         ASSERT_TRUE(OpenPaletteFile(dialog, path.c_str(), false)) << path;
     }
+    // The middle of an item's swatch as the list shows it.
+    COLORREF Swatch(int item) {
+        RECT icon = {LVIR_ICON, 0, 0, 0};
+        SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&icon));
+        UpdateWindow(List());
+        HDC dc = GetDC(List());
+        const COLORREF pixel = GetPixel(dc, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+        ReleaseDC(List(), dc);
+        return pixel;
+    }
 
     // The colour the user typed, then Add.
     void Add(const char* hex6) {
@@ -363,23 +373,44 @@ TEST_F(PaletteWindow, AClickSpaceOrEnterInTheListMakesTheColourCurrent) {
 // green as protanopia sees them (the simulation's table, worked by hand).
 TEST_F(PaletteWindow, TheSwatchesShowTheColoursAsSeenWithADeficiency) {
     OpenFile(File("brand.gpl", kBrand));
-    auto swatch = [&](int item) {
-        RECT icon = {LVIR_ICON, 0, 0, 0};
-        SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&icon));
-        UpdateWindow(List());
-        HDC dc = GetDC(List());
-        const COLORREF pixel = GetPixel(dc, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
-        ReleaseDC(List(), dc);
-        return pixel;
-    };
-    EXPECT_EQ(swatch(0), RGB(255, 0, 0));
+    EXPECT_EQ(Swatch(0), RGB(255, 0, 0));
     RunPaletteMenuCommand(dialog, 0, IDM_SEEN_NONE + 1);  // protanopia
-    EXPECT_EQ(swatch(0), RGB(0x6d, 0x5f, 0x00));
+    EXPECT_EQ(Swatch(0), RGB(0x6d, 0x5f, 0x00));
     RunPaletteMenuCommand(dialog, 0, IDM_SEEN_LAST);  // achromatopsia: green's luminance 0.154
-    EXPECT_EQ(swatch(1), RGB(0x6d, 0x6d, 0x6d));
+    EXPECT_EQ(Swatch(1), RGB(0x6d, 0x6d, 0x6d));
     EXPECT_EQ(ListedColours(dialog), kBrandShown);
     RunPaletteMenuCommand(dialog, 0, IDM_SEEN_NONE);
-    EXPECT_EQ(swatch(0), RGB(255, 0, 0));
+    EXPECT_EQ(Swatch(0), RGB(255, 0, 0));
+}
+
+// Rows scrolled into view get their swatches, the one cut off at the bottom
+// too: row i of this palette is (6i, 0, 255 - 6i).
+TEST_F(PaletteWindow, RowsScrolledIntoViewShowTheirSwatches) {
+    std::string text = "GIMP Palette\n";
+    for (int i = 0; i < 40; ++i)
+        text += std::to_string(6 * i) + " 0 " + std::to_string(255 - 6 * i) + "\tRow\n";
+    OpenFile(File("long.gpl", text));
+    SendMessageA(List(), LVM_ENSUREVISIBLE, 39, FALSE);
+    const int top = static_cast<int>(SendMessageA(List(), LVM_GETTOPINDEX, 0, 0));
+    ASSERT_GT(top, 0);
+    EXPECT_EQ(Swatch(39), RGB(234, 0, 21));
+    EXPECT_EQ(Swatch(top), RGB(6 * top, 0, 255 - 6 * top));
+    SendMessageA(List(), WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(Swatch(top - 1), RGB(6 * (top - 1), 0, 255 - 6 * (top - 1)));
+    // The row cut off at the bottom, where the list shows a part of one,
+    // painted anew rather than scrolled down from where it was whole.
+    InvalidateRect(List(), nullptr, TRUE);
+    UpdateWindow(List());
+    const int cut = top - 1 + static_cast<int>(SendMessageA(List(), LVM_GETCOUNTPERPAGE, 0, 0));
+    RECT icon = {LVIR_ICON, 0, 0, 0}, client;
+    SendMessageA(List(), LVM_GETITEMRECT, cut, reinterpret_cast<LPARAM>(&icon));
+    GetClientRect(List(), &client);
+    if (icon.top + 2 < client.bottom) {  // the swatch is filled from its third row
+        HDC dc = GetDC(List());
+        EXPECT_EQ(GetPixel(dc, (icon.left + icon.right) / 2, icon.top + 2),
+                  RGB(6 * cut, 0, 255 - 6 * cut));
+        ReleaseDC(List(), dc);
+    }
 }
 
 // Ctrl+ and Shift+click select colours for Delete; only a plain click recalls.
