@@ -5,6 +5,7 @@
 #include "accessible_text.h"
 #include "contrast_line.h"
 #include "current_colour.h"
+#include "field_repaint.h"
 #include "field_table.h"
 #include "nearest_line.h"
 #include "resource.h"
@@ -17,12 +18,14 @@ namespace {
 void ShowColor(HWND dialog, const ColorRecord& color, UpdateMask mask, int32_t& idle,
                const HlsTriple& hls) {
     idle = 0;
+    BeginFieldBatch();
     for (const ConverterField& field : kConverterFields) {
         if (!(mask & field.bit)) continue;
         char text[kFieldShownSize];
         FormatField(field, color, hls, text);
         WriteField(dialog, field.id, text);
     }
+    EndFieldBatch(dialog);
     // A CSS text the program wrote needed no change in reading.
     if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
     if (mask & UPD_CONTRAST) ShowContrastLine(dialog, color);
@@ -45,8 +48,10 @@ void RefreshFields(HWND dialog, ColorRecord& color, UpdateMask mask, int32_t& id
 
 void ClearFields(HWND dialog, UpdateMask mask, int32_t& idle) {
     idle = 0;
+    BeginFieldBatch();
     for (const ConverterField& field : kConverterFields)
         if (mask & field.bit) WriteField(dialog, field.id, "");
+    EndFieldBatch(dialog);
     if (mask & UPD_CSS) WriteField(dialog, IDC_CSS_NOTE, "");
     if (mask & UPD_CONTRAST) ClearContrastLine(dialog);
     ClearNearestLine(dialog);
