@@ -60,7 +60,9 @@ void BeginFieldBatch() {
 // The dialog's own update there goes too: the fields cover it.
 void EndFieldBatch(HWND dialog) {
     if (!s_batch) return;
-    RedrawWindow(dialog, nullptr, s_batch, RDW_VALIDATE | RDW_ALLCHILDREN);
+    RECT box;
+    if (GetRgnBox(s_batch, &box) != NULLREGION)  // none painted: a hidden dialog, say
+        RedrawWindow(dialog, nullptr, s_batch, RDW_VALIDATE | RDW_ALLCHILDREN);
     DeleteObject(s_batch);
     s_batch = nullptr;
 }
